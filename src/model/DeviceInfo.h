@@ -1,0 +1,60 @@
+#pragma once
+// What the program knows about each of the (at most two) chips between
+// register transfers: live readings, fault flags, the first-flag report and
+// the output-filter values of the loop design.
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+constexpr int kFaultFlagCount = 30;
+
+struct DeviceInfo {
+  QString Name;
+  int32_t Address = 0;
+  float InputVoltage = 0;
+  float InputCurrent = 0;
+  float InputPower = 0;
+  float VS1 = 0;
+  float VS2 = 0;
+  float VS3 = 0;
+  float OutputCurrent = 0;
+  float OutputPower = 0;
+  float Reserved = 0;
+  float Temperature = 0;
+  float Subharmonic = 0;
+  float ACSNS = 0;
+  float ACSNSTiming = 0;
+  float ShareBus = 0;
+  float DutyCycle = 0;
+  float LineImpedance = 0;
+  float Efficiency = 0;
+  std::array<bool, kFaultFlagCount> Flags{};
+  float FirstFlagValue = 0;
+  QString FirstFlagSource;
+  float L = 0;      // output-filter inductance, uH
+  float C = 0;      // output-filter capacitance, uF
+  float ESR = 0;    // capacitor series resistance, mOhm
+  float Rload = 0;  // load resistance, Ohm
+};
+
+// Index 0 is device 1.
+extern std::array<DeviceInfo, 2> gDevices;
+// Number of chips found at start-up: 1 or 2 (1 in simulation).
+extern int16_t gDeviceCount;
+// 7-bit SMBus addresses of device 1 and device 2; 0 where no chip was found.
+extern std::array<uint8_t, 2> gDevAddr;
+
+// The engineering value each scaled reading shows at register code 3000.
+extern float gScaleInputVoltage;
+extern float gScaleInputCurrent;
+extern float gScaleVS1;
+extern float gScaleVS2;
+extern float gScaleVS3;
+extern float gScaleOutputCurrent;
+
+// The topology last programmed on the PWM page; -1 for none.
+extern int16_t gTopologyIndex;
+
+// The record index of a chip address: 0 for device 1's address, 1 for anything else.
+int DeviceRecordIndex(int32_t DevAddr);

@@ -1,0 +1,99 @@
+#include "Controls.h"
+
+#include <QSignalBlocker>
+
+namespace forms {
+
+ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
+  setEditable(false);
+  setMaxVisibleItems(16);
+  connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
+    if (index >= 0 && onClick) onClick();
+  });
+}
+
+void ComboBox::AddItem(const QString& text) {
+  const QSignalBlocker blocker(this);
+  const int chosen = currentIndex();
+  addItem(text);
+  // Qt chooses the first item added to an empty list; a list here starts with no choice.
+  if (chosen < 0) setCurrentIndex(-1);
+}
+
+void ComboBox::Clear() {
+  const QSignalBlocker blocker(this);
+  clear();
+}
+
+void ComboBox::SetListIndex(int index) {
+  if (index < -1 || index >= count()) return;
+  setCurrentIndex(index);
+}
+
+QString ComboBox::Text() const { return currentIndex() < 0 ? QString() : currentText(); }
+
+void ComboBox::SetText(const QString& text) {
+  const int index = FindExact(text);
+  if (index >= 0) setCurrentIndex(index);
+}
+
+int ComboBox::FindExact(const QString& text) const {
+  for (int i = 0; i < count(); ++i) {
+    if (itemText(i) == text) return i;
+  }
+  return -1;
+}
+
+CheckBox::CheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent) {
+  connect(this, &QCheckBox::toggled, this, [this](bool) {
+    if (onClick) onClick();
+  });
+}
+
+OptionButton::OptionButton(const QString& caption, QWidget* parent) : QRadioButton(caption, parent) {
+  connect(this, &QRadioButton::toggled, this, [this](bool on) {
+    if (on && onClick) onClick();
+  });
+}
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
+  connect(this, &QLineEdit::textChanged, this, [this](const QString&) {
+    if (onChange) onChange();
+  });
+}
+
+CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+  setAutoDefault(false);
+  connect(this, &QPushButton::clicked, this, [this] {
+    if (onClick) onClick();
+  });
+}
+
+Label::Label(const QString& caption, QWidget* parent) : QLabel(caption, parent) {
+  setWordWrap(true);
+  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void Label::SetForeColor(const QColor& color) {
+  QPalette p = palette();
+  p.setColor(QPalette::WindowText, color);
+  setPalette(p);
+}
+
+void Label::SetBackColor(const QColor& color) {
+  QPalette p = palette();
+  p.setColor(QPalette::Window, color);
+  setPalette(p);
+  setAutoFillBackground(true);
+}
+
+Frame::Frame(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
+
+void SetPointSize(QWidget* widget, double points, bool bold) {
+  QFont font = widget->font();
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  widget->setFont(font);
+}
+
+}  // namespace forms

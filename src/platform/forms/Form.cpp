@@ -1,0 +1,178 @@
+#include "Form.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMdiArea>
+#include <algorithm>
+
+#include "FormWindows.h"
+#include "Twips.h"
+
+namespace forms {
+namespace {
+
+QPointer<QMdiArea> gMdiArea;
+std::vector<Form*> gLoaded;
+
+}  // namespace
+
+void Place(QWidget* widget, int left, int top, int width, int height) {
+  widget->setGeometry(ToPixels(left, top, width, height));
+}
+
+void PlaceAt(QWidget* widget, int left, int top) { widget->move(ToPixels(left), ToPixels(top)); }
+
+FormSubWindow::FormSubWindow(Form* form) : form_(form) {
+  // The form decides when its window dies; a plain close must not delete it behind the form's back.
+  setAttribute(Qt::WA_DeleteOnClose, false);
+}
+void FormSubWindow::closeEvent(QCloseEvent* event) {
+  form_->CloseRequested();
+  event->accept();
+}
+
+FormTopWindow::FormTopWindow(Form* form) : form_(form) {}
+void FormTopWindow::closeEvent(QCloseEvent* event) {
+  form_->CloseRequested();
+  event->accept();
+}
+
+FormMainWindow::FormMainWindow(Form* form) : form_(form) {}
+void FormMainWindow::closeEvent(QCloseEvent* event) {
+  form_->CloseRequested();
+  event->accept();
+}
+
+Form::Form(WindowKind kind) : kind_(kind) {}
+
+Form::~Form() {
+  gLoaded.erase(std::remove(gLoaded.begin(), gLoaded.end(), this), gLoaded.end());
+  // Widgets cannot outlive the application object; a form destroyed after it has none left to delete.
+  if (QCoreApplication::instance()) delete window_.data();
+}
+
+void Form::Load() {
+  if (window_) return;
+  switch (kind_) {
+    case WindowKind::Child: {
+      auto* sub = new FormSubWindow(this);
+      auto* client = new QWidget;
+      sub->setWidget(client);
+      if (gMdiArea) gMdiArea->addSubWindow(sub);
+      window_ = sub;
+      client_ = client;
+      break;
+    }
+    case WindowKind::TopLevel: {
+      auto* top = new FormTopWindow(this);
+      window_ = top;
+      client_ = top;
+      break;
+    }
+    case WindowKind::MdiParent: {
+      auto* main = new FormMainWindow(this);
+      window_ = main;
+      client_ = main;
+      break;
+    }
+  }
+  gLoaded.push_back(this);
+  Form_Load();
+}
+
+void Form::Show() {
+  Load();
+  if (!window_) return;  // Form_Load may unload its own form
+  window_->show();
+  ZOrder();
+}
+
+void Form::Hide() {
+  if (window_) window_->hide();
+}
+
+void Form::Unload() {
+  if (!window_ || unloading_) return;
+  unloading_ = true;
+  Form_Unload();
+  QWidget* window = window_;
+  window_ = nullptr;
+  client_ = nullptr;
+  gLoaded.erase(std::remove(gLoaded.begin(), gLoaded.end(), this), gLoaded.end());
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(window); sub && sub->mdiArea()) sub->mdiArea()->removeSubWindow(sub);
+  window->hide();
+  // Unload often runs inside a handler of one of the window's own controls; the
+  // widgets go when that handler has returned.
+  window->deleteLater();
+  unloading_ = false;
+}
+
+bool Form::IsVisible() const { return window_ && window_->isVisible(); }
+
+QString Form::Caption() const { return window_ ? window_->windowTitle() : QString(); }
+
+void Form::SetCaption(const QString& caption) {
+  Load();
+  if (window_) window_->setWindowTitle(caption);
+}
+
+int Form::Left() const { return window_ ? ToTwips(window_->x()) : 0; }
+int Form::Top() const { return window_ ? ToTwips(window_->y()) : 0; }
+int Form::Width() const { return window_ ? ToTwips(window_->width()) : 0; }
+int Form::Height() const { return window_ ? ToTwips(window_->height()) : 0; }
+
+void Form::SetLeft(int twips) {
+  Load();
+  if (window_) window_->move(ToPixels(twips), window_->y());
+}
+void Form::SetTop(int twips) {
+  Load();
+  if (window_) window_->move(window_->x(), ToPixels(twips));
+}
+void Form::SetWidth(int twips) { SetSize(twips, Height()); }
+void Form::SetHeight(int twips) { SetSize(Width(), twips); }
+
+void Form::SetSize(int width, int height) {
+  Load();
+  if (!window_) return;
+  if (kind_ == WindowKind::MdiParent) {
+    window_->resize(ToPixels(width), ToPixels(height));
+  } else {
+    // Designed windows keep their size: every control sits at a fixed place.
+    window_->setFixedSize(ToPixels(width), ToPixels(height));
+  }
+}
+
+void Form::ZOrder() {
+  if (!window_) return;
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(window_.data()); sub && sub->mdiArea()) {
+    sub->mdiArea()->setActiveSubWindow(sub);
+  }
+  window_->raise();
+}
+
+void Form::SetMousePointer(int shape) {
+  mousePointer_ = shape;
+  if (client_) ApplyMousePointer(client_, shape);
+}
+
+void ApplyMousePointer(QWidget* widget, int shape) {
+  switch (shape) {
+    case vbArrow: widget->setCursor(Qt::ArrowCursor); break;
+    case vbSizeNS: widget->setCursor(Qt::SizeVerCursor); break;
+    case vbSizeWE: widget->setCursor(Qt::SizeHorCursor); break;
+    case vbSizeAll: widget->setCursor(Qt::SizeAllCursor); break;
+    default: widget->unsetCursor(); break;
+  }
+}
+
+void SetMdiArea(QMdiArea* area) { gMdiArea = area; }
+QMdiArea* MdiArea() { return gMdiArea; }
+
+std::vector<Form*> LoadedForms() { return gLoaded; }
+
+void UnloadAllForms() {
+  for (Form* form : LoadedForms()) form->Unload();
+}
+
+}  // namespace forms

@@ -1,0 +1,25 @@
+#pragma once
+// Window geometry is designed in twips: 1/1440 inch, 15 to the pixel on screen.
+
+#include <QPoint>
+#include <QRect>
+#include <cmath>
+
+class QWidget;
+
+namespace forms {
+
+constexpr int kTwipsPerPixel = 15;
+
+inline int ToPixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+inline int ToTwips(double pixels) { return static_cast<int>(std::lround(pixels * kTwipsPerPixel)); }
+inline QRect ToPixels(int left, int top, int width, int height) {
+  return QRect(ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height));
+}
+
+// Places a control at a twip rectangle inside its parent.
+void Place(QWidget* widget, int left, int top, int width, int height);
+// Moves a control to a twip position, keeping its size.
+void PlaceAt(QWidget* widget, int left, int top);
+
+}  // namespace forms

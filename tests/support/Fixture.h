@@ -1,0 +1,74 @@
+#pragma once
+// The fixture every test of the program starts from: globals at their start
+// values, message boxes and dialogs scripted, the end of the program turned
+// into an exception, virtual clocks, and an emulated board or simulation mode
+// with the log of every vendor request.
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/usb/EmulatedBoard.h"
+#include "platform/usb/USBFunctions.h"
+
+namespace support {
+
+// Thrown where the program would end.
+struct ProgramEnded {};
+
+struct AskedMsgBox {
+  QString prompt;
+  int style = 0;
+  QString title;
+};
+
+// Resets the globals of platform, link and model to their program-start values.
+void ResetCoreGlobals();
+
+// Turns the board log into lines a test can compare:
+// "read 0x48 0x30" and "write 0x48 0x30 = 0x9B" (handshakes: "handshake").
+std::vector<std::string> Transfers(const std::vector<usb::VendorRequest>& log, bool withDevice = true);
+
+class Fixture : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Plugs in a board with chips at these addresses, firmware running.
+  usb::EmulatedBoard& AttachBoard(const std::vector<int>& chipAddresses);
+  // Plugs in a board with these chips and sets the device count, addresses and
+  // records as discovery would have found them (at most two).
+  usb::EmulatedBoard& StartWithChips(const std::vector<int>& chipAddresses);
+  // Simulation mode with its one chip at 0x48, as after the user accepted it.
+  void StartInSimulation();
+  usb::EmulatedBoard& Board() { return *board_; }
+
+  // The transfers since the last ClearBus, as Transfers() writes them.
+  std::vector<std::string> Bus(bool withDevice = false) const;
+  void ClearBus();
+
+  // Answers for the next message boxes, in order; an unscripted box fails the test.
+  void AnswerMsgBox(int answer) { answers_.push_back(answer); }
+  const std::vector<AskedMsgBox>& MsgBoxes() const { return asked_; }
+
+  // Seconds since midnight as the master timer reads them.
+  void SetTimer(float seconds) { timer_ = seconds; }
+  // Seconds passed on the monotonic clock (busy waits advance it at once).
+  double Elapsed() const { return monotonic_; }
+
+  // Runs the deferred deletions of unloaded windows.
+  static void FlushDeletes();
+
+ private:
+  std::shared_ptr<usb::EmulatedBoard> board_;
+  std::deque<int> answers_;
+  std::vector<AskedMsgBox> asked_;
+  float timer_ = 36000;
+  double monotonic_ = 0;
+};
+
+}  // namespace support

@@ -1,0 +1,18 @@
+// Every test binary starts here: a QApplication on the offscreen platform with
+// a fixed font and locale, so widgets have real metrics and texts are stable.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFont>
+#include <QLocale>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  ::testing::InitGoogleTest(&argc, argv);
+  QApplication app(argc, argv);
+  QLocale::setDefault(QLocale::c());
+  QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+  return RUN_ALL_TESTS();
+}
