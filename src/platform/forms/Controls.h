@@ -76,7 +76,8 @@ class CommandButton : public QPushButton {
 class Label : public QLabel {
   Q_OBJECT
  public:
-  explicit Label(const QString& caption = QString(), QWidget* parent = nullptr);
+  explicit Label(QWidget* parent = nullptr) : Label(QString(), parent) {}
+  explicit Label(const QString& caption, QWidget* parent = nullptr);
   QString Caption() const { return text(); }
   void SetCaption(const QString& caption) { setText(caption); }
   void SetForeColor(const QColor& color);
@@ -86,6 +87,7 @@ class Label : public QLabel {
 class Frame : public QGroupBox {
   Q_OBJECT
  public:
+  explicit Frame(QWidget* parent = nullptr) : Frame(QString(), parent) {}
   explicit Frame(const QString& caption, QWidget* parent = nullptr);
 };
 

@@ -1,0 +1,5 @@
+#include "SettingsPages.h"
+
+#include "shell/FormStuff.h"
+
+void RegisterSettingsPages() {}
