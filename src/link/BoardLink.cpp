@@ -26,6 +26,10 @@ uint8_t mReadBuffer = 0;
 QString mFirmwarePath;
 std::array<char, kPathBufferSize> mPathBytes{};
 BusMonitorSink* gSink = nullptr;
+// Set once the program is on its way out after a failed transfer. The message
+// box runs an event loop in which the master timer still ticks; nothing may
+// reach the board again, nor may a second failure stack a second message.
+bool mEnding = false;
 
 bool MonitorTakes(bool reads) {
   if (gSpyPaused || !gSpyOpen || !gSink) return false;
@@ -39,6 +43,7 @@ int32_t RegisterByte(int32_t RegAddr) { return RegAddr & 0xFF; }
 }  // namespace
 
 int16_t ReadRegister(int32_t DevAddr, int32_t RegAddr) {
+  if (mEnding) return 0;
   const int32_t reg = RegisterByte(RegAddr);
   uint8_t byte;
   if (gSimulationMode) {
@@ -59,6 +64,7 @@ int16_t ReadRegister(int32_t DevAddr, int32_t RegAddr) {
 int16_t WriteRegister(int32_t DevAddr, int32_t RegAddr, int32_t& Data) {
   if (Data > 255) Data = 255;
   if (Data < 0) Data = 0;
+  if (mEnding) return 0;
   const int32_t reg = RegisterByte(RegAddr);
   if (gSimulationMode) {
     gRegShadow[reg] = static_cast<uint8_t>(Data);
@@ -75,8 +81,10 @@ int16_t WriteRegister(int32_t DevAddr, int32_t RegAddr, int32_t& Data) {
   return 0;
 }
 
-int16_t DownloadFirmware() {
-  mFirmwarePath = QCoreApplication::applicationDirPath() + QDir::separator() + QStringLiteral("KRV7310FW.Hex");
+int16_t DownloadFirmware() { return DownloadFirmwareFrom(QCoreApplication::applicationDirPath()); }
+
+int16_t DownloadFirmwareFrom(const QString& directory) {
+  mFirmwarePath = directory + QDir::separator() + QStringLiteral("KRV7310FW.Hex");
   // A path the buffer cannot hold is a failed download, never a shortened path.
   if (!StringToPathBytes(mFirmwarePath)) return -1;
   return LoadFirmWare(mPathBytes.data());
@@ -112,6 +120,7 @@ bool IsSpyLoggedRead(int32_t RegAddr) {
 }
 
 void ShowUsbErrorAndEnd(int16_t ErrCode) {
+  mEnding = true;
   QString text;
   switch (ErrCode) {
     case 0: text = QStringLiteral("Firmware failed to download - Check USB connections"); break;
@@ -154,5 +163,6 @@ void ResetBoardLink() {
   mReadBuffer = 0;
   mFirmwarePath.clear();
   mPathBytes.fill(0);
+  mEnding = false;
   ResetBusMonitor();
 }

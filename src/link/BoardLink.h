@@ -23,6 +23,9 @@ inline int16_t WriteRegister(int32_t DevAddr, int32_t RegAddr, int32_t&& Data) {
 
 // Downloads the board firmware beside the executable. Negative: no board, or the download failed.
 int16_t DownloadFirmware();
+// The same with the firmware file in the given directory. A path longer than
+// the 512-byte buffer is a failed download; the library is not called.
+int16_t DownloadFirmwareFrom(const QString& directory);
 // Fills the firmware path buffer; false when the text does not fit it.
 bool StringToPathBytes(const QString& Text);
 const char* FirmwarePathBytes();
@@ -33,7 +36,8 @@ void LoadSimulatedRegisters();
 // False only for a polled telemetry register while polled reads are hidden.
 bool IsSpyLoggedRead(int32_t RegAddr);
 
-// Message, every window unloaded, program ended.
+// Message, every window unloaded, program ended. From its start no register
+// transfer reaches the board any more (reads give 0).
 [[noreturn]] void ShowUsbErrorAndEnd(int16_t ErrCode);
 
 // Runs after every successful write to the board.

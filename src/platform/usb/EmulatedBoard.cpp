@@ -24,10 +24,10 @@ void EmulatedBoard::AddChip(int address) {
   chip.regs[0x3D] = 0x41;
 }
 
-bool EmulatedBoard::HasChip(int address) const { return chips_.count(address) != 0; }
+bool EmulatedBoard::HasChip(int address) const { return chips_.count(address & 0x7F) != 0; }
 
 uint8_t EmulatedBoard::Reg(int address, int reg) const {
-  auto it = chips_.find(address);
+  auto it = chips_.find(address & 0x7F);
   return it == chips_.end() ? 0xFF : it->second.regs[reg & 0xFF];
 }
 
@@ -39,6 +39,7 @@ void EmulatedBoard::QueueReads(int address, int reg, std::vector<uint8_t> bytes)
 }
 
 int16_t EmulatedBoard::LoadFirmware(const char* path) {
+  ++firmwareDownloads_;
   firmwarePath_ = path ? path : "";
   firmwareRunning_ = !refuseFirmware_ && path && IsValidHexFile(firmwarePath_);
   return firmwareRunning_ ? 0 : -2;

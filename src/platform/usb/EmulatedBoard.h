@@ -28,7 +28,8 @@ struct VendorRequest {
 
 class EmulatedBoard {
  public:
-  // A chip answers at a 7-bit address; its identification register 0x3D reads 0x41.
+  // A chip answers at a 7-bit address (higher bits are ignored); its
+  // identification register 0x3D reads 0x41.
   void AddChip(int address);
   bool HasChip(int address) const;
   uint8_t Reg(int address, int reg) const;
@@ -45,6 +46,7 @@ class EmulatedBoard {
 
   bool FirmwareRunning() const { return firmwareRunning_; }
   const std::string& FirmwarePath() const { return firmwarePath_; }
+  int FirmwareDownloads() const { return firmwareDownloads_; }  // calls of LoadFirmWare
   const std::vector<VendorRequest>& Log() const { return log_; }
   void ClearLog() { log_.clear(); }
   int RequestCount() const { return requestCount_; }
@@ -61,6 +63,7 @@ class EmulatedBoard {
   int handshakeFailures_ = 0;
   int failAt_ = 0;
   int requestCount_ = 0;
+  int firmwareDownloads_ = 0;
   bool refuseFirmware_ = false;
   bool firmwareRunning_ = false;
   std::string firmwarePath_;
