@@ -81,9 +81,12 @@ QString Plain(long long value) { return QString::number(value); }
 
 double Round(double value, int decimals) {
   const double scale = std::pow(10.0, decimals);
+  const double scaled = value * scale;
+  // From 2^52 on a double holds no fraction to round, and the product may have overflowed.
+  if (!std::isfinite(scaled) || std::fabs(scaled) >= 4503599627370496.0) return value;
   const int mode = std::fegetround();
   std::fesetround(FE_TONEAREST);
-  const double rounded = std::nearbyint(value * scale) / scale;
+  const double rounded = std::nearbyint(scaled) / scale;
   std::fesetround(mode);
   return rounded;
 }

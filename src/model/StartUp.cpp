@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "DeviceInfo.h"
+#include "NumberText.h"
 #include "link/BoardLink.h"
 #include "platform/ui/Seams.h"
 #include "platform/usb/USBFunctions.h"
@@ -71,7 +72,7 @@ void ConnectAndFindDevices(StartUpProgress& progress) {
   }
 
   progress.SetBarWidth(100 * unit);
-  progress.ShowStatus(QStringLiteral("Found  ") + QString::number(gDeviceCount) + QStringLiteral(" ") +
+  progress.ShowStatus(QStringLiteral("Found ") + numtext::Str(static_cast<int>(gDeviceCount)) + QStringLiteral(" ") +
                       gDevices[0].Name + QStringLiteral("(s) on the USB port"));
   Delay(2000);
 }
