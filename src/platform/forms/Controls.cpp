@@ -56,6 +56,17 @@ OptionButton::OptionButton(const QString& caption, QWidget* parent) : QRadioButt
   });
 }
 
+void OptionButton::SetValue(bool value) {
+  if (!value && isChecked()) {
+    // Qt refuses to clear the chosen button of an exclusive group.
+    setAutoExclusive(false);
+    setChecked(false);
+    setAutoExclusive(true);
+    return;
+  }
+  setChecked(value);
+}
+
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
   connect(this, &QLineEdit::textChanged, this, [this](const QString&) {
     if (onChange) onChange();

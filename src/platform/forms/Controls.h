@@ -52,7 +52,7 @@ class OptionButton : public QRadioButton {
   explicit OptionButton(const QString& caption, QWidget* parent = nullptr);
   std::function<void()> onClick;  // runs when the button becomes chosen
   bool Value() const { return isChecked(); }
-  void SetValue(bool value) { setChecked(value); }
+  void SetValue(bool value);  // false clears it, leaving the group with no choice
 };
 
 // A one-line text box.
