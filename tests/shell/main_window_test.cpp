@@ -137,7 +137,7 @@ TEST_F(MainWindow, ClosingMainWindowUnloadsChildrenAndPicker) {
 TEST_F(MainWindow, ExitEndsAtOnce) {
   StartWithChips({0x48});
   frmMain& main = OpenMainWindow();
-  EXPECT_THROW(main.Action("mnuExit")->trigger(), support::ProgramEnded);
+  EXPECT_THROW(main.mnuExit_Click(), support::ProgramEnded);
 }
 
 TEST_F(MainWindow, TimerPollsOnlyWhileADiagramOrLimitsWindowIsOpen) {
