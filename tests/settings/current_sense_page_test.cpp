@@ -2,6 +2,7 @@
 // fields whose codes have no list item.
 
 #include "SettingsFixture.h"
+#include "settings/ListTexts.h"
 #include "settings/frmCurrentSense.h"
 
 namespace {
@@ -30,14 +31,8 @@ TEST_F(CurrentSensePage, OpensCaptionedWithItsFramesAndLists) {
             (QStringList{"128us", "256us", "384us", "512us", "1 sec", "2 sec", "3 sec", "4sec"}));
   EXPECT_EQ(Items(page.cmbOCPBandWidth),
             (QStringList{"100Hz", "800Hz", "1.5kHz", "2.2kHz", "2.9kHz", "3.6kHz", "4.3kHz", "5kHz"}));
-  const QStringList cs1 = Items(page.cmbCS[0]);
-  ASSERT_EQ(cs1.size(), 32);
-  EXPECT_EQ(cs1.mid(0, 3), (QStringList{"105%", "105.81%", "106.61%"}));
-  EXPECT_EQ(cs1.last(), "130%");
-  const QStringList cs2 = Items(page.cmbCS[1]);
-  ASSERT_EQ(cs2.size(), 32);
-  EXPECT_EQ(cs2.mid(0, 4), (QStringList{"100%", "101.03%", "102.06%", "103.1%"}));
-  EXPECT_EQ(cs2.last(), "132%");
+  EXPECT_EQ(Items(page.cmbCS[0]), settings::CS1LimitItems());
+  EXPECT_EQ(Items(page.cmbCS[1]), settings::CS2LimitItems());
   EXPECT_EQ(page.cmbGainCal[0]->ListCount(), 32);
   EXPECT_EQ(page.cmbGainCal[0]->List(31), "31");
   EXPECT_EQ(page.cmbGainCal[1]->ListCount(), 256);
