@@ -1,0 +1,44 @@
+#pragma once
+// The shared geometry of the settings pages, in twips: rows of a caption beside
+// its list, check-box rows and command buttons, so every page lines up alike.
+
+#include <QString>
+#include <functional>
+
+#include "platform/forms/Controls.h"
+
+namespace settings {
+
+constexpr int kListHeight = 330;    // a drop-down list, 22 pixels
+constexpr int kButtonWidth = 1140;  // 76 pixels
+constexpr int kButtonHeight = 390;  // 26 pixels
+constexpr int kButtonGap = 90;      // between buttons side by side
+
+// Where the captions and lists of one group go, relative to the group.
+struct RowGrid {
+  int labelLeft;
+  int labelWidth;
+  int listLeft;
+  int listWidth;
+  int firstTop;
+  int pitch;
+  int Top(int row) const { return firstTop + row * pitch; }
+};
+
+// The object name of the caption beside a control: "cmbOffset" gives
+// "lblOffsetCaption", "cmbTrim(1)" gives "lblTrimCaption(1)".
+QString CaptionName(const QString& controlName);
+
+// A one-line caption, vertically centred on a list's row.
+forms::Label* AddCaption(QWidget* parent, const QString& name, const QString& caption, int left, int top,
+                         int width, Qt::Alignment horizontal = Qt::AlignLeft);
+// A caption and its drop-down list on one row of a group.
+forms::ComboBox* AddListRow(QWidget* parent, const RowGrid& grid, int row, const QString& name,
+                            const QString& caption);
+// A check box on one row of a group, starting where the captions start.
+forms::CheckBox* AddCheckRow(QWidget* parent, const RowGrid& grid, int row, const QString& name,
+                             const QString& caption);
+forms::CommandButton* AddButton(QWidget* parent, const QString& name, const QString& caption, int left, int top,
+                                std::function<void()> onClick, int width = kButtonWidth);
+
+}  // namespace settings

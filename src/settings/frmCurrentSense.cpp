@@ -1,0 +1,103 @@
+#include "frmCurrentSense.h"
+
+#include "ListControls.h"
+#include "ListTexts.h"
+#include "PageLayout.h"
+#include "model/NumberText.h"
+
+using namespace settings;
+using namespace currentsense;
+
+namespace {
+
+const QString kCS1 = QStringLiteral("CS1");
+
+}  // namespace
+
+void frmCurrentSense::Form_Load() {
+  SetCaption(QStringLiteral("Current Sense"));
+  SetSize(7935, 7380);
+  CenterInMainForm(*this);
+
+  QWidget* client = Client();
+  const RowGrid grid{240, 3150, 3480, 2400, 420, 510};
+  fraCS1 = forms::Make<forms::Frame>(client, QStringLiteral("fraCS1"), 120, 120, 6180, 1980,
+                                     QStringLiteral("CS1 Settings"));
+  cmbGainCal[0] = AddListRow(fraCS1, grid, 0, QStringLiteral("cmbGainCal(0)"), QStringLiteral("CS1 Gain Trim"));
+  cmbCS[0] = AddListRow(fraCS1, grid, 1, QStringLiteral("cmbCS(0)"), QStringLiteral("CS1 Over-current Limit"));
+  cmbDelay = AddListRow(fraCS1, grid, 2, QStringLiteral("cmbDelay"), QStringLiteral("CS1 Fast OCP Delay"));
+  FillList(cmbDelay, DelayItems());
+
+  fraCS2 = forms::Make<forms::Frame>(client, QStringLiteral("fraCS2"), 120, 2220, 6180, 1980,
+                                     QStringLiteral("CS2 Settings"));
+  cmbGainCal[1] = AddListRow(fraCS2, grid, 0, QStringLiteral("cmbGainCal(1)"), QStringLiteral("CS2 Gain Trim"));
+  cmbOffsetCal = AddListRow(fraCS2, grid, 1, QStringLiteral("cmbOffsetCal"), QStringLiteral("CS2 Offset Trim"));
+  cmbCS[1] = AddListRow(fraCS2, grid, 2, QStringLiteral("cmbCS(1)"), QStringLiteral("CS2 Over-current Limit"));
+
+  fraOCP = forms::Make<forms::Frame>(client, QStringLiteral("fraOCP"), 120, 4320, 6180, 2490,
+                                     QStringLiteral("OCP Settings"));
+  cmbOCPBandWidth = AddListRow(fraOCP, grid, 0, QStringLiteral("cmbOCPBandWidth"), QStringLiteral("OCP Bandwidth"));
+  chkFoldback =
+      AddCheckRow(fraOCP, grid, 1, QStringLiteral("chkFoldback"), QStringLiteral("Enable Constant Current Foldback"));
+  cmbCCSource =
+      AddListRow(fraOCP, grid, 2, QStringLiteral("cmbCCSource"), QStringLiteral("Constant Current mode source"));
+  FillList(cmbCCSource, CCSourceItems());
+  cmbOCPOffDelay = AddListRow(fraOCP, grid, 3, QStringLiteral("cmbOCPOffDelay"), QStringLiteral("OCP Off Delay"));
+  FillList(cmbOCPOffDelay, OCPOffDelayItems());
+
+  const int left = 6420;
+  cmdOK = AddButton(client, QStringLiteral("cmdOK"), QStringLiteral("OK"), left, 240, [this] { cmdOK_Click(); });
+  cmdApply = AddButton(client, QStringLiteral("cmdApply"), QStringLiteral("Apply"), left, 720,
+                       [this] { cmdApply_Click(); });
+  cmdCancel = AddButton(client, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), left, 1200,
+                        [this] { cmdCancel_Click(); });
+
+  FillCurrentSenseLists();
+}
+
+void frmCurrentSense::FillCurrentSenseLists() {
+  FillList(cmbCS[0], CS1LimitItems());
+  FillList(cmbCS[1], CS2LimitItems());
+  FillList(cmbOffsetCal, NumberItems(64));
+  for (int i = 0; i <= 255; ++i) {
+    if (i <= 31) cmbGainCal[0]->AddItem(numtext::Plain(i));
+    cmbGainCal[1]->AddItem(numtext::Plain(i));
+  }
+  FillList(cmbOCPBandWidth, OCPBandwidthItems());
+}
+
+void frmCurrentSense::SetupFormAfterLoad() {
+  ShowPosition(cmbGainCal[0], mCS1Gain.Decode(Read(kCS1GainReg)));
+  int v = Read(kCS1LimitReg);
+  ShowPosition(cmbCS[0], mCS1Limit.Decode(v));
+  // Delay codes 6 and 7 have no item: the list keeps what it showed.
+  ShowPosition(cmbDelay, mDelay.Decode(v));
+  ShowPosition(cmbGainCal[1], mCS2Gain.Decode(Read(kCS2GainReg)));
+  ShowPosition(cmbCS[1], mCS2Limit.Decode(Read(kCS2LimitReg)));
+  // Offsets above 63 have no item either.
+  ShowPosition(cmbOffsetCal, mCS2Offset.Decode(Read(kCS2OffsetReg)));
+  v = Read(kOCPReg);
+  ShowPosition(cmbOCPBandWidth, mOCPBandwidth.Decode(v));
+  chkFoldback->SetValue(kFoldback.Get(v));
+  cmbCCSource->SetText(kCCFromCS1.Get(v) ? kCS1 : QStringLiteral("CS2"));
+  ShowPosition(cmbOCPOffDelay, mOCPOffDelay.Decode(v));
+}
+
+void frmCurrentSense::cmdApply_Click() {
+  // Bits 2:0 of 0x21 are not this page's: they go back as the chip holds them.
+  Write(kCS1GainReg, mCS1Gain.Put(Read(kCS1GainReg), ShownNumber(cmbGainCal[0])));
+  Write(kCS1LimitReg, mCS1Limit.Encode(ShownPosition(cmbCS[0])) | mDelay.Encode(ShownPosition(cmbDelay)));
+  Write(kCS2GainReg, mCS2Gain.Encode(ShownNumber(cmbGainCal[1])));
+  Write(kCS2OffsetReg, mCS2Offset.Encode(ShownNumber(cmbOffsetCal)));
+  Write(kCS2LimitReg, mCS2Limit.Encode(ShownPosition(cmbCS[1])));
+  Write(kOCPReg, mOCPBandwidth.Encode(ShownPosition(cmbOCPBandWidth)) | kFoldback.Place(chkFoldback->Value()) |
+                     kCCFromCS1.Place(cmbCCSource->Text() == kCS1 ? 1 : 0) |
+                     mOCPOffDelay.Encode(ShownPosition(cmbOCPOffDelay)));
+}
+
+void frmCurrentSense::cmdOK_Click() {
+  cmdApply_Click();
+  Unload();
+}
+
+void frmCurrentSense::cmdCancel_Click() { Unload(); }

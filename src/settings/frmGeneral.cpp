@@ -1,0 +1,112 @@
+#include "frmGeneral.h"
+
+#include "ListControls.h"
+#include "ListTexts.h"
+#include "PageLayout.h"
+
+using namespace settings;
+using namespace general;
+
+void frmGeneral::Form_Load() {
+  SetCaption(QStringLiteral("General Settings"));
+  SetSize(8640, 4725);
+  CenterInMainForm(*this);
+
+  QWidget* client = Client();
+  const RowGrid wide{150, 2370, 2580, 2400, 390, 480};
+  fraTemperature = forms::Make<forms::Frame>(client, QStringLiteral("fraTemperature"), 90, 120, 5100, 1860,
+                                             QStringLiteral("Temperature"));
+  cmbLinearize = AddListRow(fraTemperature, wide, 0, QStringLiteral("cmbLinearize"), QStringLiteral("Linearization"));
+  FillList(cmbLinearize, LinearizeItems());
+  cmbThermistorVal = AddListRow(fraTemperature, wide, 1, QStringLiteral("cmbThermistorVal"),
+                                QStringLiteral("Nominal Thermistor Value"));
+  FillList(cmbThermistorVal, ThermistorItems());
+  cmbOTPThreshold =
+      AddListRow(fraTemperature, wide, 2, QStringLiteral("cmbOTPThreshold"), QStringLiteral("OTP Threshold"));
+
+  fraPolarity = forms::Make<forms::Frame>(client, QStringLiteral("fraPolarity"), 90, 2100, 5100, 1860,
+                                          QStringLiteral("Pin Polarity"));
+  cmbPSONPol = AddListRow(fraPolarity, wide, 0, QStringLiteral("cmbPSONPol"), QStringLiteral("PSON Polarity"));
+  FillList(cmbPSONPol, PolarityItems());
+  cmbGate = AddListRow(fraPolarity, wide, 1, QStringLiteral("cmbGate"), QStringLiteral("Gate Polarity"));
+  FillList(cmbGate, PolarityItems());
+  cmbPGOOD = AddListRow(fraPolarity, wide, 2, QStringLiteral("cmbPGOOD"), QStringLiteral("PGOOD Polarity"));
+  FillList(cmbPGOOD, PolarityItems());
+
+  const RowGrid narrow{120, 960, 1110, 1890, 390, 480};
+  fraPSON = forms::Make<forms::Frame>(client, QStringLiteral("fraPSON"), 5310, 120, 3120, 1380,
+                                      QStringLiteral("PSOn/Soft Start"));
+  cmbPSON = AddListRow(fraPSON, narrow, 0, QStringLiteral("cmbPSON"), QStringLiteral("PS ON"));
+  FillList(cmbPSON, PSONItems());
+  cmbSoftStart = AddListRow(fraPSON, narrow, 1, QStringLiteral("cmbSoftStart"), QStringLiteral("Soft Start"));
+  FillList(cmbSoftStart, SoftStartItems());
+
+  fraSyncRect = forms::Make<forms::Frame>(client, QStringLiteral("fraSyncRect"), 5310, 1620, 3120, 930,
+                                          QStringLiteral("Sync Rect Off"));
+  cmbSyncRectOff = forms::Make<forms::ComboBox>(fraSyncRect, QStringLiteral("cmbSyncRectOff"), 150, 390, 1650,
+                                                kListHeight);
+  FillList(cmbSyncRectOff, SyncRectOffItems());
+
+  // Never shown: the choice only carries the chip's value from set-up to Apply.
+  fraSwitchFreq = forms::Make<forms::Frame>(client, QStringLiteral("fraSwitchFreq"), 5310, 2670, 3120, 930,
+                                            QStringLiteral("Switching Frequency"));
+  cmbSwitchFreq = forms::Make<forms::ComboBox>(fraSwitchFreq, QStringLiteral("cmbSwitchFreq"), 150, 390, 1650,
+                                               kListHeight);
+  FillList(cmbSwitchFreq, SwitchFreqItems());
+  fraSwitchFreq->hide();
+
+  const int top = 3570;
+  const int width = 960;
+  const int gap = 120;
+  cmdOK = AddButton(client, QStringLiteral("cmdOK"), QStringLiteral("OK"), 5310, top, [this] { cmdOK_Click(); }, width);
+  cmdApply = AddButton(client, QStringLiteral("cmdApply"), QStringLiteral("Apply"), 5310 + width + gap, top,
+                       [this] { cmdApply_Click(); }, width);
+  cmdCancel = AddButton(client, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), 5310 + 2 * (width + gap), top,
+                        [this] { cmdCancel_Click(); }, width);
+
+  FillList(cmbOTPThreshold, NumberItems(16));
+}
+
+void frmGeneral::SetupFormAfterLoad() {
+  int v = Read(kTemperatureReg);
+  ShowPosition(cmbLinearize, mLinearize.Decode(v));
+  ShowPosition(cmbThermistorVal, mThermistor.Decode(v));
+  ShowPosition(cmbOTPThreshold, mOTPThreshold.Decode(v));
+  v = Read(kPSONReg);
+  ShowPosition(cmbPSON, mPSON.Decode(v));
+  ShowPosition(cmbSoftStart, mSoftStart.Decode(v));
+  v = Read(kPolarityReg);
+  ShowPosition(cmbPGOOD, mPGOOD.Decode(v));
+  ShowPosition(cmbGate, mGate.Decode(v));
+  ShowPosition(cmbPSONPol, mPSONPol.Decode(v));
+  // Frequency codes 12 to 15 and a sync-rectifier code of 7 have no item: those lists keep what they showed.
+  ShowPosition(cmbSwitchFreq, mSwitchFreq.Decode(Read(kSwitchFreqReg)));
+  ShowPosition(cmbSyncRectOff, mSyncRectOff.Decode(Read(kSyncRectReg)));
+}
+
+void frmGeneral::cmdApply_Click() {
+  // Built from nothing: bits 7:6 are written as 0.
+  Write(kTemperatureReg, mLinearize.Encode(ShownPosition(cmbLinearize)) |
+                             mThermistor.Encode(ShownPosition(cmbThermistorVal)) |
+                             mOTPThreshold.Encode(ShownPosition(cmbOTPThreshold)));
+
+  // The others are read first, so the bits outside the page's fields go back as the chip holds them.
+  int v = Read(kPSONReg);
+  v = mPSON.Put(v, ShownPosition(cmbPSON));
+  Write(kPSONReg, mSoftStart.Put(v, ShownPosition(cmbSoftStart)));
+
+  v = Read(kPolarityReg);
+  v = mPGOOD.Put(v, ShownPosition(cmbPGOOD));
+  v = mGate.Put(v, ShownPosition(cmbGate));
+  Write(kPolarityReg, mPSONPol.Put(v, ShownPosition(cmbPSONPol)));
+
+  Write(kSwitchFreqReg, mSwitchFreq.Put(Read(kSwitchFreqReg), ShownPosition(cmbSwitchFreq)));
+  Write(kSyncRectReg, mSyncRectOff.Put(Read(kSyncRectReg), ShownPosition(cmbSyncRectOff)));
+}
+
+void frmGeneral::cmdOK_Click() {
+  cmdApply_Click();
+  Unload();
+}
+
+void frmGeneral::cmdCancel_Click() { Unload(); }

@@ -1,0 +1,45 @@
+#pragma once
+// The OrFET control of one chip: thresholds, comparator bandwidth and the two
+// enable boxes of register 0x30, each change written to the chip at once as a
+// read-modify-write, so bits changed elsewhere survive.
+
+#include <QPointer>
+
+#include "OrFETFields.h"
+#include "SettingsPage.h"
+#include "platform/forms/Controls.h"
+
+class OrFETPicture;
+
+class frmOrFET : public SettingsPage {
+ public:
+  void SetupFormAfterLoad() override;
+  void cmbReverseOff_Click();
+  void cmbReverseOn_Click();
+  void cmbFilter_Click();
+  void chkBypassOff_Click();
+  void chkBypassOn_Click();
+  // Every change is already on the chip: OK and Close only close the page, Apply does nothing.
+  void cmdOK_Click();
+  void cmdApply_Click();
+  void cmdClose_Click();
+
+  QPointer<forms::Frame> fraReverse;
+  QPointer<forms::ComboBox> cmbReverseOff;
+  QPointer<forms::ComboBox> cmbReverseOn;
+  QPointer<forms::ComboBox> cmbFilter;
+  QPointer<forms::CheckBox> chkBypassOff;
+  QPointer<forms::CheckBox> chkBypassOn;
+  QPointer<forms::CheckBox> chkReverseCurrent;
+  QPointer<OrFETPicture> Picture1;
+  QPointer<forms::CommandButton> cmdOK;
+  QPointer<forms::CommandButton> cmdApply;
+  QPointer<forms::CommandButton> cmdClose;
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  // Reads 0x30, puts one field's code in, writes it back.
+  void WriteField(settings::BitField field, int code);
+};

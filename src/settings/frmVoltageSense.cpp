@@ -1,0 +1,167 @@
+#include "frmVoltageSense.h"
+
+#include "ListControls.h"
+#include "ListTexts.h"
+#include "PageLayout.h"
+#include "SenseCircuitPicture.h"
+#include "model/DeviceInfo.h"
+#include "model/NumberText.h"
+
+using namespace settings;
+using namespace voltagesense;
+
+namespace {
+
+// A reading as the page shows it: two decimals, the sign's place kept, then the unit.
+QString Volts(float value) { return numtext::Str(numtext::Round(value, 2)) + QStringLiteral("V"); }
+
+forms::Label* AddValueBox(QWidget* parent, const QString& name, int left, int top) {
+  auto* value = forms::Make<forms::Label>(parent, name, left, top, 1080, kListHeight);
+  value->setWordWrap(false);
+  value->setAlignment(Qt::AlignCenter);
+  value->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  return value;
+}
+
+}  // namespace
+
+void frmVoltageSense::Form_Load() {
+  SetCaption(QStringLiteral("Voltage Sense Settings"));
+  SetSize(8115, 6780);
+  CenterInMainForm(*this);
+
+  QWidget* client = Client();
+  Picture1 = new SenseCircuitPicture(client);
+  Picture1->setObjectName(QStringLiteral("Picture1"));
+  forms::Place(Picture1, 120, 120, 7755, 3060);
+  LayOutPicture();
+
+  const RowGrid grid{180, 1740, 1980, 1650, 420, 510};
+  fraVS1 = forms::Make<forms::Frame>(client, QStringLiteral("fraVS1"), 120, 3300, 3810, 1980,
+                                     QStringLiteral("VS1 Settings"));
+  cmbOVP[0] = AddListRow(fraVS1, grid, 0, QStringLiteral("cmbOVP(0)"), QStringLiteral("VS1 OVP"));
+  cmbVS1Debounce = AddListRow(fraVS1, grid, 1, QStringLiteral("cmbVS1Debounce"), QStringLiteral("VS1 OV Debounce"));
+  FillList(cmbVS1Debounce, DebounceItems());
+  cmbUVP = AddListRow(fraVS1, grid, 2, QStringLiteral("cmbUVP"), QStringLiteral("VS1 UVP"));
+
+  fraVS3 = forms::Make<forms::Frame>(client, QStringLiteral("fraVS3"), 4065, 3300, 3810, 1980,
+                                     QStringLiteral("VS3 Settings"));
+  cmbOVP[1] = AddListRow(fraVS3, grid, 0, QStringLiteral("cmbOVP(1)"), QStringLiteral("VS3 OVP"));
+  cmbVS3Debounce = AddListRow(fraVS3, grid, 1, QStringLiteral("cmbVS3Debounce"), QStringLiteral("VS3 OV Debounce"));
+  FillList(cmbVS3Debounce, DebounceItems());
+  // The VS3 trim sits with the frame's "VS3 Trim" caption, so the caption has its list beside it.
+  cmbTrim[2] = AddListRow(fraVS3, grid, 2, QStringLiteral("cmbTrim(2)"), QStringLiteral("VS3 Trim"));
+
+  const int top = 5580;
+  const int right = 120 + 7755;
+  cmdClose = AddButton(client, QStringLiteral("cmdClose"), QStringLiteral("Close"), right - kButtonWidth, top,
+                       [this] { cmdClose_Click(); });
+  cmdApply = AddButton(client, QStringLiteral("cmdApply"), QStringLiteral("Apply"),
+                       right - 2 * kButtonWidth - kButtonGap, top, [this] { cmdApply_Click(); });
+  cmdOK = AddButton(client, QStringLiteral("cmdOK"), QStringLiteral("OK"), right - 3 * kButtonWidth - 2 * kButtonGap,
+                    top, [this] { cmdOK_Click(); });
+
+  const QStringList ovp = PercentItems(105, 16);
+  for (const QString& item : ovp) {
+    cmbOVP[0]->AddItem(item);
+    cmbOVP[1]->AddItem(item);
+  }
+  FillList(cmbUVP, PercentItems(80, 16));
+  FillList(cmbVS3Trim, OutputTrimItems());
+  for (int i = 0; i <= 255; ++i) {
+    for (auto& trim : cmbTrim) trim->AddItem(numtext::Plain(i));
+  }
+
+  for (int i = 0; i < 3; ++i) cmbTrim[static_cast<size_t>(i)]->onClick = [this, i] { cmbTrim_Click(i); };
+  cmbVS3Trim->onClick = [this] { cmbVS3Trim_Click(); };
+}
+
+void frmVoltageSense::LayOutPicture() {
+  // Rows of the picture in twips: the VS1, VS2 and VS3 pins, then the output trim.
+  const int rows[] = {600, 1200, 1800, 2460};
+  const int half = kListHeight / 2;
+  Picture1->SetChip(QStringLiteral("KRV7310"), 6300, 180, 1260, 2100);
+
+  const RowGrid trims{180, 930, 1170, 960, 0, 0};
+  const RowGrid values{2790, 1650, 4500, 1080, 0, 0};
+  auto addTrim = [&](int row, const QString& name, const QString& caption, int listWidth) {
+    AddCaption(Picture1, CaptionName(name), caption, trims.labelLeft, rows[row], trims.labelWidth);
+    return forms::Make<forms::ComboBox>(Picture1, name, trims.listLeft, rows[row], listWidth, kListHeight);
+  };
+  auto addValue = [&](int row, const QString& name, const QString& caption) {
+    AddCaption(Picture1, CaptionName(name), caption, values.labelLeft, rows[row], values.labelWidth);
+    return AddValueBox(Picture1, name, values.listLeft, rows[row]);
+  };
+
+  cmbTrim[0] = addTrim(0, QStringLiteral("cmbTrim(0)"), QStringLiteral("VS1 Trim"), trims.listWidth);
+  lblVS1Val = addValue(0, QStringLiteral("lblVS1Val"), QStringLiteral("VS1 Value"));
+  cmbTrim[1] = addTrim(1, QStringLiteral("cmbTrim(1)"), QStringLiteral("VS2 Trim"), trims.listWidth);
+  lblVS2Val = addValue(1, QStringLiteral("lblVS2Val"), QStringLiteral("VS2 Value"));
+  lblVS3Val = addValue(2, QStringLiteral("lblVS3Val"), QStringLiteral("VS3 Value"));
+  cmbVS3Trim = addTrim(3, QStringLiteral("cmbVS3Trim"), QStringLiteral("O/P Trim"), 1440);
+  lblOutputVal = addValue(3, QStringLiteral("lblOutputVal"), QStringLiteral("O/P Voltage Value"));
+
+  const int wireFrom = values.listLeft + 1080;
+  Picture1->AddPin(QStringLiteral("VS1"), rows[0] + half, wireFrom);
+  Picture1->AddPin(QStringLiteral("VS2"), rows[1] + half, wireFrom);
+  Picture1->AddPin(QStringLiteral("VS3"), rows[2] + half, wireFrom);
+}
+
+void frmVoltageSense::SetupFormAfterLoad() {
+  const int index = MatchingIndex();
+  if (index >= 0) gVoltageSenseOpen[static_cast<size_t>(index)] = true;
+
+  // Choosing a trim writes it, so each trim goes back to the chip right after
+  // its read whenever the list's choice changes.
+  ShowPosition(cmbVS3Trim, mOutputTrim.Decode(Read(kOutputTrimReg)));
+  int v = Read(kVS1OVPReg);
+  ShowPosition(cmbOVP[0], mOVP[0].Decode(v));
+  ShowPosition(cmbVS1Debounce, mVS1Debounce.Decode(v));
+  v = Read(kVS3OVPReg);
+  ShowPosition(cmbOVP[1], mOVP[1].Decode(v));
+  ShowPosition(cmbVS3Debounce, mVS3Debounce.Decode(v));
+  ShowPosition(cmbUVP, mUVP.Decode(Read(kVS1UVPReg)));
+  for (size_t i = 0; i < cmbTrim.size(); ++i) {
+    ShowPosition(cmbTrim[i], mTrim[i].Decode(Read(kFirstTrimReg + static_cast<int>(i))));
+  }
+}
+
+void frmVoltageSense::cmbTrim_Click(int Index) {
+  const auto i = static_cast<size_t>(Index);
+  Write(kFirstTrimReg + Index, mTrim[i].Encode(ShownNumber(cmbTrim[i])));
+}
+
+void frmVoltageSense::cmbVS3Trim_Click() {
+  Write(kOutputTrimReg, mOutputTrim.Encode(ShownPosition(cmbVS3Trim)));
+}
+
+void frmVoltageSense::cmdApply_Click() {
+  // Built from nothing: the bits outside the fields are written as 0.
+  Write(kVS1OVPReg, mOVP[0].Encode(ShownPosition(cmbOVP[0])) | mVS1Debounce.Encode(ShownPosition(cmbVS1Debounce)));
+  Write(kVS3OVPReg, mOVP[1].Encode(ShownPosition(cmbOVP[1])) | mVS3Debounce.Encode(ShownPosition(cmbVS3Debounce)));
+  Write(kVS1UVPReg, mUVP.Encode(ShownPosition(cmbUVP)));
+}
+
+void frmVoltageSense::cmdOK_Click() {
+  cmdApply_Click();
+  Unload();
+}
+
+void frmVoltageSense::cmdClose_Click() { Unload(); }
+
+void frmVoltageSense::Form_Unload() {
+  const int index = MatchingIndex();
+  if (index >= 0) gVoltageSenseOpen[static_cast<size_t>(index)] = false;
+}
+
+void frmVoltageSense::DisplayValues() {
+  const int index = MatchingIndex();
+  if (index < 0) return;
+  const DeviceInfo& record = gDevices[static_cast<size_t>(index)];
+  lblVS1Val->SetCaption(Volts(record.VS1));
+  lblVS2Val->SetCaption(Volts(record.VS2));
+  lblVS3Val->SetCaption(Volts(record.VS3));
+  const QString trim = cmbVS3Trim->Text();
+  const auto share = static_cast<float>(numtext::Val(trim.left(trim.indexOf(QLatin1Char('%')))) / 100);
+  lblOutputVal->SetCaption(Volts(share * record.VS3));
+}

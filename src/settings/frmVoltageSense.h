@@ -1,0 +1,57 @@
+#pragma once
+// The voltage sensing of one chip: the sense-input and output-voltage trims,
+// written the moment one is chosen; the over- and under-voltage limits with
+// their debounce times, written on Apply; and the live sense voltages.
+
+#include <QPointer>
+#include <array>
+
+#include "ListField.h"
+#include "SettingsPage.h"
+#include "VoltageSenseFields.h"
+#include "platform/forms/Controls.h"
+
+class SenseCircuitPicture;
+
+class frmVoltageSense : public SettingsPage {
+ public:
+  void SetupFormAfterLoad() override;
+  void DisplayValues() override;
+  void cmbTrim_Click(int Index);
+  void cmbVS3Trim_Click();
+  void cmdApply_Click();
+  void cmdOK_Click();
+  void cmdClose_Click();
+
+  QPointer<forms::Frame> fraVS1;
+  QPointer<forms::Frame> fraVS3;
+  std::array<QPointer<forms::ComboBox>, 2> cmbOVP;
+  QPointer<forms::ComboBox> cmbVS1Debounce;
+  QPointer<forms::ComboBox> cmbVS3Debounce;
+  QPointer<forms::ComboBox> cmbUVP;
+  std::array<QPointer<forms::ComboBox>, 3> cmbTrim;
+  QPointer<forms::ComboBox> cmbVS3Trim;
+  QPointer<forms::Label> lblVS1Val;
+  QPointer<forms::Label> lblVS2Val;
+  QPointer<forms::Label> lblVS3Val;
+  QPointer<forms::Label> lblOutputVal;
+  QPointer<SenseCircuitPicture> Picture1;
+  QPointer<forms::CommandButton> cmdOK;
+  QPointer<forms::CommandButton> cmdApply;
+  QPointer<forms::CommandButton> cmdClose;
+
+ protected:
+  void Form_Load() override;
+  void Form_Unload() override;
+
+ private:
+  void LayOutPicture();
+
+  settings::ListField mOutputTrim{voltagesense::kWholeByte, 256};
+  std::array<settings::ListField, 2> mOVP{{{voltagesense::kOVP, 16}, {voltagesense::kOVP, 16}}};
+  settings::ListField mVS1Debounce{voltagesense::kDebounce, 4};
+  settings::ListField mVS3Debounce{voltagesense::kDebounce, 4};
+  settings::ListField mUVP{voltagesense::kUVP, 16};
+  std::array<settings::ListField, 3> mTrim{
+      {{voltagesense::kWholeByte, 256}, {voltagesense::kWholeByte, 256}, {voltagesense::kWholeByte, 256}}};
+};

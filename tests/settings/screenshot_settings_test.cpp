@@ -1,0 +1,119 @@
+// Pictures of the five settings pages in simulation mode after set-up, and a
+// check that nothing on them is cut off: every caption, list item, check box
+// and frame title fits its place, and every control lies inside its parent.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+#include "SettingsFixture.h"
+#include "model/DeviceInfo.h"
+#include "support/Snapshot.h"
+
+namespace {
+
+struct ShotCase {
+  const char* file;
+  PageKind kind;
+};
+
+const ShotCase kPages[] = {{"settings-share", PageKind::Share},
+                           {"settings-current-sense", PageKind::CurrentSense},
+                           {"settings-voltage-sense", PageKind::VoltageSense},
+                           {"settings-general", PageKind::General},
+                           {"settings-orfet", PageKind::OrFET}};
+
+class SettingsScreens : public SettingsFixture {};
+
+TEST_F(SettingsScreens, EveryPageAfterSetUp) {
+  StartInSimulation();
+  OpenMainWindow();
+  gDevices[0].VS1 = 12.04f;
+  gDevices[0].VS2 = 11.98f;
+  gDevices[0].VS3 = 12.0f;
+  for (const ShotCase& shot : kPages) {
+    OpenDevicePage(shot.kind, 0);
+    DevicePage& page = *Pages(shot.kind).Existing(0);
+    page.DisplayValues();
+    const QString file = support::SaveSnapshot(page.Window(), shot.file);
+    if (!qEnvironmentVariableIsEmpty("SNAPSHOT_DIR")) {
+      EXPECT_FALSE(file.isEmpty()) << shot.file;
+    }
+    page.Unload();
+  }
+}
+
+// Widest text a list must show, with room for its arrow and frame.
+int NeededWidth(const QComboBox* box) {
+  QComboBox probe;
+  probe.setFont(box->font());
+  for (int i = 0; i < box->count(); ++i) probe.addItem(box->itemText(i));
+  return probe.sizeHint().width();
+}
+
+class SettingsLayout : public SettingsFixture, public ::testing::WithParamInterface<int> {
+ protected:
+  void SetUp() override {
+    SettingsFixture::SetUp();
+    saved_ = QApplication::font();
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), GetParam()));
+  }
+  void TearDown() override {
+    SettingsFixture::TearDown();
+    QApplication::setFont(saved_);
+  }
+  QFont saved_;
+};
+
+TEST_P(SettingsLayout, NothingIsCutOff) {
+  StartInSimulation();
+  OpenMainWindow();
+  for (const ShotCase& shot : kPages) {
+    OpenDevicePage(shot.kind, 0);
+    DevicePage& page = *Pages(shot.kind).Existing(0);
+    QWidget* client = page.Client();
+    for (QWidget* w : client->findChildren<QWidget*>()) {
+      if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))) continue;
+      if (!w->isVisibleTo(client)) continue;
+      const std::string name = w->objectName().toStdString() + " on " + shot.file;
+      const QRect inside = w->parentWidget()->rect();
+      EXPECT_TRUE(inside.contains(w->geometry())) << name << " leaves its parent";
+      const QFontMetrics fm(w->font());
+      if (auto* label = qobject_cast<QLabel*>(w)) {
+        EXPECT_LE(fm.horizontalAdvance(label->text()), label->contentsRect().width()) << name;
+      } else if (auto* box = qobject_cast<QComboBox*>(w)) {
+        EXPECT_LE(NeededWidth(box), box->width() + 4) << name;
+      } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
+        EXPECT_LE(check->sizeHint().width(), check->width()) << name;
+      } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+        EXPECT_LE(fm.horizontalAdvance(button->text()) + 12, button->width()) << name;
+      } else if (auto* frame = qobject_cast<QGroupBox*>(w)) {
+        EXPECT_LE(fm.horizontalAdvance(frame->title()) + 24, frame->width()) << name;
+      }
+    }
+    // Rows of one group never overlap each other.
+    for (QWidget* group : client->findChildren<QWidget*>()) {
+      QList<QWidget*> kids;
+      for (QObject* o : group->children()) {
+        auto* kid = qobject_cast<QWidget*>(o);
+        if (kid && !kid->objectName().isEmpty() && kid->isVisibleTo(client)) kids << kid;
+      }
+      for (int i = 0; i < kids.size(); ++i) {
+        for (int j = i + 1; j < kids.size(); ++j) {
+          EXPECT_FALSE(kids[i]->geometry().intersects(kids[j]->geometry()))
+              << kids[i]->objectName().toStdString() << " overlaps " << kids[j]->objectName().toStdString()
+              << " on " << shot.file;
+        }
+      }
+    }
+    page.Unload();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(FontSizes, SettingsLayout, ::testing::Values(8, 9));
+
+}  // namespace
