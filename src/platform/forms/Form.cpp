@@ -56,6 +56,9 @@ void Form::Load() {
   switch (kind_) {
     case WindowKind::Child: {
       auto* sub = new FormSubWindow(this);
+      // Designed windows have a fixed size, so there is nothing to maximise.
+      sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
       auto* client = new QWidget;
       sub->setWidget(client);
       if (gMdiArea) gMdiArea->addSubWindow(sub);
