@@ -1,37 +1,10 @@
 #include "frmSpy.h"
 
-#include <QHeaderView>
-#include <QTableView>
-
 #include "FormStuff.h"
-#include "SpyListModel.h"
 
 namespace {
 
 QString PauseCaption() { return gSpyPaused ? QStringLiteral("Start") : QStringLiteral("Pause"); }
-
-// A list box over any number of lines: one column, fixed row heights, so adding
-// a line never lays out the rows already there.
-QTableView* MakeLineList(QWidget* parent, SpyListModel* model) {
-  auto* list = new QTableView(parent);
-  list->setObjectName(QStringLiteral("lstSpy"));
-  list->setModel(model);
-  list->setShowGrid(false);
-  list->setWordWrap(false);
-  list->setSelectionBehavior(QAbstractItemView::SelectRows);
-  list->setSelectionMode(QAbstractItemView::SingleSelection);
-  list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  list->horizontalHeader()->hide();
-  list->horizontalHeader()->setStretchLastSection(true);
-  QHeaderView* rows = list->verticalHeader();
-  rows->hide();
-  rows->setSectionResizeMode(QHeaderView::Fixed);
-  rows->setMinimumSectionSize(1);
-  rows->setDefaultSectionSize(list->fontMetrics().height() + 2);
-  return list;
-}
 
 }  // namespace
 
@@ -46,9 +19,7 @@ void frmSpy::Form_Load() {
   CenterInMainForm(*this);
   QWidget* client = Client();
 
-  mLines = new SpyListModel(client);
-  lstSpy = MakeLineList(client, mLines);
-  forms::Place(lstSpy, 120, 120, 5880, 4680);
+  lstSpy = Make<SpyListBox>(client, QStringLiteral("lstSpy"), 120, 120, 5880, 4680);
 
   chkReads = Make<forms::CheckBox>(client, QStringLiteral("chkReads"), 120, 4920, 1800, 285,
                                    QStringLiteral("Show Reads"));
@@ -76,8 +47,8 @@ void frmSpy::Form_Load() {
 void frmSpy::Form_Unload() {
   gSpyOpen = false;
   if (GetBusMonitorSink() == this) SetBusMonitorSink(nullptr);
-  // The widgets go a little later; the lines must go now.
-  if (mLines) mLines->Clear();
+  // The widgets go a little later; the lines, which may be millions, go now.
+  if (lstSpy) lstSpy->Clear();
 }
 
 void frmSpy::chkIgnoreContinuousReads_Click() {
@@ -90,7 +61,7 @@ void frmSpy::cmdPause_Click() {
 }
 
 void frmSpy::cmdClear_Click() {
-  if (mLines) mLines->Clear();
+  if (lstSpy) lstSpy->Clear();
 }
 
 void frmSpy::cmdClose_Click() { Unload(); }
@@ -99,11 +70,5 @@ bool frmSpy::ShowReads() const { return chkReads && chkReads->Value() == 1; }
 bool frmSpy::ShowWrites() const { return chkWrites && chkWrites->Value() == 1; }
 
 void frmSpy::AddLine(const QString& line) {
-  if (mLines) mLines->AddLine(line);
-}
-
-int frmSpy::LineCount() const { return mLines ? mLines->rowCount() : 0; }
-
-QString frmSpy::Line(int row) const {
-  return mLines ? mLines->data(mLines->index(row, 0)).toString() : QString();
+  if (lstSpy) lstSpy->AddItem(line);
 }

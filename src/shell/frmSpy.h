@@ -3,12 +3,10 @@
 
 #include <QPointer>
 
+#include "SpyListBox.h"
 #include "link/BusMonitor.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"
-
-class QTableView;
-class SpyListModel;
 
 class frmSpy : public forms::Form, public BusMonitorSink {
  public:
@@ -26,11 +24,7 @@ class frmSpy : public forms::Form, public BusMonitorSink {
   bool ShowWrites() const override;
   void AddLine(const QString& line) override;
 
-  // The lines shown, oldest first.
-  int LineCount() const;
-  QString Line(int row) const;
-
-  QPointer<QTableView> lstSpy;
+  QPointer<SpyListBox> lstSpy;
   QPointer<forms::CheckBox> chkReads;
   QPointer<forms::CheckBox> chkWrites;
   QPointer<forms::CheckBox> chkIgnoreContinuousReads;
@@ -41,8 +35,4 @@ class frmSpy : public forms::Form, public BusMonitorSink {
  protected:
   void Form_Load() override;
   void Form_Unload() override;
-
- private:
-  // Lives with the list's widgets, so the lines go when the window closes.
-  QPointer<SpyListModel> mLines;
 };

@@ -72,7 +72,7 @@ TEST_F(RegMapScreenshots, BusMonitorWithSomeLines) {
     int32_t data = reg * 3;
     if (reg % 4 == 0) WriteRegister(0x48, reg, data);
   }
-  EXPECT_EQ(spy.LineCount(), 30);
+  EXPECT_EQ(spy.lstSpy->ListCount(), 30);
   Snap(spy, "spy");
 }
 
