@@ -18,7 +18,8 @@ QString Header(const QString& date, const QString& time, const QString& comment)
 QString RegisterLine(int32_t address, int32_t value, const QString& name);
 // True for an address whose register goes into the file.
 bool IsSavedAddress(int32_t address);
-// The whole text as it goes to disk: 8-bit characters, a line end after the last line.
+// The whole text as it goes to disk (UTF-8, so the register lines stay plain
+// ASCII whatever the comment holds), with a line end after the last line.
 QByteArray FileBytes(const QString& text);
 
 }  // namespace savfile

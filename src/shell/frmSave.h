@@ -2,6 +2,7 @@
 // Saving the registers of a chip to a .sav file and recalling such a file into a chip.
 
 #include <QPointer>
+#include <cstdint>
 
 #include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"

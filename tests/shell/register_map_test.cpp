@@ -27,6 +27,9 @@ TEST(RegisterClasses, ReadingsAre0x10To0x1AAnd16BitOnlyFourOfThem) {
 
 struct ReadingCase {
   int address, b1, b2, value;
+  friend void PrintTo(const ReadingCase& c, std::ostream* os) {
+    *os << std::hex << "reg 0x" << c.address << " bytes 0x" << c.b1 << ", 0x" << c.b2;
+  }
 };
 class ReadingDecode : public ::testing::TestWithParam<ReadingCase> {};
 
@@ -204,6 +207,7 @@ struct TwelveBitCase {
   const char* hex;
   const char* dec;
   const char* low;  // lblBit(15..8): bits 7..0 of value x 16
+  friend void PrintTo(const TwelveBitCase& c, std::ostream* os) { *os << "second byte " << c.second; }
 };
 class TwelveBitReading : public support::ShellFixture, public ::testing::WithParamInterface<TwelveBitCase> {};
 

@@ -71,6 +71,7 @@ TEST(SavFormat, NinetyTwoRegistersAreSaved) {
 struct ByteCase {
   const char* text;
   int value;
+  friend void PrintTo(const ByteCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
 };
 class SavReadByte : public ::testing::TestWithParam<ByteCase> {};
 
