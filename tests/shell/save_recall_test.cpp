@@ -1,0 +1,390 @@
+// The saved-settings file: its exact text, the character reader, saving from a
+// chip and recalling into one with the exact bus traffic, the master timer, and
+// recall of broken files.
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+#include "link/BoardLink.h"
+#include "link/BusMonitor.h"
+#include "model/RegisterTable.h"
+#include "platform/ui/Seams.h"
+#include "shell/SavFormat.h"
+#include "shell/SavReader.h"
+#include "shell/SingleWindows.h"
+#include "shell/frmSave.h"
+#include "support/ShellFixture.h"
+
+using Strings = std::vector<std::string>;
+
+namespace {
+
+const char* const kCRLF = "\r\n";
+
+int OpenFileDescriptors() { return static_cast<int>(QDir("/proc/self/fd").entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System).size()); }
+
+std::string RegisterLineText(int address, int value, const QString& name) {
+  char buf[128];
+  std::snprintf(buf, sizeof buf, "0x%02X\t0x%02X\t // %s\r\n", address, value, name.toLatin1().constData());
+  return buf;
+}
+
+}  // namespace
+
+// ---- Format and reader --------------------------------------------------------
+
+TEST(SavFormat, HeaderLinesWithTheCommentTrimmedOfBlanksOnly) {
+  EXPECT_EQ(savfile::Header("12/9/2026", "10:30 AM", "  bench\tone  ").toStdString(),
+            std::string("Velmora Inc.\r\nKRV7310 Evaluation Software\r\n\r\nSaved: 12/9/2026 at 10:30 AM\r\n\r\n"
+                        "Comment : bench\tone\r\n\r\nKRV7310_Registers()\r\n{\r\n"));
+  EXPECT_NE(savfile::Header("d", "t", "   ").indexOf("\r\nComment : \r\n"), -1);
+}
+
+TEST(SavFormat, RegisterLinesCarryTwoHexDigitsTabsAndTheName) {
+  EXPECT_EQ(savfile::RegisterLine(0x21, 0x98, "CS1 Gain Trim"), "0x21\t0x98\t // CS1 Gain Trim\r\n");
+  EXPECT_EQ(savfile::RegisterLine(0x0A, 0x05, "Fault Config 3"), "0x0A\t0x05\t // Fault Config 3\r\n");
+  EXPECT_EQ(savfile::RegisterLine(0, 0, "Fault 1"), "0x00\t0x00\t // Fault 1\r\n");
+  EXPECT_EQ(savfile::FileBytes("}"), QByteArray("}\r\n"));
+}
+
+TEST(SavFormat, NinetyTwoRegistersAreSaved) {
+  BuildRegisterTable();
+  std::vector<int> saved;
+  for (int a = 0; a < kRegisterCount; ++a) {
+    if (savfile::IsSavedAddress(a)) saved.push_back(a);
+  }
+  EXPECT_EQ(saved.size(), 92u);
+  EXPECT_EQ(saved.front(), 0x00);
+  EXPECT_EQ(saved.back(), 0x5D);
+  for (int skipped : {0x19, 0x2A, 0x5E, 0x5F, 0x60, 0x68}) {
+    EXPECT_FALSE(savfile::IsSavedAddress(skipped)) << std::hex << skipped;
+  }
+  ResetRegisterTable();
+}
+
+struct ByteCase {
+  const char* text;
+  int value;
+  friend void PrintTo(const ByteCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+};
+class SavReadByte : public ::testing::TestWithParam<ByteCase> {};
+
+TEST_P(SavReadByte, TakesTheLeadingHexDigitsOfTwoCharacters) {
+  QByteArray data(GetParam().text);
+  QBuffer buffer(&data);
+  buffer.open(QIODevice::ReadOnly);
+  SavReader reader(buffer);
+  EXPECT_EQ(reader.ReadByte(), GetParam().value);
+  EXPECT_EQ(buffer.pos(), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SavReadByte,
+                         ::testing::Values(ByteCase{"0A", 10}, ByteCase{"ff", 255}, ByteCase{"FF\t", 255},
+                                           ByteCase{"7\t", 7}, ByteCase{"G1", 0}, ByteCase{"\t3", 0},
+                                           ByteCase{" 3", 0}, ByteCase{"\xff" "1", 0}));
+
+TEST(SavReaderTest, ReadsCharacterByCharacterAndThrowsPastTheEnd) {
+  QByteArray data("ab}x\r\nz");
+  QBuffer buffer(&data);
+  buffer.open(QIODevice::ReadOnly);
+  SavReader reader(buffer);
+  EXPECT_EQ(reader.ReadChar(2), 'b');
+  EXPECT_TRUE(reader.IsEndOfFile());
+  EXPECT_FALSE(reader.IsEndOfFile());  // consumed the "x" either way
+  reader.SkipToLineEnd();
+  EXPECT_EQ(reader.ReadChar(1), 'z');
+  EXPECT_THROW(reader.ReadChar(1), SavReader::PastEnd);
+  EXPECT_THROW(reader.SkipToLineEnd(), SavReader::PastEnd);
+  EXPECT_THROW(reader.ReadByte(), SavReader::PastEnd);
+}
+
+// ---- The window ---------------------------------------------------------------
+
+namespace {
+
+// Notes, for every write, whether the master timer was running.
+class TimerWatch : public BusMonitorSink {
+ public:
+  bool ShowReads() const override { return true; }
+  bool ShowWrites() const override { return true; }
+  void AddLine(const QString&) override { running.push_back(gMainForm->tmrMaster->isActive()); }
+  std::vector<bool> running;
+};
+
+class SaveRecall : public support::ShellFixture {
+ protected:
+  void SetUp() override {
+    ShellFixture::SetUp();
+    ASSERT_TRUE(dir_.isValid());
+  }
+  frmSave& Open(const std::vector<int>& chips = {0x48}) {
+    StartWithChips(chips);
+    OpenMainWindow();
+    gMainForm->mnuSave_Click();
+    return SaveForm();
+  }
+  QString PathOf(const QString& name) const { return dir_.filePath(name); }
+  QString Write(const QString& name, const QByteArray& bytes) {
+    QFile file(PathOf(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return file.fileName();
+  }
+  QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+  // The next dialog answers with this path and notes what it was asked.
+  void Choose(const QString& path) {
+    ui::SetFileDialogHandler([this, path](const ui::FileDialogRequest& request) {
+      requests_.push_back(request);
+      timerDuringDialog_ = gMainForm->tmrMaster->isActive();
+      return path;
+    });
+  }
+  // Recalls a file into chip 0x48 and gives the writes it made.
+  Strings Recall(const QByteArray& bytes) {
+    Choose(Write("in.sav", bytes));
+    ClearBus();
+    const int fds = OpenFileDescriptors();
+    SaveForm().cmdRecall_Click();
+    EXPECT_EQ(OpenFileDescriptors(), fds) << "recall left its file open";
+    EXPECT_EQ(gSaveFileNum, nullptr);
+    EXPECT_TRUE(gMainForm->tmrMaster->isActive());
+    return Bus();
+  }
+
+  QTemporaryDir dir_;
+  std::vector<ui::FileDialogRequest> requests_;
+  bool timerDuringDialog_ = true;
+};
+
+}  // namespace
+
+TEST_F(SaveRecall, LoadShowsTheChipsAndTheDesignedCaptions) {
+  frmSave& save = Open({0x48, 0x4A});
+  EXPECT_EQ(save.Caption(), "Save/Recall Settings");
+  EXPECT_EQ(save.Width(), 4290);
+  EXPECT_EQ(save.Height(), 5205);
+  EXPECT_EQ(save.cmbDevAddr->ListCount(), 2);
+  EXPECT_EQ(save.cmbDevAddr->List(1), "4Ah");
+  EXPECT_EQ(save.cmbDevAddr->Text(), "48h");
+  EXPECT_EQ(save.cmdsave->text(), "Save  Current Configuration");
+  EXPECT_EQ(save.cmdRecall->text(), "Recall Previous Configuration");
+  EXPECT_EQ(save.cmdClose->text(), "Close");
+  EXPECT_EQ(support::Find<QGroupBox>(save, "fraFileIO")->title(), "File I/O");
+  save.cmdClose->click();
+  EXPECT_FALSE(save.IsLoaded());
+}
+
+TEST_F(SaveRecall, SaveInSimulationWritesExactlyTheSettingsFile) {
+  StartInSimulation();
+  OpenMainWindow();
+  for (int a = 0; a < 256; ++a) gRegShadow[static_cast<size_t>(a)] = static_cast<uint8_t>((a * 37 + 5) & 0xFF);
+  gMainForm->mnuSave_Click();
+  frmSave& save = SaveForm();
+  save.txtComment->SetText("  first board, 48 V  ");
+  const QString path = PathOf("saved.sav");
+  Choose(path);
+  save.cmdsave->click();
+
+  ASSERT_EQ(requests_.size(), 1u);
+  EXPECT_TRUE(requests_[0].save);
+  EXPECT_EQ(requests_[0].initialDir, QCoreApplication::applicationDirPath());
+  EXPECT_EQ(requests_[0].filter, "Text Files (*.sav)|*.sav");
+  EXPECT_FALSE(timerDuringDialog_);
+  EXPECT_TRUE(gMainForm->tmrMaster->isActive());
+
+  const std::string text = Contents(path).toStdString();
+  std::vector<std::string> lines;
+  for (size_t start = 0;;) {
+    const size_t end = text.find(kCRLF, start);
+    if (end == std::string::npos) {
+      lines.push_back(text.substr(start));
+      break;
+    }
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  EXPECT_EQ(text.find('\n'), text.find(kCRLF) + 1) << "every line ends in CR LF";
+  ASSERT_EQ(lines.size(), 9u + 92u + 1u + 1u);
+  const Strings header = {"Velmora Inc.", "KRV7310 Evaluation Software", "", "Saved: 12/9/2026 at 10:30 AM", "",
+                          "Comment : first board, 48 V", "", "KRV7310_Registers()", "{"};
+  EXPECT_EQ(Strings(lines.begin(), lines.begin() + 9), header);
+  int line = 9;
+  for (int a = 0; a <= 0x5D; ++a) {
+    if (a == 0x19 || a == 0x2A) continue;
+    const std::string expected = RegisterLineText(a, (a * 37 + 5) & 0xFF, gRegTable[static_cast<size_t>(a)].Name);
+    EXPECT_EQ(lines[static_cast<size_t>(line++)] + kCRLF, expected);
+  }
+  EXPECT_EQ(lines[101], "}");
+  EXPECT_EQ(lines[102], "") << "the file ends with a line end after the brace";
+  EXPECT_EQ(lines[9], "0x00\t0x05\t // Fault 1");
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 102);
+}
+
+TEST_F(SaveRecall, SaveReadsTheChosenChipLiveInAscendingOrder) {
+  frmSave& save = Open({0x48, 0x4A});
+  save.cmbDevAddr->SetText("4Ah");
+  Choose(PathOf("b.sav"));
+  ClearBus();
+  save.cmdsave_Click();
+  Strings expected;
+  for (int a = 0; a <= 0x5D; ++a) {
+    if (a == 0x19 || a == 0x2A) continue;
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "0x4A read 0x%02X", a);
+    expected.push_back(buf);
+  }
+  EXPECT_EQ(Bus(true), expected);
+}
+
+TEST_F(SaveRecall, ACancelledSaveHasReadTheChipAndWritesNothing) {
+  frmSave& save = Open();
+  Choose(QString());
+  ClearBus();
+  save.cmdsave_Click();
+  EXPECT_EQ(Bus().size(), 92u);
+  EXPECT_TRUE(QDir(dir_.path()).isEmpty());
+  EXPECT_TRUE(gMainForm->tmrMaster->isActive());
+}
+
+TEST_F(SaveRecall, SaveReplacesAnExistingFileAndFailsQuietlyWhereItCannotWrite) {
+  frmSave& save = Open();
+  const QString path = Write("old.sav", QByteArray(5000, 'z'));
+  Choose(path);
+  save.cmdsave_Click();
+  EXPECT_TRUE(Contents(path).startsWith("Velmora Inc.\r\n"));
+  EXPECT_TRUE(Contents(path).endsWith("}\r\n"));
+
+  Choose(PathOf("no/such/folder/x.sav"));
+  const int fds = OpenFileDescriptors();
+  save.cmdsave_Click();
+  EXPECT_EQ(OpenFileDescriptors(), fds);
+  EXPECT_FALSE(QFile::exists(PathOf("no/such/folder/x.sav")));
+  EXPECT_TRUE(gMainForm->tmrMaster->isActive());
+  EXPECT_TRUE(MsgBoxes().empty());
+}
+
+TEST_F(SaveRecall, RecallIntoTheOtherChipWritesTheSameValuesInFileOrder) {
+  frmSave& save = Open({0x48, 0x4A});
+  QRandomGenerator random(7310);
+  for (int a = 0; a < 0x69; ++a) Board().SetReg(0x48, a, static_cast<uint8_t>(random.bounded(256)));
+  const QString path = PathOf("chip1.sav");
+  Choose(path);
+  save.cmdsave_Click();
+
+  save.cmbDevAddr->SetText("4Ah");
+  Choose(path);
+  ClearBus();
+  TimerWatch watch;
+  SetBusMonitorSink(&watch);
+  gSpyOpen = true;
+  save.cmdRecall->click();
+  gSpyOpen = false;
+  SetBusMonitorSink(nullptr);
+
+  Strings expected;
+  for (int a = 0; a <= 0x5D; ++a) {
+    if (a == 0x19 || a == 0x2A) continue;
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "0x4A write 0x%02X = 0x%02X", a, Board().Reg(0x48, a));
+    expected.push_back(buf);
+    EXPECT_EQ(Board().Reg(0x4A, a), Board().Reg(0x48, a)) << std::hex << a;
+  }
+  EXPECT_EQ(Bus(true), expected);
+  EXPECT_EQ(requests_.size(), 2u);
+  EXPECT_FALSE(requests_[1].save);
+  EXPECT_EQ(requests_[1].filter, "Text Files (*.sav)|*.sav");
+  EXPECT_EQ(requests_[1].initialDir, QCoreApplication::applicationDirPath());
+  EXPECT_TRUE(timerDuringDialog_) << "the timer stops only once the block is found";
+  EXPECT_EQ(watch.running, std::vector<bool>(92, false));
+  EXPECT_TRUE(gMainForm->tmrMaster->isActive());
+}
+
+TEST_F(SaveRecall, ABraceInTheCommentMovesTheBlockStartToIt) {
+  frmSave& save = Open();
+  for (int a = 0; a < 0x69; ++a) Board().SetReg(0x48, a, static_cast<uint8_t>(a + 1));
+  save.txtComment->SetText("set {max} here");
+  const QString path = PathOf("brace.sav");
+  Choose(path);
+  save.cmdsave_Click();
+  // The rest of the comment line is skipped; the first "x" after it starts a register field.
+  const Strings writes = Recall(Contents(path));
+  ASSERT_EQ(writes.size(), 92u);
+  EXPECT_EQ(writes[0], "write 0x00 = 0x01");
+  EXPECT_EQ(writes[91], "write 0x5D = 0x5E");
+
+  EXPECT_EQ(Recall("Comment : {oops\r\njunk x10 then x20 here\r\n0x21\t0x98\t // CS1 Gain Trim\r\n}\r\n"),
+            (Strings{"write 0x10 = 0x20", "write 0x21 = 0x98"}));
+}
+
+TEST_F(SaveRecall, ALineStartingWithABraceEndsRecall) {
+  Open();
+  EXPECT_EQ(Recall("x\r\n{\r\n0x21\t0x98\t // a\r\n}\r\n0x22\t0x11\t // b\r\n"), Strings{"write 0x21 = 0x98"});
+  EXPECT_EQ(Recall("{\r\n}0x21\t0x98\r\n"), Strings{});
+}
+
+TEST_F(SaveRecall, AMissingClosingBraceKeepsEveryCompleteLine) {
+  Open();
+  EXPECT_EQ(Recall("{\r\n0x21\t0x98\t // a\r\n0x22\t0x0A\t // b\r\n"),
+            (Strings{"write 0x21 = 0x98", "write 0x22 = 0x0A"}));
+  // A last line without its line end is still written before the end is found.
+  EXPECT_EQ(Recall("{\r\n0x21\t0x98"), Strings{"write 0x21 = 0x98"});
+  // The reader takes exactly two characters after an "x": one left is the end of the file.
+  EXPECT_EQ(Recall("{\r\n0x21\t0x9"), Strings{});
+  EXPECT_TRUE(MsgBoxes().empty());
+}
+
+TEST_F(SaveRecall, BrokenFilesEndRecallSilentlyWithTheirFileClosed) {
+  Open();
+  QByteArray binary(1 << 16, '\0');
+  QRandomGenerator random(42);
+  for (char& c : binary) c = static_cast<char>(random.bounded(256));
+  QByteArray longLine = "{\r\n0" + QByteArray(1000000, 'a') + "x21 x98\r\n}\r\n";
+
+  EXPECT_EQ(Recall(""), Strings{});
+  EXPECT_EQ(Recall("no brace at all, x12 x34\r\n"), Strings{});
+  EXPECT_EQ(Recall("{\r\n0x"), Strings{});
+  EXPECT_EQ(Recall("{\r\n0x21\tx"), Strings{});
+  EXPECT_EQ(Recall("{"), Strings{});
+  EXPECT_EQ(Recall(longLine), Strings{"write 0x21 = 0x98"});
+  EXPECT_EQ(Recall("{" + QByteArray(1000000, 'q')), Strings{});
+  Recall(binary);  // whatever it writes, it ends
+  EXPECT_TRUE(MsgBoxes().empty());
+}
+
+TEST_F(SaveRecall, FilesThatCannotBeReadOrACancelledDialogWriteNothing) {
+  frmSave& save = Open();
+  for (const QString& path : {PathOf("missing.sav"), dir_.path()}) {
+    Choose(path);
+    ClearBus();
+    save.cmdRecall_Click();
+    EXPECT_TRUE(Bus().empty());
+    EXPECT_TRUE(gMainForm->tmrMaster->isActive());
+  }
+  gMainForm->tmrMaster->stop();
+  Choose(QString());
+  save.cmdRecall_Click();
+  EXPECT_TRUE(Bus().empty());
+  EXPECT_FALSE(gMainForm->tmrMaster->isActive()) << "a cancel ends before the timer is touched";
+}
+
+TEST_F(SaveRecall, AFailedWriteDuringRecallEndsTheProgramWithTheFileClosed) {
+  Open();
+  Choose(Write("in.sav", "{\r\n0x21\t0x98\t // a\r\n0x22\t0x11\t // b\r\n}\r\n"));
+  Board().FailRequestNumber(Board().RequestCount() + 2);
+  AnswerMsgBox(ui::vbOK);
+  const int fds = OpenFileDescriptors();
+  ClearBus();
+  EXPECT_THROW(SaveForm().cmdRecall_Click(), support::ProgramEnded);
+  EXPECT_EQ(OpenFileDescriptors(), fds);
+  EXPECT_EQ(gSaveFileNum, nullptr);
+  EXPECT_EQ(Bus().size(), 2u);
+}
