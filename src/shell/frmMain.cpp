@@ -211,6 +211,7 @@ void frmMain::BuildStatusBar() {
   mDatePanel->setObjectName(QStringLiteral("sbPanel2"));
   mTimePanel = new QLabel;
   mTimePanel->setObjectName(QStringLiteral("sbPanel3"));
+  for (QLabel* panel : {status, mDatePanel.data(), mTimePanel.data()}) panel->setContentsMargins(8, 0, 8, 0);
   bar->addWidget(status, 1);
   bar->addPermanentWidget(mDatePanel);
   bar->addPermanentWidget(mTimePanel);
@@ -223,8 +224,8 @@ void frmMain::BuildStatusBar() {
 }
 
 void frmMain::UpdateStatusClock() {
-  if (mDatePanel) mDatePanel->setText(QStringLiteral("  ") + ui::DateText() + QStringLiteral("  "));
-  if (mTimePanel) mTimePanel->setText(QStringLiteral("  ") + ui::TimeText() + QStringLiteral("  "));
+  if (mDatePanel) mDatePanel->setText(ui::DateText());
+  if (mTimePanel) mTimePanel->setText(ui::TimeText());
 }
 
 QAction* frmMain::Action(const QString& name) const {

@@ -35,16 +35,20 @@ void LineItem::Paint(QPainter& painter) const {
   if (style_ == BorderStyle::None) return;
   const QPoint a(TwipsToPixel(x1_), TwipsToPixel(y1_));
   const QPoint b(TwipsToPixel(x2_), TwipsToPixel(y2_));
-  QPen pen(color_, width_);
-  if (style_ == BorderStyle::Dot) {
-    pen.setStyle(Qt::DotLine);
-    pen.setCapStyle(Qt::FlatCap);
-  } else {
-    pen.setCapStyle(Qt::SquareCap);
+  if (!penReady_) {
+    pen_ = QPen(color_, width_);
+    if (style_ == BorderStyle::Dot) {
+      pen_.setStyle(Qt::DotLine);
+      pen_.setCapStyle(Qt::FlatCap);
+    } else {
+      pen_.setCapStyle(Qt::SquareCap);
+    }
+    penReady_ = true;
   }
   // Level and plumb lines stay crisp; slanted ones are smoothed.
-  painter.setRenderHint(QPainter::Antialiasing, a.x() != b.x() && a.y() != b.y());
-  painter.setPen(pen);
+  const bool smooth = a.x() != b.x() && a.y() != b.y();
+  if (painter.testRenderHint(QPainter::Antialiasing) != smooth) painter.setRenderHint(QPainter::Antialiasing, smooth);
+  painter.setPen(pen_);
   painter.drawLine(a, b);
 }
 

@@ -2,6 +2,7 @@
 // A straight line on a picture box, from (X1, Y1) to (X2, Y2) in twips.
 
 #include <QColor>
+#include <QPen>
 
 #include "DrawItem.h"
 
@@ -24,11 +25,11 @@ class LineItem : public DrawItem {
   void SetPoints(double x1, double y1, double x2, double y2);
 
   QColor BorderColor() const { return color_; }
-  void SetBorderColor(const QColor& color) { Change(color_, color); }
+  void SetBorderColor(const QColor& color) { Change(color_, color); penReady_ = false; }
   int BorderWidth() const { return width_; }  // pixels
-  void SetBorderWidth(int pixels) { Change(width_, pixels < 1 ? 1 : pixels); }
+  void SetBorderWidth(int pixels) { Change(width_, pixels < 1 ? 1 : pixels); penReady_ = false; }
   BorderStyle Style() const { return style_; }
-  void SetStyle(BorderStyle style) { Change(style_, style); }
+  void SetStyle(BorderStyle style) { Change(style_, style); penReady_ = false; }
 
   QRect PixelBounds() const override;
   void Paint(QPainter& painter) const override;
@@ -38,6 +39,9 @@ class LineItem : public DrawItem {
   QColor color_{Qt::black};
   int width_ = 1;
   BorderStyle style_ = BorderStyle::Solid;
+  // Made once per look: charts repaint many lines per move.
+  mutable QPen pen_;
+  mutable bool penReady_ = false;
 };
 
 }  // namespace forms

@@ -112,7 +112,13 @@ void PictureBox::paintEvent(QPaintEvent* event) {
   const QRect dirty = event->rect().intersected(inner);
   if (dirty.isEmpty()) return;
   QPainter painter(this);
-  painter.setClipRegion(event->region().intersected(inner));
+  const QRegion region = event->region().intersected(inner);
+  // A single rectangle clips fastest; a move usually repaints one or two.
+  if (region.rectCount() == 1) {
+    painter.setClipRect(region.boundingRect());
+  } else {
+    painter.setClipRegion(region);
+  }
   painter.fillRect(dirty, backColor_);
   painter.translate(inner.topLeft());
   const QRect drawingDirty = dirty.translated(-inner.topLeft());
