@@ -9,6 +9,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -69,6 +70,9 @@ void frmMain::Form_Load() {
   QObject::connect(tmrMaster, &QTimer::timeout, window, [this] { tmrMaster_Timer(); });
   mLastRefresh.fill(0);
 
+  // The maximised size already, so that the first page opened is centred in it
+  // before the window manager has answered.
+  if (QScreen* screen = window->screen()) window->setGeometry(screen->availableGeometry());
   window->setWindowState(Qt::WindowMaximized);
   gTopologyIndex = -1;
 }

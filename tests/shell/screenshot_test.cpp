@@ -5,10 +5,12 @@
 #include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTest>
 #include <QTimer>
 
 #include "model/DeviceInfo.h"
 #include "model/StartUp.h"
+#include "platform/forms/Twips.h"
 #include "shell/SingleWindows.h"
 #include "shell/frmDevice.h"
 #include "shell/frmMultiDevice.h"
@@ -74,4 +76,14 @@ TEST_F(Screenshots, MainWindow) { Snap(Session(), "frmMain"); }
 TEST_F(Screenshots, BlockDiagram) {
   Session();
   Snap(*Pages(PageKind::Diagram).At(0), "frmDevice");
+}
+
+TEST_F(Screenshots, BlockDiagramWithPointerOverABlock) {
+  Session();
+  frmDevice& diagram = PageAt<frmDevice>(PageKind::Diagram, 0);
+  const forms::LabelItem* filter = diagram.lblSelection[1];
+  QTest::mouseMove(diagram.pctDevice, diagram.pctDevice->contentsRect().topLeft() +
+                                          QPoint(forms::ToPixels(filter->Left() + 300), forms::ToPixels(filter->Top() + 300)));
+  ASSERT_TRUE(diagram.ln[4]->Visible());
+  Snap(diagram, "frmDevice-outline");
 }
