@@ -135,8 +135,6 @@ LabelItem* PictureBox::HotAreaAt(float x, float y) const {
   return nullptr;
 }
 
-LabelItem* PictureBox::TargetAt(float x, float y) const { return HotAreaAt(x, y); }
-
 MouseHandlers& PictureBox::HandlersOf(LabelItem* target) {
   return target ? static_cast<MouseHandlers&>(*target) : static_cast<MouseHandlers&>(*this);
 }
@@ -179,14 +177,14 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
   const float x = static_cast<float>(at.x()), y = static_cast<float>(at.y());
   // The first button down chooses who gets the events until all are up again.
   if (event->buttons() == event->button()) {
-    captured_ = TargetAt(x, y);
+    captured_ = HotAreaAt(x, y);
     pictureCaptured_ = captured_.isNull();
     clickCancelled_ = false;
   }
   LabelItem* target = captured_;
   if (!target && !pictureCaptured_) return;  // the label that took the press is gone
-  // The second press of a double click is reported as the double click alone.
-  if (event->flags() & Qt::MouseEventCreatedDoubleClick) {
+  // The second press of a left double click is reported as the double click alone.
+  if (event->button() == Qt::LeftButton && (event->flags() & Qt::MouseEventCreatedDoubleClick)) {
     clickCancelled_ = true;
     return;
   }
@@ -200,7 +198,7 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
   if (event->buttons() != Qt::NoButton && (captured_ || pictureCaptured_)) {
     target = captured_;
   } else {
-    target = TargetAt(x, y);
+    target = HotAreaAt(x, y);
   }
   ShowPointerOf(target);
   Deliver(HandlersOf(target).onMouseMove, target, ButtonBits(event->buttons()), ShiftOf(event->modifiers()), x, y);
@@ -210,7 +208,7 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
   const QPointF at = TwipsAt(event);
   const float x = static_cast<float>(at.x()), y = static_cast<float>(at.y());
   // Without a press seen (or with its label gone) the release goes where it falls.
-  QPointer<LabelItem> target = (captured_ || pictureCaptured_) ? captured_.data() : TargetAt(x, y);
+  QPointer<LabelItem> target = (captured_ || pictureCaptured_) ? captured_.data() : HotAreaAt(x, y);
   const bool toLabel = !target.isNull();
   const bool cancelled = clickCancelled_;
   if (event->buttons() == Qt::NoButton) {
@@ -220,14 +218,14 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
   }
   Deliver(HandlersOf(target).onMouseUp, target, ButtonBit(event->button()), ShiftOf(event->modifiers()), x, y);
   if (toLabel && !target) return;  // the handler removed its label
-  const bool overSame = contentsRect().contains(event->position().toPoint()) && TargetAt(x, y) == target.data();
+  const bool overSame = contentsRect().contains(event->position().toPoint()) && HotAreaAt(x, y) == target.data();
   if (event->button() == Qt::LeftButton && !cancelled && overSame) Notify(HandlersOf(target).onClick);
 }
 
 void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return;
+  if (event->button() != Qt::LeftButton) return;  // other buttons had their press already
   const QPointF at = TwipsAt(event);
-  LabelItem* target = TargetAt(static_cast<float>(at.x()), static_cast<float>(at.y()));
+  LabelItem* target = HotAreaAt(static_cast<float>(at.x()), static_cast<float>(at.y()));
   captured_ = target;
   pictureCaptured_ = target == nullptr;
   clickCancelled_ = true;

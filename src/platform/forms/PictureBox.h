@@ -59,8 +59,6 @@ class PictureBox : public QFrame, public MouseHandlers {
  private:
   template <typename T>
   T* Adopt(T* item, const QString& name);
-  // The receiver of an event at a point: a hot label, or nullptr for the picture.
-  LabelItem* TargetAt(float x, float y) const;
   MouseHandlers& HandlersOf(LabelItem* target);
   void Deliver(const MouseHandler& handler, LabelItem* target, int button, int shift, float x, float y);
   static void Notify(const std::function<void()>& handler);
