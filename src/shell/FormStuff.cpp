@@ -11,6 +11,7 @@
 #include "model/NumberText.h"
 #include "model/RegisterTable.h"
 #include "model/Telemetry.h"
+#include "platform/forms/Twips.h"
 
 #include <QTimer>
 
@@ -111,8 +112,12 @@ void OpenBlockDiagram(int index) {
 
 void CenterInMainForm(forms::Form& frm) {
   if (!gMainForm || !gMainForm->IsLoaded()) return;
-  const float left = static_cast<float>(gMainForm->Width()) / 2 - static_cast<float>(frm.Width()) / 2;
-  const float top = static_cast<float>(gMainForm->Height()) / 2 - static_cast<float>(frm.Height()) / 2 - 1000;
+  // The main window's outer size, its frame and title bar included.
+  const QRect outer = gMainForm->Window()->frameGeometry();
+  const float mainWidth = static_cast<float>(forms::ToTwips(outer.width()));
+  const float mainHeight = static_cast<float>(forms::ToTwips(outer.height()));
+  const float left = mainWidth / 2 - static_cast<float>(frm.Width()) / 2;
+  const float top = mainHeight / 2 - static_cast<float>(frm.Height()) / 2 - 1000;
   // A window whose title bar starts above the document area could never be moved back.
   frm.SetLeft(std::max(0, numtext::RoundToInt(left)));
   frm.SetTop(std::max(0, numtext::RoundToInt(top)));

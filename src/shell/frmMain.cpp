@@ -9,6 +9,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -69,6 +70,9 @@ void frmMain::Form_Load() {
   QObject::connect(tmrMaster, &QTimer::timeout, window, [this] { tmrMaster_Timer(); });
   mLastRefresh.fill(0);
 
+  // The maximised size already, so that the first page opened is centred in it
+  // before the window manager has answered.
+  if (QScreen* screen = window->screen()) window->setGeometry(screen->availableGeometry());
   window->setWindowState(Qt::WindowMaximized);
   gTopologyIndex = -1;
 }
@@ -211,6 +215,7 @@ void frmMain::BuildStatusBar() {
   mDatePanel->setObjectName(QStringLiteral("sbPanel2"));
   mTimePanel = new QLabel;
   mTimePanel->setObjectName(QStringLiteral("sbPanel3"));
+  for (QLabel* panel : {status, mDatePanel.data(), mTimePanel.data()}) panel->setContentsMargins(8, 0, 8, 0);
   bar->addWidget(status, 1);
   bar->addPermanentWidget(mDatePanel);
   bar->addPermanentWidget(mTimePanel);
@@ -223,8 +228,8 @@ void frmMain::BuildStatusBar() {
 }
 
 void frmMain::UpdateStatusClock() {
-  if (mDatePanel) mDatePanel->setText(QStringLiteral("  ") + ui::DateText() + QStringLiteral("  "));
-  if (mTimePanel) mTimePanel->setText(QStringLiteral("  ") + ui::TimeText() + QStringLiteral("  "));
+  if (mDatePanel) mDatePanel->setText(ui::DateText());
+  if (mTimePanel) mTimePanel->setText(ui::TimeText());
 }
 
 QAction* frmMain::Action(const QString& name) const {

@@ -1,5 +1,6 @@
 #include "frmMultiDevice.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QScreen>
@@ -43,6 +44,11 @@ void frmMultiDevice::Form_Load() {
     const QRect area = screen->availableGeometry();
     client->move(area.center() - QPoint(client->width() / 2, client->height() / 2));
   }
+}
+
+void frmMultiDevice::Form_Unload() {
+  // Closed before the main window exists, the picker was the program's last window.
+  if (!gMainForm || !gMainForm->IsLoaded()) QCoreApplication::quit();
 }
 
 void frmMultiDevice::cmdOK_Click() {

@@ -19,4 +19,5 @@ class frmMultiDevice : public forms::Form {
 
  protected:
   void Form_Load() override;
+  void Form_Unload() override;
 };

@@ -51,7 +51,7 @@ void frmSplash::Form_Load() {
   auto* picture2 = forms::Make<forms::Label>(client, QStringLiteral("imgWave"), 480, 2280, 6240, 600);
   picture2->setPixmap(WaveformPicture(416, 40));
 
-  lblProductName = forms::Make<forms::Label>(client, QStringLiteral("lblProductName"), 1920, 480, 5040, 600);
+  lblProductName = forms::Make<forms::Label>(client, QStringLiteral("lblProductName"), 1920, 420, 5040, 960);
   forms::SetPointSize(lblProductName, 16, true);
   lblProductName->SetForeColor(QColor(0, 0, 128));
   lblProductName->SetCaption(ui::kAppTitle);

@@ -3,6 +3,7 @@
 #include <QMdiArea>
 
 #include "model/DeviceInfo.h"
+#include "platform/forms/Twips.h"
 #include "support/ShellFixture.h"
 
 namespace {
@@ -93,8 +94,11 @@ TEST_F(PageScheme, CentredInMainWindowAThousandTwipsAboveTheMiddle) {
   main.SetSize(30000, 18000);
   OpenDevicePage(PageKind::Share, 0);
   DevicePage* page = Pages(PageKind::Share).Existing(0);
-  EXPECT_NEAR(page->Left(), 30000 / 2 - page->Width() / 2, 15);
-  EXPECT_NEAR(page->Top(), 18000 / 2 - page->Height() / 2 - 1000, 15);
+  // The main window's outer size counts, its frame and title bar included.
+  const QRect outer = main.Window()->frameGeometry();
+  EXPECT_GE(outer.height(), main.Window()->height());
+  EXPECT_NEAR(page->Left(), forms::ToTwips(outer.width()) / 2 - page->Width() / 2, 15);
+  EXPECT_NEAR(page->Top(), forms::ToTwips(outer.height()) / 2 - page->Height() / 2 - 1000, 15);
 }
 
 TEST_F(PageScheme, PageTypeWithoutWindowsOpensNothing) {

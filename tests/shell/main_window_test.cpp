@@ -137,7 +137,10 @@ TEST_F(MainWindow, ClosingMainWindowUnloadsChildrenAndPicker) {
 TEST_F(MainWindow, ExitEndsAtOnce) {
   StartWithChips({0x48});
   frmMain& main = OpenMainWindow();
+  EXPECT_EQ(main.Action("mnuExit")->text(), "Exit");
+  // The handler itself: the end must not unwind through Qt's signal code.
   EXPECT_THROW(main.mnuExit_Click(), support::ProgramEnded);
+  EXPECT_TRUE(main.IsLoaded()) << "nothing is unloaded first";
 }
 
 TEST_F(MainWindow, TimerPollsOnlyWhileADiagramOrLimitsWindowIsOpen) {

@@ -1,0 +1,55 @@
+#pragma once
+// One thing drawn on a picture box (a line, a shape or a label), in twips from
+// the picture's top left corner. Every change repaints only the pixels the item
+// covered before and covers after it.
+
+#include <QObject>
+#include <QRect>
+
+class QPainter;
+
+namespace forms {
+
+class PictureBox;
+
+enum class BorderStyle { None, Solid, Dot };
+
+class DrawItem : public QObject {
+  Q_OBJECT
+ public:
+  ~DrawItem() override;
+
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible);
+  // To the top of the drawing order.
+  void ZOrder();
+  PictureBox* Surface() const { return surface_; }
+
+  // The pixels the item may paint, relative to the picture's drawing area.
+  virtual QRect PixelBounds() const = 0;
+  virtual void Paint(QPainter& painter) const = 0;
+
+ protected:
+  explicit DrawItem(PictureBox* surface);
+  // Asks for the item's current pixels to be repainted.
+  void Invalidate() const;
+  // Sets a property, repainting the old and the new area only when it changes.
+  template <typename T, typename V>
+  void Change(T& field, const V& value) {
+    const T converted = static_cast<T>(value);
+    if (field == converted) return;
+    Invalidate();
+    field = converted;
+    Invalidate();
+  }
+
+ private:
+  friend class PictureBox;
+  PictureBox* surface_;
+  bool visible_ = true;
+};
+
+// Twips (held as Single, as the designed coordinates are) to whole pixels.
+int TwipsToPixel(float twips);
+
+}  // namespace forms

@@ -1,0 +1,73 @@
+#pragma once
+// A text label on a picture box, at Left, Top, Width, Height in twips. A label
+// given a mouse handler is a hot area: it takes the mouse events over it, with
+// X and Y from its own top left corner, and may show its own pointer shape.
+// Labels without handlers let the events through to the picture.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include "DrawItem.h"
+#include "MouseHandlers.h"
+
+namespace forms {
+
+class LabelItem : public DrawItem, public MouseHandlers {
+  Q_OBJECT
+ public:
+  LabelItem(PictureBox* surface, double left, double top, double width, double height, const QString& caption);
+
+  float Left() const { return left_; }
+  float Top() const { return top_; }
+  float Width() const { return width_; }
+  float Height() const { return height_; }
+  void SetLeft(double twips) { Change(left_, twips); }
+  void SetTop(double twips) { Change(top_, twips); }
+  void SetWidth(double twips) { Change(width_, twips); }
+  void SetHeight(double twips) { Change(height_, twips); }
+  void Move(double left, double top, double width, double height);
+
+  QString Caption() const { return caption_; }
+  void SetCaption(const QString& caption);
+  QFont Font() const { return font_; }
+  void SetFont(const QFont& font);
+  // Point size and weight of the current font.
+  void SetFontSize(double points, bool bold = false);
+  QColor ForeColor() const { return foreColor_; }
+  void SetForeColor(const QColor& color) { Change(foreColor_, color); }
+  QColor BackColor() const { return backColor_; }
+  void SetBackColor(const QColor& color) { Change(backColor_, color); }
+  // Opaque labels fill their box with the back colour; transparent ones let the drawing show.
+  bool Opaque() const { return opaque_; }
+  void SetOpaque(bool opaque) { Change(opaque_, opaque); }
+  Qt::Alignment Alignment() const { return alignment_; }
+  void SetAlignment(Qt::Alignment horizontal) { Change(alignment_, horizontal); }
+  // An auto-sized label takes the size of its caption on one line.
+  bool AutoSize() const { return autoSize_; }
+  void SetAutoSize(bool autoSize);
+  int MousePointer() const { return mousePointer_; }
+  void SetMousePointer(int shape) { mousePointer_ = shape; }
+
+  // Whether a point of the picture (twips) lies on the label.
+  bool Contains(float x, float y) const;
+  bool IsHotArea() const { return Visible() && HasMouseHandler(); }
+
+  QRect PixelBounds() const override;
+  void Paint(QPainter& painter) const override;
+
+ private:
+  QRect PixelRect() const;
+  void FitToCaption();
+  float left_, top_, width_, height_;
+  QString caption_;
+  QFont font_;
+  QColor foreColor_{Qt::black};
+  QColor backColor_{Qt::white};
+  bool opaque_ = false;
+  Qt::Alignment alignment_ = Qt::AlignLeft;
+  bool autoSize_ = false;
+  int mousePointer_ = 0;
+};
+
+}  // namespace forms

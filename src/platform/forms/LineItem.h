@@ -1,0 +1,47 @@
+#pragma once
+// A straight line on a picture box, from (X1, Y1) to (X2, Y2) in twips.
+
+#include <QColor>
+#include <QPen>
+
+#include "DrawItem.h"
+
+namespace forms {
+
+class LineItem : public DrawItem {
+  Q_OBJECT
+ public:
+  LineItem(PictureBox* surface, double x1, double y1, double x2, double y2);
+
+  float X1() const { return x1_; }
+  float Y1() const { return y1_; }
+  float X2() const { return x2_; }
+  float Y2() const { return y2_; }
+  void SetX1(double twips) { Change(x1_, twips); }
+  void SetY1(double twips) { Change(y1_, twips); }
+  void SetX2(double twips) { Change(x2_, twips); }
+  void SetY2(double twips) { Change(y2_, twips); }
+  // Both ends at once, one repaint.
+  void SetPoints(double x1, double y1, double x2, double y2);
+
+  QColor BorderColor() const { return color_; }
+  void SetBorderColor(const QColor& color) { Change(color_, color); penReady_ = false; }
+  int BorderWidth() const { return width_; }  // pixels
+  void SetBorderWidth(int pixels) { Change(width_, pixels < 1 ? 1 : pixels); penReady_ = false; }
+  BorderStyle Style() const { return style_; }
+  void SetStyle(BorderStyle style) { Change(style_, style); penReady_ = false; }
+
+  QRect PixelBounds() const override;
+  void Paint(QPainter& painter) const override;
+
+ private:
+  float x1_, y1_, x2_, y2_;
+  QColor color_{Qt::black};
+  int width_ = 1;
+  BorderStyle style_ = BorderStyle::Solid;
+  // Made once per look: charts repaint many lines per move.
+  mutable QPen pen_;
+  mutable bool penReady_ = false;
+};
+
+}  // namespace forms

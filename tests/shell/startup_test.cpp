@@ -1,0 +1,143 @@
+// The start-up as the user lives it: splash, the board or its absence, the
+// simulation question, the device picker and the first block diagram.
+
+#include <QListWidget>
+#include <QTimer>
+
+#include "link/BoardLink.h"
+#include "model/DeviceInfo.h"
+#include "platform/ui/Seams.h"
+#include "shell/SingleWindows.h"
+#include "shell/StartUpMain.h"
+#include "shell/frmDevice.h"
+#include "shell/frmMultiDevice.h"
+#include "shell/frmSplash.h"
+#include "support/ShellFixture.h"
+
+namespace {
+
+// What the splash showed while a question was on screen.
+struct SplashView {
+  bool visible = false;
+  QString version, product, platform;
+};
+
+class StartUp : public support::ShellFixture {
+ protected:
+  // Answers message boxes in order, noting what the splash showed meanwhile.
+  void Answer(std::vector<int> answers) {
+    answers_ = std::move(answers);
+    ui::SetMsgBoxHandler([this](const QString& prompt, int style, const QString& title) {
+      asked.push_back({prompt, style, title});
+      frmSplash& splash = SplashForm();
+      views.push_back({splash.IsVisible(), splash.lblVersion ? splash.lblVersion->Caption() : QString(),
+                       splash.lblProductName ? splash.lblProductName->Caption() : QString(),
+                       splash.lblPlatform ? splash.lblPlatform->Caption() : QString()});
+      if (answers_.empty()) {
+        ADD_FAILURE() << "unexpected message box: " << prompt.toStdString();
+        return int(ui::vbOK);
+      }
+      const int answer = answers_.front();
+      answers_.erase(answers_.begin());
+      return answer;
+    });
+  }
+  QStringList PickerLines() {
+    QStringList lines;
+    frmMultiDevice& picker = MultiDeviceForm();
+    if (!picker.IsVisible()) return lines;
+    for (int i = 0; i < picker.lstDevices->count(); ++i) lines << picker.lstDevices->item(i)->text();
+    return lines;
+  }
+
+  std::vector<support::AskedMsgBox> asked;
+  std::vector<SplashView> views;
+
+ private:
+  std::vector<int> answers_;
+};
+
+}  // namespace
+
+TEST_F(StartUp, WithoutBoardSimulationLeadsToTheLiveBlockDiagram) {
+  Answer({ui::vbYes});
+  Main();
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].prompt, "The KRV7310 evaluation board has not been found.\r\nContinue in simulation mode?");
+  EXPECT_EQ(asked[0].style, ui::vbYesNo);
+  EXPECT_EQ(asked[0].title, "KRV7310 Evaluation Software");
+  EXPECT_TRUE(views[0].visible) << "the splash stays on screen during the question";
+  EXPECT_EQ(views[0].version, "Version 2.0.5");
+  EXPECT_EQ(views[0].product, "KRV7310 Evaluation Software");
+  EXPECT_EQ(views[0].platform, "Windows XP/2000");
+
+  EXPECT_FALSE(SplashForm().IsLoaded());
+  EXPECT_EQ(PickerLines(), QStringList{"KRV7310 at address 0x48"});
+  EXPECT_EQ(MultiDeviceForm().Caption(), "KRV7310 Devices Found");
+
+  MultiDeviceForm().cmdOK_Click();
+  ASSERT_TRUE(gMainForm && gMainForm->IsVisible());
+  EXPECT_EQ(gMainForm->Caption(), "KRV7310 Evaluation Software (simulation mode)");
+  EXPECT_FALSE(MultiDeviceForm().IsLoaded());
+  EXPECT_TRUE(gMainForm->tmrMaster->isActive());
+  gMainForm->tmrMaster->stop();
+
+  frmDevice& diagram = PageAt<frmDevice>(PageKind::Diagram, 0);
+  EXPECT_EQ(diagram.Caption(), "KRV7310 at SMBus Address = 0x48");
+  EXPECT_TRUE(diagram.lblVS3->Caption().isEmpty());
+  for (int tick = 0; tick <= 20; ++tick) {
+    SetTimer(43200.0f + 0.05f * static_cast<float>(tick));
+    gMainForm->tmrMaster_Timer();
+  }
+  EXPECT_EQ(diagram.lblVS3->Caption(), "12V");
+  EXPECT_EQ(diagram.lblOutputCurrent->Caption(), "2A");
+  EXPECT_EQ(diagram.lblShareVoltage->Caption(), "4V");
+  EXPECT_FALSE(gMainForm->Action("mnuDevice2")->isEnabled());
+}
+
+TEST_F(StartUp, DecliningSimulationAfterAnEmptyScanEndsWithoutUsbMessage) {
+  AttachBoard({});
+  Answer({ui::vbNo});
+  EXPECT_THROW(Main(), support::ProgramEnded);
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].prompt, "No KRV7310 devices found - Continue in simulation mode?");
+  EXPECT_EQ(asked[0].style, ui::vbYesNo);
+  EXPECT_EQ(asked[0].title, "KRV7310 Evaluation Software");
+  EXPECT_FALSE(MultiDeviceForm().IsLoaded());
+  EXPECT_FALSE(gSimulationMode);
+}
+
+TEST_F(StartUp, AcceptingSimulationAfterAnEmptyScanOffersTheSimulatedChip) {
+  AttachBoard({});
+  Answer({ui::vbYes});
+  Main();
+  EXPECT_TRUE(gSimulationMode);
+  EXPECT_EQ(PickerLines(), QStringList{"KRV7310 at address 0x48"});
+}
+
+TEST_F(StartUp, AFailedReadDuringTheScanEndsWithTheUsbMessage) {
+  usb::EmulatedBoard& board = AttachBoard({0x48});
+  board.FailRequestNumber(1 + 60);  // the handshake, then the read of address 59
+  Answer({ui::vbOK});
+  EXPECT_THROW(Main(), support::ProgramEnded);
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].prompt, "Communications Interrupted - Check USB connections");
+  EXPECT_TRUE(asked[0].style & ui::vbCritical);
+  ASSERT_EQ(board.Log().size(), 61u);
+  EXPECT_EQ(board.Log().back().direction, 1) << "the failed request is a scan read";
+  EXPECT_FALSE(MultiDeviceForm().IsLoaded());
+  EXPECT_FALSE(SplashForm().IsLoaded()) << "every window is unloaded before the end";
+}
+
+TEST_F(StartUp, TwoChipsGiveAPickerOfTwoLinesAndBothDeviceMenus) {
+  AttachBoard({0x4A, 0x48});
+  Answer({});
+  Main();
+  EXPECT_TRUE(asked.empty());
+  EXPECT_EQ(PickerLines(), (QStringList{"KRV7310 at address 0x48", "KRV7310 at address 0x4A"}));
+  MultiDeviceForm().cmdOK_Click();
+  gMainForm->tmrMaster->stop();
+  EXPECT_EQ(gMainForm->Caption(), "KRV7310 Evaluation Software");
+  EXPECT_TRUE(gMainForm->Action("mnuDevice2")->isEnabled());
+  EXPECT_EQ(PageAt<frmDevice>(PageKind::Diagram, 0).Caption(), "KRV7310 at SMBus Address = 0x48");
+}
