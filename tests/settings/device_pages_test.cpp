@@ -57,8 +57,12 @@ TEST_P(DevicePages, LoadsCentredInTheMainWindow) {
   StartBoard();
   OpenDevicePage(GetParam().kind, 0);
   DevicePage& page = *Pages(GetParam().kind).Existing(0);
-  EXPECT_NEAR(page.Left(), std::max(0, gMainForm->Width() / 2 - page.Width() / 2), 15);
-  EXPECT_NEAR(page.Top(), std::max(0, gMainForm->Height() / 2 - page.Height() / 2 - 1000), 15);
+  // Centred on the main window's outer size, frame and title bar included.
+  const QRect outer = gMainForm->Window()->frameGeometry();
+  const int mainWidth = forms::ToTwips(outer.width());
+  const int mainHeight = forms::ToTwips(outer.height());
+  EXPECT_NEAR(page.Left(), std::max(0, mainWidth / 2 - page.Width() / 2), 15);
+  EXPECT_NEAR(page.Top(), std::max(0, mainHeight / 2 - page.Height() / 2 - 1000), 15);
   EXPECT_TRUE(page.IsVisible());
 }
 
