@@ -2,14 +2,18 @@
 
 #include <QApplication>
 
-#include "platform/forms/FormRegistry.h"
+#include "platform/forms/DesignFont.h"
 #include "settings/SettingsPages.h"
 #include "shell/FormStuff.h"
 #include "shell/StartUpMain.h"
 
 int main(int argc, char** argv) {
+  // Windows are laid out in twips at 15 to the pixel, which is 96 dots per inch;
+  // fonts in points must be measured at the same resolution or captions outgrow their boxes.
+  if (qEnvironmentVariableIsEmpty("QT_FONT_DPI")) qputenv("QT_FONT_DPI", "96");
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
+  forms::ApplyDesignFont();
   RegisterSettingsPages();
   Main();
   const int status = app.exec();

@@ -1,6 +1,7 @@
 #include "frmDevice.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <algorithm>
 
@@ -43,11 +44,22 @@ QString Reading(float value, const char* unit) {
   return numtext::Plain(numtext::Round(static_cast<double>(value), 2)) + QLatin1String(unit);
 }
 
-// The font narrowed just enough for the text to fit the width (a stand-in face may be wider than the designed one).
+// The font made just small enough for the text to fit the width (a stand-in face may be wider than the
+// designed one). Not every font engine can narrow a face, so the size gives way instead.
 QFont FittedFont(QFont font, const QString& text, int widthPixels, const QWidget* device) {
-  for (int stretch = 100; stretch >= 50; stretch -= 2) {
-    font.setStretch(stretch);
-    if (QFontMetrics(font, device).horizontalAdvance(text) <= widthPixels) break;
+  // Without the designed face, metrics and painting may pick different stand-ins; name one outright,
+  // preferring a face with the same metrics.
+  if (!QFontInfo(font).exactMatch()) {
+    font.setFamily(QStringLiteral("Liberation Sans"));
+    if (!QFontInfo(font).exactMatch()) font.setFamily(device->font().family());
+  }
+  for (double points = font.pointSizeF(); points >= 6; points -= 0.25) {
+    font.setPointSizeF(points);
+    // Measured as the label lays its text out, so the fitted text stays on one line.
+    const QFontMetrics metrics(font, device);
+    const QRect laidOut = metrics.boundingRect(QRect(0, 0, widthPixels, 10 * metrics.height()),
+                                               Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+    if (laidOut.height() <= metrics.height() && laidOut.width() <= widthPixels) break;
   }
   return font;
 }

@@ -4,15 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFont>
 #include <QLocale>
 #include <cstdlib>
+
+#include "platform/forms/DesignFont.h"
 
 int main(int argc, char** argv) {
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   ::testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
   QLocale::setDefault(QLocale::c());
-  QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+  forms::ApplyDesignFont();
   return RUN_ALL_TESTS();
 }
