@@ -37,4 +37,17 @@ forms::CommandButton* AddButton(QWidget* parent, const QString& name, const QStr
   return button;
 }
 
+ButtonRow AddOkApplyCloseRow(QWidget* parent, int right, int top, const QString& closeName,
+                             const QString& closeCaption, std::function<void()> onOK, std::function<void()> onApply,
+                             std::function<void()> onClose) {
+  const int left = right - 3 * kButtonWidth - 2 * kButtonGap;
+  const int step = kButtonWidth + kButtonGap;
+  ButtonRow row{};
+  row.ok = AddButton(parent, QStringLiteral("cmdOK"), QStringLiteral("OK"), left, top, std::move(onOK));
+  row.apply = AddButton(parent, QStringLiteral("cmdApply"), QStringLiteral("Apply"), left + step, top,
+                        std::move(onApply));
+  row.close = AddButton(parent, closeName, closeCaption, left + 2 * step, top, std::move(onClose));
+  return row;
+}
+
 }  // namespace settings

@@ -41,4 +41,14 @@ forms::CheckBox* AddCheckRow(QWidget* parent, const RowGrid& grid, int row, cons
 forms::CommandButton* AddButton(QWidget* parent, const QString& name, const QString& caption, int left, int top,
                                 std::function<void()> onClick, int width = kButtonWidth);
 
+// OK, Apply and a closing button ("Cancel" or "Close") side by side, the last one ending at `right`.
+struct ButtonRow {
+  forms::CommandButton* ok;
+  forms::CommandButton* apply;
+  forms::CommandButton* close;
+};
+ButtonRow AddOkApplyCloseRow(QWidget* parent, int right, int top, const QString& closeName,
+                             const QString& closeCaption, std::function<void()> onOK, std::function<void()> onApply,
+                             std::function<void()> onClose);
+
 }  // namespace settings

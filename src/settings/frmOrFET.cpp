@@ -37,12 +37,12 @@ void frmOrFET::Form_Load() {
 
   const int top = 4440;
   const int right = 5100 + 2100;
-  cmdClose = AddButton(client, QStringLiteral("cmdClose"), QStringLiteral("Close"), right - kButtonWidth, top,
-                       [this] { cmdClose_Click(); });
-  cmdApply = AddButton(client, QStringLiteral("cmdApply"), QStringLiteral("Apply"),
-                       right - 2 * kButtonWidth - kButtonGap, top, [this] { cmdApply_Click(); });
-  cmdOK = AddButton(client, QStringLiteral("cmdOK"), QStringLiteral("OK"), right - 3 * kButtonWidth - 2 * kButtonGap,
-                    top, [this] { cmdOK_Click(); });
+  const ButtonRow buttons = AddOkApplyCloseRow(
+      client, right, top, QStringLiteral("cmdClose"), QStringLiteral("Close"), [this] { cmdOK_Click(); },
+      [this] { cmdApply_Click(); }, [this] { cmdClose_Click(); });
+  cmdOK = buttons.ok;
+  cmdApply = buttons.apply;
+  cmdClose = buttons.close;
 
   cmbReverseOff->onClick = [this] { cmbReverseOff_Click(); };
   cmbReverseOn->onClick = [this] { cmbReverseOn_Click(); };

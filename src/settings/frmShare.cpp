@@ -26,12 +26,12 @@ void frmShare::Form_Load() {
 
   const int top = 3960;
   const int right = 120 + 6360;
-  cmdCancel = AddButton(client, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), right - kButtonWidth, top,
-                        [this] { cmdCancel_Click(); });
-  cmdApply = AddButton(client, QStringLiteral("cmdApply"), QStringLiteral("Apply"),
-                       right - 2 * kButtonWidth - kButtonGap, top, [this] { cmdApply_Click(); });
-  cmdOK = AddButton(client, QStringLiteral("cmdOK"), QStringLiteral("OK"), right - 3 * kButtonWidth - 2 * kButtonGap,
-                    top, [this] { cmdOK_Click(); });
+  const ButtonRow buttons = AddOkApplyCloseRow(
+      client, right, top, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), [this] { cmdOK_Click(); },
+      [this] { cmdApply_Click(); }, [this] { cmdCancel_Click(); });
+  cmdOK = buttons.ok;
+  cmdApply = buttons.apply;
+  cmdCancel = buttons.close;
 
   for (int i = 0; i <= 255; ++i) {
     cmbOffset->AddItem(numtext::Plain(i));

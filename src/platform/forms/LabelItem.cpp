@@ -10,25 +10,9 @@ namespace forms {
 
 LabelItem::LabelItem(PictureBox* surface, double left, double top, double width, double height,
                      const QString& caption)
-    : DrawItem(surface),
-      left_(static_cast<float>(left)),
-      top_(static_cast<float>(top)),
-      width_(static_cast<float>(width)),
-      height_(static_cast<float>(height)),
+    : BoxItem(surface, left, top, width, height),
       caption_(caption),
       font_(surface ? surface->font() : QFont()) {}
-
-void LabelItem::Move(double left, double top, double width, double height) {
-  const float l = static_cast<float>(left), t = static_cast<float>(top);
-  const float w = static_cast<float>(width), h = static_cast<float>(height);
-  if (l == left_ && t == top_ && w == width_ && h == height_) return;
-  Invalidate();
-  left_ = l;
-  top_ = t;
-  width_ = w;
-  height_ = h;
-  Invalidate();
-}
 
 void LabelItem::SetCaption(const QString& caption) {
   if (caption == caption_) return;
@@ -62,17 +46,11 @@ void LabelItem::SetAutoSize(bool autoSize) {
 
 void LabelItem::FitToCaption() {
   const QFontMetrics metrics(font_, Surface());
-  width_ = static_cast<float>(ToTwips(metrics.horizontalAdvance(caption_)));
-  height_ = static_cast<float>(ToTwips(metrics.height()));
+  Resize(static_cast<float>(ToTwips(metrics.horizontalAdvance(caption_))), static_cast<float>(ToTwips(metrics.height())));
 }
 
 bool LabelItem::Contains(float x, float y) const {
-  return x >= left_ && x < left_ + width_ && y >= top_ && y < top_ + height_;
-}
-
-QRect LabelItem::PixelRect() const {
-  return QRect(QPoint(TwipsToPixel(left_), TwipsToPixel(top_)),
-               QPoint(TwipsToPixel(left_ + width_) - 1, TwipsToPixel(top_ + height_) - 1));
+  return x >= Left() && x < Left() + Width() && y >= Top() && y < Top() + Height();
 }
 
 QRect LabelItem::PixelBounds() const { return PixelRect().normalized(); }

@@ -8,25 +8,15 @@
 #include <QFont>
 #include <QString>
 
-#include "DrawItem.h"
+#include "BoxItem.h"
 #include "MouseHandlers.h"
 
 namespace forms {
 
-class LabelItem : public DrawItem, public MouseHandlers {
+class LabelItem : public BoxItem, public MouseHandlers {
   Q_OBJECT
  public:
   LabelItem(PictureBox* surface, double left, double top, double width, double height, const QString& caption);
-
-  float Left() const { return left_; }
-  float Top() const { return top_; }
-  float Width() const { return width_; }
-  float Height() const { return height_; }
-  void SetLeft(double twips) { Change(left_, twips); }
-  void SetTop(double twips) { Change(top_, twips); }
-  void SetWidth(double twips) { Change(width_, twips); }
-  void SetHeight(double twips) { Change(height_, twips); }
-  void Move(double left, double top, double width, double height);
 
   QString Caption() const { return caption_; }
   void SetCaption(const QString& caption);
@@ -57,9 +47,7 @@ class LabelItem : public DrawItem, public MouseHandlers {
   void Paint(QPainter& painter) const override;
 
  private:
-  QRect PixelRect() const;
   void FitToCaption();
-  float left_, top_, width_, height_;
   QString caption_;
   QFont font_;
   QColor foreColor_{Qt::black};

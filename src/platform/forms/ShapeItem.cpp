@@ -5,30 +5,7 @@
 namespace forms {
 
 ShapeItem::ShapeItem(PictureBox* surface, ShapeKind kind, double left, double top, double width, double height)
-    : DrawItem(surface),
-      kind_(kind),
-      left_(static_cast<float>(left)),
-      top_(static_cast<float>(top)),
-      width_(static_cast<float>(width)),
-      height_(static_cast<float>(height)) {}
-
-void ShapeItem::Move(double left, double top, double width, double height) {
-  const float l = static_cast<float>(left), t = static_cast<float>(top);
-  const float w = static_cast<float>(width), h = static_cast<float>(height);
-  if (l == left_ && t == top_ && w == width_ && h == height_) return;
-  Invalidate();
-  left_ = l;
-  top_ = t;
-  width_ = w;
-  height_ = h;
-  Invalidate();
-}
-
-QRect ShapeItem::PixelRect() const {
-  const int l = TwipsToPixel(left_);
-  const int t = TwipsToPixel(top_);
-  return QRect(QPoint(l, t), QPoint(TwipsToPixel(left_ + width_) - 1, TwipsToPixel(top_ + height_) - 1));
-}
+    : BoxItem(surface, left, top, width, height), kind_(kind) {}
 
 QRect ShapeItem::PixelBounds() const { return PixelRect().normalized().adjusted(-1, -1, 1, 1); }
 

@@ -4,27 +4,16 @@
 
 #include <QColor>
 
-#include "DrawItem.h"
+#include "BoxItem.h"
 
 namespace forms {
 
 enum class ShapeKind { Rectangle, Ellipse };
 
-class ShapeItem : public DrawItem {
+class ShapeItem : public BoxItem {
   Q_OBJECT
  public:
   ShapeItem(PictureBox* surface, ShapeKind kind, double left, double top, double width, double height);
-
-  float Left() const { return left_; }
-  float Top() const { return top_; }
-  float Width() const { return width_; }
-  float Height() const { return height_; }
-  void SetLeft(double twips) { Change(left_, twips); }
-  void SetTop(double twips) { Change(top_, twips); }
-  void SetWidth(double twips) { Change(width_, twips); }
-  void SetHeight(double twips) { Change(height_, twips); }
-  // Position and size at once, one repaint.
-  void Move(double left, double top, double width, double height);
 
   ShapeKind Kind() const { return kind_; }
   void SetKind(ShapeKind kind) { Change(kind_, kind); }
@@ -43,9 +32,7 @@ class ShapeItem : public DrawItem {
   void Paint(QPainter& painter) const override;
 
  private:
-  QRect PixelRect() const;
   ShapeKind kind_;
-  float left_, top_, width_, height_;
   QColor borderColor_{Qt::black};
   int borderWidth_ = 1;
   BorderStyle style_ = BorderStyle::Solid;

@@ -1,0 +1,29 @@
+#include "BoxItem.h"
+
+namespace forms {
+
+BoxItem::BoxItem(PictureBox* surface, double left, double top, double width, double height)
+    : DrawItem(surface),
+      left_(static_cast<float>(left)),
+      top_(static_cast<float>(top)),
+      width_(static_cast<float>(width)),
+      height_(static_cast<float>(height)) {}
+
+void BoxItem::Move(double left, double top, double width, double height) {
+  const float l = static_cast<float>(left), t = static_cast<float>(top);
+  const float w = static_cast<float>(width), h = static_cast<float>(height);
+  if (l == left_ && t == top_ && w == width_ && h == height_) return;
+  Invalidate();
+  left_ = l;
+  top_ = t;
+  width_ = w;
+  height_ = h;
+  Invalidate();
+}
+
+QRect BoxItem::PixelRect() const {
+  return QRect(QPoint(TwipsToPixel(left_), TwipsToPixel(top_)),
+               QPoint(TwipsToPixel(left_ + width_) - 1, TwipsToPixel(top_ + height_) - 1));
+}
+
+}  // namespace forms
