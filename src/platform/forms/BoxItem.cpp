@@ -10,15 +10,7 @@ BoxItem::BoxItem(PictureBox* surface, double left, double top, double width, dou
       height_(static_cast<float>(height)) {}
 
 void BoxItem::Move(double left, double top, double width, double height) {
-  const float l = static_cast<float>(left), t = static_cast<float>(top);
-  const float w = static_cast<float>(width), h = static_cast<float>(height);
-  if (l == left_ && t == top_ && w == width_ && h == height_) return;
-  Invalidate();
-  left_ = l;
-  top_ = t;
-  width_ = w;
-  height_ = h;
-  Invalidate();
+  ChangeFour(left_, top_, width_, height_, left, top, width, height);
 }
 
 QRect BoxItem::PixelRect() const {

@@ -42,6 +42,18 @@ class DrawItem : public QObject {
     field = converted;
     Invalidate();
   }
+  // Four coordinates at once (a box or a line's two ends), one repaint.
+  void ChangeFour(float& a, float& b, float& c, float& d, double na, double nb, double nc, double nd) {
+    const float fa = static_cast<float>(na), fb = static_cast<float>(nb);
+    const float fc = static_cast<float>(nc), fd = static_cast<float>(nd);
+    if (fa == a && fb == b && fc == c && fd == d) return;
+    Invalidate();
+    a = fa;
+    b = fb;
+    c = fc;
+    d = fd;
+    Invalidate();
+  }
 
  private:
   friend class PictureBox;

@@ -12,15 +12,7 @@ LineItem::LineItem(PictureBox* surface, double x1, double y1, double x2, double 
       y2_(static_cast<float>(y2)) {}
 
 void LineItem::SetPoints(double x1, double y1, double x2, double y2) {
-  const float nx1 = static_cast<float>(x1), ny1 = static_cast<float>(y1);
-  const float nx2 = static_cast<float>(x2), ny2 = static_cast<float>(y2);
-  if (nx1 == x1_ && ny1 == y1_ && nx2 == x2_ && ny2 == y2_) return;
-  Invalidate();
-  x1_ = nx1;
-  y1_ = ny1;
-  x2_ = nx2;
-  y2_ = ny2;
-  Invalidate();
+  ChangeFour(x1_, y1_, x2_, y2_, x1, y1, x2, y2);
 }
 
 QRect LineItem::PixelBounds() const {
