@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "design/DesignPages.h"
 #include "platform/forms/DesignFont.h"
 #include "settings/SettingsPages.h"
 #include "shell/FormStuff.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   forms::ApplyDesignFont();
   RegisterSettingsPages();
+  RegisterDesignPages();
   Main();
   const int status = app.exec();
   // Every window goes while the application object still exists.

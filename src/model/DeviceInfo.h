@@ -53,8 +53,5 @@ extern float gScaleVS2;
 extern float gScaleVS3;
 extern float gScaleOutputCurrent;
 
-// The topology last programmed on the PWM page; -1 for none.
-extern int16_t gTopologyIndex;
-
 // The record index of a chip address: 0 for device 1's address, 1 for anything else.
 int DeviceRecordIndex(int32_t DevAddr);

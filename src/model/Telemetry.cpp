@@ -13,7 +13,6 @@ float gScaleVS1 = 0;
 float gScaleVS2 = 0;
 float gScaleVS3 = 0;
 float gScaleOutputCurrent = 0;
-int16_t gTopologyIndex = 0;
 
 namespace {
 
@@ -144,6 +143,5 @@ void ResetDeviceState() {
   gDeviceCount = 0;
   gDevAddr = {};
   gScaleInputVoltage = gScaleInputCurrent = gScaleVS1 = gScaleVS2 = gScaleVS3 = gScaleOutputCurrent = 0;
-  gTopologyIndex = 0;
   mPollPhase = 0;
 }

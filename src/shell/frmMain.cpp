@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <map>
 
 #include "FormStuff.h"
 #include "SingleWindows.h"
@@ -46,7 +47,19 @@ constexpr DeviceMenuItem kDeviceMenu[] = {
     {"OrFET Control", "mnuOrFET", PageKind::OrFET},
 };
 
+// Keyed so that registering twice (tests register in every fixture) runs the action once.
+std::map<QString, std::function<void()>>& MainFormLoadActions() {
+  static std::map<QString, std::function<void()>> actions;
+  return actions;
+}
+
 }  // namespace
+
+void OnMainFormLoad(const QString& key, std::function<void()> action) { MainFormLoadActions()[key] = std::move(action); }
+
+void RunMainFormLoadActions() {
+  for (const auto& entry : MainFormLoadActions()) entry.second();
+}
 
 void frmMain::Form_Load() {
   auto* window = static_cast<QMainWindow*>(Window());
@@ -74,7 +87,7 @@ void frmMain::Form_Load() {
   // before the window manager has answered.
   if (QScreen* screen = window->screen()) window->setGeometry(screen->availableGeometry());
   window->setWindowState(Qt::WindowMaximized);
-  gTopologyIndex = -1;
+  RunMainFormLoadActions();
 }
 
 void frmMain::Form_Unload() {

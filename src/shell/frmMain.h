@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QString>
 #include <array>
+#include <functional>
 
 #include "platform/forms/Form.h"
 
@@ -15,6 +16,11 @@ class QMdiArea;
 class QMenu;
 class QTimer;
 class QToolBar;
+
+// Work of the folders above the shell that must happen whenever the main window
+// loads; an action given again under the same key replaces the earlier one.
+void OnMainFormLoad(const QString& key, std::function<void()> action);
+void RunMainFormLoadActions();
 
 class frmMain : public forms::Form {
  public:

@@ -4,6 +4,8 @@
 #include <QMenu>
 #include <QTimer>
 
+#include "design/DesignPages.h"
+#include "design/PWMGlobals.h"
 #include "model/DeviceInfo.h"
 #include "model/RegisterTable.h"
 #include "model/Telemetry.h"
@@ -31,6 +33,8 @@ class CountingPage : public DevicePage {
 
 TEST_F(MainWindow, SessionSetUpFillsTableScalesFilterValuesAndStartsTimer) {
   StartWithChips({0x48, 0x4A});
+  RegisterDesignPages();
+  gTopologyIndex = 3;
   gMainForm = std::make_unique<frmMain>();
   gMainForm->Load();
   EXPECT_FALSE(gMainForm->tmrMaster->isActive());
