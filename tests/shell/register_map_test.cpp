@@ -2,6 +2,7 @@
 // with their exact bus traffic, the bit display and bit toggling, polling switch.
 
 #include <QTest>
+#include <functional>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -281,6 +282,43 @@ TEST_F(RegisterMap, HexFieldsTakeTheirLeadingHexDigits) {
   map.txtAddrPtr->SetText("h21");
   map.cmdRead_Click();
   EXPECT_EQ(Bus(), (Strings{"read 0x21", "read 0x21", "read 0x21", "read 0x00", "read 0x00"}));
+}
+
+TEST_F(RegisterMap, AnAddressAboveFFhIsRefusedByEveryButtonAndSkippedByContinuousRead) {
+  frmRegMap& map = Open();
+  const QString refusal = "Register address must be between 00h and FFh.";
+  struct Press {
+    const char* what;
+    std::function<void()> press;
+  };
+  map.Show();
+  const Press presses[] = {{"Read", [&] { map.cmdRead->click(); }},
+                           {"Write", [&] { map.cmdWrite->click(); }},
+                           {"bit 0", [&] { QTest::mouseClick(map.lblBit[0], Qt::LeftButton); }}};
+  for (const char* typed : {"100", "130", "1FF", "FFFFFFFFFF"}) {
+    for (const Press& p : presses) {
+      SCOPED_TRACE(std::string(typed) + " " + p.what);
+      map.txtAddrPtr->SetText(typed);
+      map.txtWrite->SetText("5A");
+      const size_t asked = MsgBoxes().size();
+      AnswerMsgBox(ui::vbOK);
+      p.press();
+      EXPECT_TRUE(Bus().empty());
+      ASSERT_EQ(MsgBoxes().size(), asked + 1);
+      EXPECT_EQ(MsgBoxes().back().prompt, refusal);
+      EXPECT_EQ(MsgBoxes().back().style, ui::vbOKOnly | ui::vbExclamation);
+    }
+  }
+  map.chkContRead->SetValue(1);
+  SetTimer(3000);
+  gMainForm->tmrMaster_Timer();
+  EXPECT_TRUE(Bus().empty());
+  // The top of the range and the unnamed registers above the table still work.
+  map.txtAddrPtr->SetText("FF");
+  map.cmdRead->click();
+  map.txtAddrPtr->SetText("69h");
+  map.cmdWrite->click();
+  EXPECT_EQ(Bus(), (Strings{"read 0xFF", "write 0x69 = 0x5A", "read 0x69"}));
 }
 
 TEST_F(RegisterMap, WriteSendsTheBoxAndReadsBack) {

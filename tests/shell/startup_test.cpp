@@ -2,6 +2,9 @@
 // simulation question, the device picker and the first block diagram.
 
 #include <QListWidget>
+#include <QTest>
+#include <cstdio>
+#include <cstdlib>
 #include <QTimer>
 
 #include "link/BoardLink.h"
@@ -93,6 +96,47 @@ TEST_F(StartUp, WithoutBoardSimulationLeadsToTheLiveBlockDiagram) {
   EXPECT_EQ(diagram.lblOutputCurrent->Caption(), "2A");
   EXPECT_EQ(diagram.lblShareVoltage->Caption(), "4V");
   EXPECT_FALSE(gMainForm->Action("mnuDevice2")->isEnabled());
+}
+
+TEST_F(StartUp, EnterPressesThePickersOKWhereverTheFocusIs) {
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+    Answer({ui::vbYes});
+    Main();
+    frmMultiDevice& picker = MultiDeviceForm();
+    QWidget* window = picker.lstDevices->window();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    picker.lstDevices->setFocus();
+    QTest::keyClick(picker.lstDevices, key);
+    ASSERT_TRUE(gMainForm && gMainForm->IsVisible());
+    EXPECT_FALSE(picker.IsLoaded());
+    gMainForm->tmrMaster->stop();
+    gMainForm->Unload();
+    gMainForm.reset();
+  }
+}
+
+// Cancel ends the program from inside the shortcut's signal, so the real end runs in a child process.
+TEST(StartUpDeathTest, EscapeCancelsThePickerAndEndsTheProgram) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        support::ResetCoreGlobals();
+        ui::SetMsgBoxHandler([](const QString&, int, const QString&) { return int(ui::vbYes); });
+        ui::SetMonotonicClock([] { return 0.0; }, [](double) {});
+        Main();
+        frmMultiDevice& picker = MultiDeviceForm();
+        QWidget* window = picker.lstDevices->window();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window)) std::_Exit(4);
+        ui::SetEndHandler([] {
+          std::fprintf(stderr, "ended, picker %s\n", MultiDeviceForm().IsLoaded() ? "loaded" : "unloaded");
+        });
+        QTest::keyClick(picker.lstDevices, Qt::Key_Escape);
+        std::fprintf(stderr, "still running\n");
+        std::_Exit(3);
+      },
+      ::testing::ExitedWithCode(0), "ended, picker unloaded");
 }
 
 TEST_F(StartUp, DecliningSimulationAfterAnEmptyScanEndsWithoutUsbMessage) {
