@@ -142,25 +142,8 @@ void frmSave::cmdRecall_Click() {
   int written = 0;
   {
     const OpenSettingsFile open(file);
-    SavReader reader(file);
-    try {
-      reader.SkipPast('{');
-      reader.SkipToLineEnd();
-      StopMasterTimer();
-      // Each line is written as soon as it is read; the first character of a
-      // line is the end test, the register field is found by its "x".
-      while (!reader.IsEndOfFile()) {
-        reader.SkipPast('x');
-        const int32_t reg = reader.ReadByte();
-        reader.SkipPast('x');
-        int32_t data = reader.ReadByte();
-        WriteRegister(ChipAddress(), reg, data);
-        ++written;
-        reader.SkipToLineEnd();
-      }
-    } catch (const SavReader::PastEnd&) {
-      // A block without its closing "}" keeps what was written before the end of the file.
-    }
+    written = RecallRegisterBlock(
+        file, [] { StopMasterTimer(); }, [this](int32_t reg, int32_t data) { WriteRegister(ChipAddress(), reg, data); });
   }
   file.close();
   StartMasterTimer();
