@@ -12,7 +12,18 @@ namespace forms {
 namespace {
 
 QPointer<QMdiArea> gMdiArea;
-std::vector<Form*> gLoaded;
+
+// Never destroyed: a form that lives in a static of some other file may be
+// destroyed after this file's statics, and its destructor still looks here.
+std::vector<Form*>& Loaded() {
+  static auto* loaded = new std::vector<Form*>;
+  return *loaded;
+}
+
+void Forget(Form* form) {
+  std::vector<Form*>& loaded = Loaded();
+  loaded.erase(std::remove(loaded.begin(), loaded.end(), form), loaded.end());
+}
 
 }  // namespace
 
@@ -46,7 +57,7 @@ void FormMainWindow::closeEvent(QCloseEvent* event) {
 Form::Form(WindowKind kind) : kind_(kind) {}
 
 Form::~Form() {
-  gLoaded.erase(std::remove(gLoaded.begin(), gLoaded.end(), this), gLoaded.end());
+  Forget(this);
   // Widgets cannot outlive the application object; a form destroyed after it has none left to delete.
   if (QCoreApplication::instance()) delete window_.data();
 }
@@ -79,7 +90,7 @@ void Form::Load() {
       break;
     }
   }
-  gLoaded.push_back(this);
+  Loaded().push_back(this);
   Form_Load();
 }
 
@@ -101,7 +112,7 @@ void Form::Unload() {
   QWidget* window = window_;
   window_ = nullptr;
   client_ = nullptr;
-  gLoaded.erase(std::remove(gLoaded.begin(), gLoaded.end(), this), gLoaded.end());
+  Forget(this);
   if (auto* sub = qobject_cast<QMdiSubWindow*>(window); sub && sub->mdiArea()) sub->mdiArea()->removeSubWindow(sub);
   window->hide();
   // Unload often runs inside a handler of one of the window's own controls; the
@@ -172,7 +183,7 @@ void ApplyMousePointer(QWidget* widget, int shape) {
 void SetMdiArea(QMdiArea* area) { gMdiArea = area; }
 QMdiArea* MdiArea() { return gMdiArea; }
 
-std::vector<Form*> LoadedForms() { return gLoaded; }
+std::vector<Form*> LoadedForms() { return Loaded(); }
 
 void UnloadAllForms() {
   for (Form* form : LoadedForms()) form->Unload();
