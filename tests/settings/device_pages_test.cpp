@@ -2,6 +2,8 @@
 // it reads and writes device 2 only, and sits centred in the main window.
 
 #include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 #include "SettingsFixture.h"
 #include "settings/frmCurrentSense.h"
@@ -51,6 +53,19 @@ TEST_P(DevicePages, DeviceMenuOpensThePageOfItsDevice) {
   EXPECT_TRUE(page->IsVisible());
   EXPECT_EQ(page->Caption(), GetParam().caption);
   for (const std::string& line : Bus(true)) EXPECT_EQ(line.substr(0, 5), "0x4A ") << line;
+}
+
+TEST_P(DevicePages, AMinimisedPageOpenedAgainFromItsMenuComesBackInFront) {
+  StartBoard();
+  QAction* item = gMainForm->Action(QString::fromLatin1(GetParam().menu) + QStringLiteral("1"));
+  item->trigger();
+  DevicePage& page = *Pages(GetParam().kind).Existing(0);
+  page.Window()->showMinimized();
+  ASSERT_TRUE(page.Window()->isMinimized());
+  item->trigger();
+  EXPECT_FALSE(page.Window()->isMinimized());
+  EXPECT_TRUE(page.IsVisible());
+  EXPECT_EQ(static_cast<QWidget*>(gMainForm->mdiArea->activeSubWindow()), page.Window());
 }
 
 TEST_P(DevicePages, LoadsCentredInTheMainWindow) {

@@ -97,6 +97,10 @@ void Form::Load() {
 void Form::Show() {
   Load();
   if (!window_) return;  // Form_Load may unload its own form
+  // A window the user minimised comes back as it was when it is asked for again.
+  if (window_->isMinimized()) {
+    window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+  }
   window_->show();
   ZOrder();
 }
