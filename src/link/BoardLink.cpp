@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "BusMonitor.h"
-#include "platform/forms/FormRegistry.h"
+#include "platform/globals/ProgramGlobals.h"
 #include "platform/ui/Seams.h"
 #include "platform/usb/USBFunctions.h"
 
@@ -20,6 +20,7 @@ bool gIgnoreContinuousReads = false;
 namespace {
 
 constexpr int16_t kVendorRequest = 0xDE;
+constexpr int16_t kHandshakeRequest = 0xDD;
 constexpr int kPathBufferSize = 513;
 
 uint8_t mReadBuffer = 0;
@@ -39,6 +40,8 @@ bool MonitorTakes(bool reads) {
 // Register addresses are one byte on the bus; a larger number must not reach
 // past the image or spill into the data byte of a write.
 int32_t RegisterByte(int32_t RegAddr) { return RegAddr & 0xFF; }
+
+[[maybe_unused]] const bool kResetRegistered = globals::RegisterReset(globals::ResetStage::State, &ResetBoardLink);
 
 }  // namespace
 
@@ -90,6 +93,11 @@ int16_t DownloadFirmwareFrom(const QString& directory) {
   return LoadFirmWare(mPathBytes.data());
 }
 
+bool Handshake() {
+  uint8_t buffer = 0;
+  return VendorIORequest(kHandshakeRequest, 0x30, 0x33, 0, 0, &buffer) == 0;
+}
+
 bool StringToPathBytes(const QString& Text) {
   const QByteArray bytes = QFile::encodeName(Text);
   if (bytes.size() > kPathBufferSize - 1) return false;
@@ -128,7 +136,7 @@ void ShowUsbErrorAndEnd(int16_t ErrCode) {
     default: text = QStringLiteral("Communications Interrupted - Check USB connections"); break;
   }
   ui::MsgBox(text, ui::vbOKOnly | ui::vbCritical, ui::kAppTitle);
-  forms::UnloadAllForms();
+  ui::AboutToEnd();
   ui::End();
 }
 

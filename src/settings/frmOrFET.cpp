@@ -1,10 +1,10 @@
 #include "frmOrFET.h"
 
-#include "ListControls.h"
 #include "OrFETPicture.h"
-#include "PageLayout.h"
+#include "pagekit/ListControls.h"
+#include "pagekit/PageLayout.h"
 
-using namespace settings;
+using namespace pagekit;
 using namespace orfet;
 
 void frmOrFET::Form_Load() {

@@ -6,12 +6,12 @@
 #include <QPointer>
 
 #include "OrFETFields.h"
-#include "SettingsPage.h"
 #include "platform/forms/Controls.h"
+#include "shell/FormStuff.h"
 
 class OrFETPicture;
 
-class frmOrFET : public SettingsPage {
+class frmOrFET : public DevicePage {
  public:
   void SetupFormAfterLoad() override;
   void cmbReverseOff_Click();
@@ -41,5 +41,5 @@ class frmOrFET : public SettingsPage {
 
  private:
   // Reads 0x30, puts one field's code in, writes it back.
-  void WriteField(settings::BitField field, int code);
+  void WriteField(pagekit::BitField field, int code);
 };

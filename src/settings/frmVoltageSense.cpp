@@ -1,12 +1,13 @@
 #include "frmVoltageSense.h"
 
-#include "ListControls.h"
 #include "ListTexts.h"
-#include "PageLayout.h"
 #include "SenseCircuitPicture.h"
 #include "model/DeviceInfo.h"
 #include "model/NumberText.h"
+#include "pagekit/ListControls.h"
+#include "pagekit/PageLayout.h"
 
+using namespace pagekit;
 using namespace settings;
 using namespace voltagesense;
 

@@ -7,6 +7,7 @@
 #include <QShortcut>
 
 #include "FormStuff.h"
+#include "Session.h"
 #include "ToolbarIcons.h"
 #include "frmMain.h"
 #include "model/DeviceInfo.h"
@@ -61,11 +62,7 @@ void frmMultiDevice::Form_Unload() {
 }
 
 void frmMultiDevice::cmdOK_Click() {
-  gMainForm = std::make_unique<frmMain>();
-  gMainForm->Load();
-  InitSession();
-  ConfigureMenusForDeviceCount();
-  gMainForm->Show();
+  StartSession();
   OpenBlockDiagram(0);
   Unload();
 }

@@ -8,6 +8,7 @@
 
 #include "FormStuff.h"
 #include "SavFormat.h"
+#include "Session.h"
 #include "SavReader.h"
 #include "frmMain.h"
 #include "link/BoardLink.h"

@@ -7,6 +7,7 @@
 
 #include "FormWindows.h"
 #include "Twips.h"
+#include "platform/globals/ProgramGlobals.h"
 
 namespace forms {
 namespace {
@@ -24,6 +25,10 @@ void Forget(Form* form) {
   std::vector<Form*>& loaded = Loaded();
   loaded.erase(std::remove(loaded.begin(), loaded.end(), form), loaded.end());
 }
+
+// Every window unloads first, each running its own unload handling.
+[[maybe_unused]] const bool kResetRegistered =
+    globals::RegisterReset(globals::ResetStage::UnloadWindows, &UnloadAllForms);
 
 }  // namespace
 
