@@ -3,8 +3,6 @@
 
 #include <QListWidget>
 #include <QTest>
-#include <cstdio>
-#include <cstdlib>
 #include <QTimer>
 
 #include "link/BoardLink.h"
@@ -15,6 +13,7 @@
 #include "shell/frmDevice.h"
 #include "shell/frmMultiDevice.h"
 #include "shell/frmSplash.h"
+#include "support/ChildProcess.h"
 #include "support/ShellFixture.h"
 
 namespace {
@@ -117,26 +116,20 @@ TEST_F(StartUp, EnterPressesThePickersOKWhereverTheFocusIs) {
 }
 
 // Cancel ends the program from inside the shortcut's signal, so the real end runs in a child process.
-TEST(StartUpDeathTest, EscapeCancelsThePickerAndEndsTheProgram) {
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
-  EXPECT_EXIT(
-      {
-        support::ResetCoreGlobals();
-        ui::SetMsgBoxHandler([](const QString&, int, const QString&) { return int(ui::vbYes); });
-        ui::SetMonotonicClock([] { return 0.0; }, [](double) {});
+TEST_F(StartUp, EscapeCancelsThePickerAndEndsTheProgram) {
+  Answer({ui::vbYes});
+  const support::ChildResult child = support::RunUntilProgramEnds(
+      [] {
         Main();
-        frmMultiDevice& picker = MultiDeviceForm();
-        QWidget* window = picker.lstDevices->window();
+        QWidget* window = MultiDeviceForm().lstDevices->window();
         window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window)) std::_Exit(4);
-        ui::SetEndHandler([] {
-          std::fprintf(stderr, "ended, picker %s\n", MultiDeviceForm().IsLoaded() ? "loaded" : "unloaded");
-        });
-        QTest::keyClick(picker.lstDevices, Qt::Key_Escape);
-        std::fprintf(stderr, "still running\n");
-        std::_Exit(3);
+        if (!QTest::qWaitForWindowActive(window)) return;
+        QTest::keyClick(MultiDeviceForm().lstDevices, Qt::Key_Escape);
       },
-      ::testing::ExitedWithCode(0), "ended, picker unloaded");
+      [] { return std::string(MultiDeviceForm().IsLoaded() ? "picker loaded" : "picker unloaded"); });
+  EXPECT_TRUE(child.exited);
+  EXPECT_EQ(child.exitCode, 0);
+  EXPECT_EQ(child.report, "picker unloaded");
 }
 
 TEST_F(StartUp, DecliningSimulationAfterAnEmptyScanEndsWithoutUsbMessage) {
