@@ -103,20 +103,6 @@ TEST_F(CurrentSensePage, ApplyEncodesTheChosenItems) {
                           "write 0x24 = 0x3F", "write 0x25 = 0x1F", "write 0x26 = 0xE7"}));
 }
 
-TEST_F(CurrentSensePage, FastOCPDelayWithoutItemLeavesTheListAsItWas) {
-  usb::EmulatedBoard& board = StartBoard();
-  board.SetReg(0x48, 0x22, 0x0B);
-  frmCurrentSense& page = OpenPage();
-  board.SetReg(0x48, 0x22, 0xFE);
-  OpenPage();
-  EXPECT_EQ(page.cmbCS[0]->Text(), "130%");
-  EXPECT_EQ(page.cmbDelay->Text(), "120ns");
-  // Apply writes what the list shows.
-  ClearBus();
-  page.cmdApply_Click();
-  EXPECT_EQ(Bus()[2], "write 0x22 = 0xFB");
-}
-
 TEST_F(CurrentSensePage, ListsThatNeverHadAChoiceWriteBackWhatTheChipHeld) {
   usb::EmulatedBoard& board = StartBoard();
   board.SetReg(0x48, 0x22, 0xFF);  // delay code 7: no item

@@ -4,6 +4,9 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
+#include <algorithm>
+#include <cstdio>
 
 #include "settings/frmCurrentSense.h"
 #include "settings/frmGeneral.h"
@@ -80,6 +83,51 @@ TEST_P(DevicePages, LoadsCentredInTheMainWindow) {
   EXPECT_NEAR(page.Top(), std::max(0, mainHeight / 2 - page.Height() / 2 - 1000), 15);
   EXPECT_TRUE(page.IsVisible());
 }
+
+// A page opened again while it is open reads the chip afresh: a code with no
+// item clears the list's earlier choice, and Apply writes the chip's value back.
+struct StaleCase {
+  const char* menu;
+  const char* list;
+  int reg;
+  int first;   // a value whose code has an item
+  const char* shown;
+  int second;  // then one whose code has none
+};
+void PrintTo(const StaleCase& c, std::ostream* os) { *os << c.list; }
+
+class ReopenedPages : public support::PageFixture, public ::testing::WithParamInterface<StaleCase> {};
+
+TEST_P(ReopenedPages, ACodeWithoutItemClearsTheEarlierChoiceAndApplyWritesTheChipsValueBack) {
+  const StaleCase& c = GetParam();
+  usb::EmulatedBoard& board = StartBoard();
+  QAction* menu = gMainForm->Action(QString::fromLatin1(c.menu) + QStringLiteral("1"));
+  board.SetReg(0x48, c.reg, static_cast<uint8_t>(c.first));
+  menu->trigger();
+  QWidget* window = gMainForm->mdiArea->activeSubWindow();
+  auto* list = support::Find<forms::ComboBox>(window, QString::fromLatin1(c.list));
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->Text(), c.shown);
+
+  board.SetReg(0x48, c.reg, static_cast<uint8_t>(c.second));
+  menu->trigger();
+  EXPECT_EQ(list->ListIndex(), -1);
+  EXPECT_EQ(list->Text(), "");
+  ClearBus();
+  support::Find<QPushButton>(window, QStringLiteral("cmdApply"))->click();
+  char write[32];
+  std::snprintf(write, sizeof write, "write 0x%02X = 0x%02X", c.reg, c.second);
+  const Lines bus = Bus();
+  EXPECT_NE(std::find(bus.begin(), bus.end(), std::string(write)), bus.end()) << write;
+  EXPECT_EQ(board.Reg(0x48, c.reg), c.second);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, ReopenedPages,
+    ::testing::Values(StaleCase{"mnuCurrentSense", "cmbDelay", 0x22, 0x0B, "120ns", 0xFE},
+                      StaleCase{"mnuCurrentSense", "cmbOffsetCal", 0x24, 0x10, "16", 0x50},
+                      StaleCase{"mnuGeneral", "cmbSwitchFreq", 0x5D, 0x32, "100 kHz", 0x3E},
+                      StaleCase{"mnuGeneral", "cmbSyncRectOff", 0x3C, 0x06, "35%", 0x0F}));
 
 INSTANTIATE_TEST_SUITE_P(
     Pages, DevicePages,

@@ -130,29 +130,6 @@ TEST_F(GeneralPage, PolaritiesEncodeOneBitEach) {
   EXPECT_EQ(Bus()[4], "write 0x2D = 0xC4");
 }
 
-TEST_F(GeneralPage, FrequencyCodeWithoutItemLeavesTheHiddenListAndTheChipAsTheyWere) {
-  usb::EmulatedBoard& board = StartBoard();
-  board.SetReg(0x48, 0x5D, 0x3D);  // frequency field 13
-  board.SetReg(0x48, 0x3C, 0x0F);  // sync-rectifier field 7
-  frmGeneral& page = OpenPage();
-  EXPECT_EQ(page.cmbSwitchFreq->ListIndex(), -1);
-  EXPECT_EQ(page.cmbSyncRectOff->ListIndex(), -1);
-  ClearBus();
-  page.cmdApply_Click();
-  EXPECT_EQ(Bus()[6], "write 0x5D = 0x3D");
-  EXPECT_EQ(Bus()[8], "write 0x3C = 0x0F");
-
-  // A later set-up with a code of its own, then one without: the list keeps the first.
-  board.SetReg(0x48, 0x5D, 0x32);
-  OpenPage();
-  EXPECT_EQ(page.cmbSwitchFreq->Text(), "100 kHz");
-  board.SetReg(0x48, 0x5D, 0x3E);
-  board.SetReg(0x48, 0x3C, 0x06);
-  OpenPage();
-  EXPECT_EQ(page.cmbSwitchFreq->Text(), "100 kHz");
-  EXPECT_EQ(page.cmbSyncRectOff->Text(), "35%");
-}
-
 TEST_F(GeneralPage, OKAppliesThenClosesAndCancelOnlyCloses) {
   StartBoard();
   frmGeneral& page = OpenPage();
