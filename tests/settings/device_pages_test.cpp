@@ -133,17 +133,17 @@ INSTANTIATE_TEST_SUITE_P(
     Pages, DevicePages,
     ::testing::Values(
         PageCase{"Share", PageKind::Share, "Share Bus Settings (0x4A)", "mnuShare",
-                 [](DevicePage& p) { static_cast<frmShare&>(p).cmdOK_Click(); }},
+                 [](DevicePage& p) { static_cast<frmShare&>(p).cmdOK->click(); }},
         PageCase{"CurrentSense", PageKind::CurrentSense, "Current Sensing (0x4A)", "mnuCurrentSense",
-                 [](DevicePage& p) { static_cast<frmCurrentSense&>(p).cmdApply_Click(); }},
+                 [](DevicePage& p) { static_cast<frmCurrentSense&>(p).cmdApply->click(); }},
         PageCase{"VoltageSense", PageKind::VoltageSense, "Voltage Sensing (0x4A)", "mnuVoltageSense",
                  [](DevicePage& p) {
                    auto& page = static_cast<frmVoltageSense&>(p);
                    page.cmbTrim[0]->SetText("3");
-                   page.cmdApply_Click();
+                   page.cmdApply->click();
                  }},
         PageCase{"General", PageKind::General, "General Settings (0x4A)", "mnuGeneral",
-                 [](DevicePage& p) { static_cast<frmGeneral&>(p).cmdApply_Click(); }},
+                 [](DevicePage& p) { static_cast<frmGeneral&>(p).cmdApply->click(); }},
         PageCase{"OrFET", PageKind::OrFET, "OrFET Control (0x4A)", "mnuOrFET",
                  [](DevicePage& p) {
                    auto& page = static_cast<frmOrFET&>(p);

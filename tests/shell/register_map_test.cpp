@@ -83,7 +83,7 @@ class RegisterMap : public support::ShellFixture {
   frmRegMap& Open(const std::vector<int>& chips = {0x48}) {
     StartWithChips(chips);
     OpenMainWindow();
-    gMainForm->mnuRegMap_Click();
+    gMainForm->Action("mnuRegMap")->trigger();
     ClearBus();
     return RegMapForm();
   }
@@ -119,7 +119,7 @@ TEST_F(RegisterMap, LoadSizesListsChipsAndSetsTheOpenFlag) {
   EXPECT_EQ(map.chkContRead->text(), "Continuous Read");
   EXPECT_EQ(map.chkDisablePolling->text(), "Disable Polling");
   EXPECT_TRUE(Bus().empty());
-  map.cmdClose_Click();
+  map.cmdClose->click();
   EXPECT_FALSE(gRegMapOpen);
   EXPECT_FALSE(map.IsLoaded());
 }
@@ -220,7 +220,7 @@ TEST_P(TwelveBitReading, RoundsHalfToEvenAndFillsBits15To4) {
   Board().QueueReads(0x48, 0x14, {0x12, static_cast<uint8_t>(GetParam().second)});
   map.txtAddrPtr->SetText("14");
   ClearBus();
-  map.cmdRead_Click();
+  map.cmdRead->click();
   EXPECT_EQ(Bus(), (Strings{"read 0x14", "read 0x14"}));
   EXPECT_EQ(map.lblHexVal->Caption(), GetParam().hex);
   EXPECT_EQ(map.lblDecVal->Caption(), GetParam().dec);
@@ -275,12 +275,12 @@ TEST_F(RegisterMap, HexFieldsTakeTheirLeadingHexDigits) {
   frmRegMap& map = Open();
   for (const char* text : {"21", "21h", "21zz"}) {
     map.txtAddrPtr->SetText(text);
-    map.cmdRead_Click();
+    map.cmdRead->click();
   }
   map.txtAddrPtr->SetText("");
-  map.cmdRead_Click();
+  map.cmdRead->click();
   map.txtAddrPtr->SetText("h21");
-  map.cmdRead_Click();
+  map.cmdRead->click();
   EXPECT_EQ(Bus(), (Strings{"read 0x21", "read 0x21", "read 0x21", "read 0x00", "read 0x00"}));
 }
 
@@ -330,7 +330,7 @@ TEST_F(RegisterMap, WriteSendsTheBoxAndReadsBack) {
   EXPECT_EQ(map.lblRead->Caption(), "35");
   ClearBus();
   map.txtWrite->SetText("1FF");  // the link makes anything above a byte 0xFF
-  map.cmdWrite_Click();
+  map.cmdWrite->click();
   EXPECT_EQ(Bus(), (Strings{"write 0x2B = 0xFF", "read 0x2B"}));
 }
 

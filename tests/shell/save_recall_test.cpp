@@ -131,7 +131,7 @@ class SaveRecall : public support::ShellFixture {
   frmSave& Open(const std::vector<int>& chips = {0x48}) {
     StartWithChips(chips);
     OpenMainWindow();
-    gMainForm->mnuSave_Click();
+    gMainForm->Action("mnuSave")->trigger();
     return SaveForm();
   }
   QString PathOf(const QString& name) const { return dir_.filePath(name); }
@@ -162,7 +162,7 @@ class SaveRecall : public support::ShellFixture {
     const int fds = OpenFileDescriptors();
     const size_t asked = MsgBoxes().size();
     if (nothingFound) AnswerMsgBox(ui::vbOK);
-    SaveForm().cmdRecall_Click();
+    SaveForm().cmdRecall->click();
     EXPECT_EQ(OpenFileDescriptors(), fds) << "recall left its file open";
     EXPECT_EQ(gSaveFileNum, nullptr);
     EXPECT_TRUE(gMainForm->tmrMaster->isActive());
@@ -202,7 +202,7 @@ TEST_F(SaveRecall, SaveInSimulationWritesExactlyTheSettingsFile) {
   StartInSimulation();
   OpenMainWindow();
   for (int a = 0; a < 256; ++a) gRegShadow[static_cast<size_t>(a)] = static_cast<uint8_t>((a * 37 + 5) & 0xFF);
-  gMainForm->mnuSave_Click();
+  gMainForm->Action("mnuSave")->trigger();
   frmSave& save = SaveForm();
   save.txtComment->SetText("  first board, 48 V  ");
   const QString path = PathOf("saved.sav");
@@ -249,7 +249,7 @@ TEST_F(SaveRecall, SaveReadsTheChosenChipLiveInAscendingOrder) {
   save.cmbDevAddr->SetText("4Ah");
   Choose(PathOf("b.sav"));
   ClearBus();
-  save.cmdsave_Click();
+  save.cmdsave->click();
   Strings expected;
   for (int a = 0; a <= 0x5D; ++a) {
     if (a == 0x19 || a == 0x2A) continue;
@@ -264,7 +264,7 @@ TEST_F(SaveRecall, ACancelledSaveHasReadTheChipAndWritesNothing) {
   frmSave& save = Open();
   Choose(QString());
   ClearBus();
-  save.cmdsave_Click();
+  save.cmdsave->click();
   EXPECT_EQ(Bus().size(), 92u);
   EXPECT_TRUE(QDir(dir_.path()).isEmpty());
   EXPECT_TRUE(gMainForm->tmrMaster->isActive());
@@ -274,7 +274,7 @@ TEST_F(SaveRecall, SaveReplacesAnExistingFileAndSaysWhereItCannotWrite) {
   frmSave& save = Open();
   const QString path = Write("old.sav", QByteArray(5000, 'z'));
   Choose(path);
-  save.cmdsave_Click();
+  save.cmdsave->click();
   EXPECT_TRUE(Contents(path).startsWith("Velmora Inc.\r\n"));
   EXPECT_TRUE(Contents(path).endsWith("}\r\n"));
 
@@ -291,7 +291,7 @@ TEST_F(SaveRecall, SaveReplacesAnExistingFileAndSaysWhereItCannotWrite) {
     Choose(target);
     const int fds = OpenFileDescriptors();
     AnswerMsgBox(ui::vbOK);
-    save.cmdsave_Click();
+    save.cmdsave->click();
     EXPECT_EQ(OpenFileDescriptors(), fds);
     EXPECT_TRUE(gMainForm->tmrMaster->isActive());
     ASSERT_FALSE(MsgBoxes().empty());
@@ -310,7 +310,7 @@ TEST_F(SaveRecall, RecallIntoTheOtherChipWritesTheSameValuesInFileOrder) {
   for (int a = 0; a < 0x69; ++a) Board().SetReg(0x48, a, static_cast<uint8_t>(random.bounded(256)));
   const QString path = PathOf("chip1.sav");
   Choose(path);
-  save.cmdsave_Click();
+  save.cmdsave->click();
 
   save.cmbDevAddr->SetText("4Ah");
   Choose(path);
@@ -346,7 +346,7 @@ TEST_F(SaveRecall, ABraceInTheCommentMovesTheBlockStartToIt) {
   save.txtComment->SetText("set {max} here");
   const QString path = PathOf("brace.sav");
   Choose(path);
-  save.cmdsave_Click();
+  save.cmdsave->click();
   // The rest of the comment line is skipped; the first "x" after it starts a register field.
   const Strings writes = Recall(Contents(path));
   ASSERT_EQ(writes.size(), 92u);
@@ -421,7 +421,7 @@ TEST_F(SaveRecall, FilesThatCannotBeReadAreReportedAndACancelledDialogWritesNoth
     Choose(path);
     ClearBus();
     AnswerMsgBox(ui::vbOK);
-    save.cmdRecall_Click();
+    save.cmdRecall->click();
     EXPECT_TRUE(Bus().empty());
     EXPECT_TRUE(gMainForm->tmrMaster->isActive());
     ASSERT_FALSE(MsgBoxes().empty());
@@ -430,7 +430,7 @@ TEST_F(SaveRecall, FilesThatCannotBeReadAreReportedAndACancelledDialogWritesNoth
   }
   gMainForm->tmrMaster->stop();
   Choose(QString());
-  save.cmdRecall_Click();
+  save.cmdRecall->click();
   EXPECT_TRUE(Bus().empty());
   EXPECT_FALSE(gMainForm->tmrMaster->isActive()) << "a cancel ends before the timer is touched";
 }

@@ -2,6 +2,7 @@
 // simulation question, the device picker and the first block diagram.
 
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -77,7 +78,7 @@ TEST_F(StartUp, WithoutBoardSimulationLeadsToTheLiveBlockDiagram) {
   EXPECT_EQ(PickerLines(), QStringList{"KRV7310 at address 0x48"});
   EXPECT_EQ(MultiDeviceForm().Caption(), "KRV7310 Devices Found");
 
-  MultiDeviceForm().cmdOK_Click();
+  support::Find<QPushButton>(MultiDeviceForm(), "cmdOK")->click();
   ASSERT_TRUE(gMainForm && gMainForm->IsVisible());
   EXPECT_EQ(gMainForm->Caption(), "KRV7310 Evaluation Software (simulation mode)");
   EXPECT_FALSE(MultiDeviceForm().IsLoaded());
@@ -173,7 +174,7 @@ TEST_F(StartUp, TwoChipsGiveAPickerOfTwoLinesAndBothDeviceMenus) {
   Main();
   EXPECT_TRUE(asked.empty());
   EXPECT_EQ(PickerLines(), (QStringList{"KRV7310 at address 0x48", "KRV7310 at address 0x4A"}));
-  MultiDeviceForm().cmdOK_Click();
+  support::Find<QPushButton>(MultiDeviceForm(), "cmdOK")->click();
   gMainForm->tmrMaster->stop();
   EXPECT_EQ(gMainForm->Caption(), "KRV7310 Evaluation Software");
   EXPECT_TRUE(gMainForm->Action("mnuDevice2")->isEnabled());
