@@ -8,8 +8,7 @@
 #include "OrFETFields.h"
 #include "SettingsPage.h"
 #include "platform/forms/Controls.h"
-
-class OrFETPicture;
+#include "platform/forms/PictureBox.h"
 
 class frmOrFET : public SettingsPage {
  public:
@@ -31,7 +30,7 @@ class frmOrFET : public SettingsPage {
   QPointer<forms::CheckBox> chkBypassOff;
   QPointer<forms::CheckBox> chkBypassOn;
   QPointer<forms::CheckBox> chkReverseCurrent;
-  QPointer<OrFETPicture> Picture1;
+  QPointer<forms::PictureBox> Picture1;
   QPointer<forms::CommandButton> cmdOK;
   QPointer<forms::CommandButton> cmdApply;
   QPointer<forms::CommandButton> cmdClose;

@@ -10,8 +10,8 @@
 #include "SettingsPage.h"
 #include "VoltageSenseFields.h"
 #include "platform/forms/Controls.h"
+#include "platform/forms/PictureBox.h"
 
-class SenseCircuitPicture;
 
 class frmVoltageSense : public SettingsPage {
  public:
@@ -35,7 +35,7 @@ class frmVoltageSense : public SettingsPage {
   QPointer<forms::Label> lblVS2Val;
   QPointer<forms::Label> lblVS3Val;
   QPointer<forms::Label> lblOutputVal;
-  QPointer<SenseCircuitPicture> Picture1;
+  QPointer<forms::PictureBox> Picture1;
   QPointer<forms::CommandButton> cmdOK;
   QPointer<forms::CommandButton> cmdApply;
   QPointer<forms::CommandButton> cmdClose;
