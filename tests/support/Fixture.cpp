@@ -10,12 +10,18 @@
 #include "model/StartUp.h"
 #include "model/Telemetry.h"
 #include "platform/forms/Form.h"
+#include "platform/ui/Clipboard.h"
+#include "platform/ui/Printer.h"
 #include "platform/ui/Seams.h"
+#include "platform/ui/WindowCapture.h"
 
 namespace support {
 
 void ResetCoreGlobals() {
   ui::ResetSeams();
+  ui::ResetWindowCapture();
+  ui::ResetClipboard();
+  ui::ResetPrinter();
   usb::AttachBoard(nullptr);
   ResetBoardLink();
   ResetDeviceState();
