@@ -1,6 +1,7 @@
 #include "BenchSession.h"
 
 #include <QApplication>
+#include <benchmark/benchmark.h>
 #include <QTimer>
 
 #include "design/DesignPages.h"
@@ -16,9 +17,20 @@
 
 namespace bench {
 
-void PrepareProcess() {
+int Main(int argc, char** argv, const std::function<void()>& run) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   if (qEnvironmentVariableIsEmpty("QT_FONT_DPI")) qputenv("QT_FONT_DPI", "96");
+  QApplication app(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  if (run) {
+    run();
+  } else {
+    benchmark::RunSpecifiedBenchmarks();
+  }
+  benchmark::Shutdown();
+  return 0;
 }
 
 TwoChipSession::TwoChipSession() : board_(std::make_shared<usb::EmulatedBoard>()) {

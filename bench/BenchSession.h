@@ -3,6 +3,7 @@
 // with the design font, the page types known to the shell, and a session with
 // an emulated board carrying two chips and the main window open.
 
+#include <functional>
 #include <memory>
 
 namespace usb {
@@ -11,8 +12,10 @@ class EmulatedBoard;
 
 namespace bench {
 
-// Before benchmark::Initialize: the platform, the font resolution and the page types.
-void PrepareProcess();
+// The main of every benchmark program: offscreen at the program's font
+// resolution, the application, the command line, then the run (by default
+// every benchmark the command line names).
+int Main(int argc, char** argv, const std::function<void()>& run = {});
 
 // A board with chips at 0x48 and 0x4A, both found, and the main window shown with
 // its master timer stopped, so that the benchmark ticks it by hand.

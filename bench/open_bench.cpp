@@ -102,21 +102,16 @@ void BM_WarmOpen(benchmark::State& state, const WindowCase& window) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  bench::PrepareProcess();
-  QApplication app(argc, argv);
-  QApplication::setQuitOnLastWindowClosed(false);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  static const std::vector<WindowCase> windows = Windows();
-  for (const WindowCase& window : windows) {
-    benchmark::RegisterBenchmark(("BM_WarmOpen/" + window.name).c_str(), BM_WarmOpen, window)
-        ->UseManualTime()
-        ->Iterations(20)
-        ->Repetitions(3)
-        ->ReportAggregatesOnly(true)
-        ->Unit(benchmark::kMillisecond);
-  }
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return bench::Main(argc, argv, [] {
+    static const std::vector<WindowCase> windows = Windows();
+    for (const WindowCase& window : windows) {
+      benchmark::RegisterBenchmark(("BM_WarmOpen/" + window.name).c_str(), BM_WarmOpen, window)
+          ->UseManualTime()
+          ->Iterations(20)
+          ->Repetitions(3)
+          ->ReportAggregatesOnly(true)
+          ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::RunSpecifiedBenchmarks();
+  });
 }

@@ -131,17 +131,11 @@ BENCHMARK(BM_ClearAtOneMillion)->UseManualTime()->Iterations(10)->Repetitions(3)
 }  // namespace
 
 int main(int argc, char** argv) {
-  bench::PrepareProcess();
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  {
+  return bench::Main(argc, argv, [] {
     bench::TwoChipSession session;
     // Transfers go to the simulated image, which keeps no log of its own.
     gSimulationMode = true;
     ui::SetMonotonicClock([] { return gNow; }, [](double seconds) { gNow += seconds; });
     benchmark::RunSpecifiedBenchmarks();
-  }
-  benchmark::Shutdown();
-  return 0;
+  });
 }

@@ -123,12 +123,4 @@ BENCHMARK(BM_MasterTimerTick)
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  bench::PrepareProcess();
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::Main(argc, argv); }
