@@ -37,6 +37,10 @@ bool MonitorTakes(bool reads) {
   return reads ? gSink->ShowReads() : gSink->ShowWrites();
 }
 
+BusRecord Record(BusRecord::Kind kind, int32_t DevAddr, int32_t reg, int32_t data) {
+  return {kind, static_cast<uint8_t>(DevAddr), static_cast<uint8_t>(reg), static_cast<uint8_t>(data)};
+}
+
 // Register addresses are one byte on the bus; a larger number must not reach
 // past the image or spill into the data byte of a write.
 int32_t RegisterByte(int32_t RegAddr) { return RegAddr & 0xFF; }
@@ -57,10 +61,7 @@ int16_t ReadRegister(int32_t DevAddr, int32_t RegAddr) {
     if (status != 0) ShowUsbErrorAndEnd(3);
     byte = mReadBuffer;
   }
-  if (MonitorTakes(true) && IsSpyLoggedRead(reg)) {
-    gSink->AddLine(QStringLiteral("Read Dev Addr=") + FormatHex(DevAddr) + QStringLiteral(" Addr Ptr=") +
-                   FormatHex(reg) + QStringLiteral(" Data In=") + FormatHex(byte));
-  }
+  if (MonitorTakes(true) && IsSpyLoggedRead(reg)) gSink->AddRecord(Record(BusRecord::Read, DevAddr, reg, byte));
   return byte;
 }
 
@@ -77,10 +78,7 @@ int16_t WriteRegister(int32_t DevAddr, int32_t RegAddr, int32_t& Data) {
     if (status != 0) ShowUsbErrorAndEnd(3);
     AfterRegisterWrite(reg);
   }
-  if (MonitorTakes(false)) {
-    gSink->AddLine(QStringLiteral("Write Dev Addr=") + FormatHex(DevAddr) + QStringLiteral(" Addr Ptr=") +
-                   FormatHex(reg) + QStringLiteral(" Data Out=") + FormatHex(Data));
-  }
+  if (MonitorTakes(false)) gSink->AddRecord(Record(BusRecord::Write, DevAddr, reg, Data));
   return 0;
 }
 

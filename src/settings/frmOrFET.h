@@ -7,9 +7,8 @@
 
 #include "OrFETFields.h"
 #include "platform/forms/Controls.h"
+#include "platform/forms/PictureBox.h"
 #include "shell/FormStuff.h"
-
-class OrFETPicture;
 
 class frmOrFET : public DevicePage {
  public:
@@ -31,7 +30,7 @@ class frmOrFET : public DevicePage {
   QPointer<forms::CheckBox> chkBypassOff;
   QPointer<forms::CheckBox> chkBypassOn;
   QPointer<forms::CheckBox> chkReverseCurrent;
-  QPointer<OrFETPicture> Picture1;
+  QPointer<forms::PictureBox> Picture1;
   QPointer<forms::CommandButton> cmdOK;
   QPointer<forms::CommandButton> cmdApply;
   QPointer<forms::CommandButton> cmdClose;

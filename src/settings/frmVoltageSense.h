@@ -9,9 +9,9 @@
 #include "VoltageSenseFields.h"
 #include "pagekit/ListField.h"
 #include "platform/forms/Controls.h"
+#include "platform/forms/PictureBox.h"
 #include "shell/FormStuff.h"
 
-class SenseCircuitPicture;
 
 class frmVoltageSense : public DevicePage {
  public:
@@ -35,7 +35,7 @@ class frmVoltageSense : public DevicePage {
   QPointer<forms::Label> lblVS2Val;
   QPointer<forms::Label> lblVS3Val;
   QPointer<forms::Label> lblOutputVal;
-  QPointer<SenseCircuitPicture> Picture1;
+  QPointer<forms::PictureBox> Picture1;
   QPointer<forms::CommandButton> cmdOK;
   QPointer<forms::CommandButton> cmdApply;
   QPointer<forms::CommandButton> cmdClose;

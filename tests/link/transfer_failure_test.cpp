@@ -33,7 +33,7 @@ class MonitorStub : public BusMonitorSink {
  public:
   bool ShowReads() const override { return true; }
   bool ShowWrites() const override { return true; }
-  void AddLine(const QString& line) override { lines << line; }
+  void AddRecord(const BusRecord& record) override { lines << BusMonitorLine(record); }
   QStringList lines;
 };
 

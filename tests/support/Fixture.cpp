@@ -8,6 +8,7 @@
 #include "model/StartUp.h"
 #include "platform/globals/ProgramGlobals.h"
 #include "platform/ui/Seams.h"
+#include "platform/ui/WindowCapture.h"
 
 namespace support {
 
