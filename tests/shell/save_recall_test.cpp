@@ -22,6 +22,7 @@
 #include "shell/SavReader.h"
 #include "shell/SingleWindows.h"
 #include "shell/frmSave.h"
+#include "shell/frmSpy.h"
 #include "support/ShellFixture.h"
 
 using Strings = std::vector<std::string>;
@@ -435,15 +436,25 @@ TEST_F(SaveRecall, FilesThatCannotBeReadAreReportedAndACancelledDialogWritesNoth
   EXPECT_FALSE(gMainForm->tmrMaster->isActive()) << "a cancel ends before the timer is touched";
 }
 
-TEST_F(SaveRecall, AFailedWriteDuringRecallEndsTheProgramWithTheFileClosed) {
+TEST_F(SaveRecall, AFailedWriteDuringRecallEndsTheProgramWithTheFileClosedAndTheMonitorsLogWhole) {
   Open();
-  Choose(Write("in.sav", "{\r\n0x21\t0x98\t // a\r\n0x22\t0x11\t // b\r\n}\r\n"));
-  Board().FailRequestNumber(Board().RequestCount() + 2);
-  AnswerMsgBox(ui::vbOK);
+  gMainForm->Action("mnuSpy")->trigger();
+  SpyForm().chkWrites->SetValue(1);
+  Choose(Write("in.sav", "{\r\n0x21\t0x98\t // a\r\n0x22\t0x11\t // b\r\n0x23\t0x05\t // c\r\n}\r\n"));
+  Board().FailRequestNumber(Board().RequestCount() + 3);
+  // What the monitor holds when the message comes: every write before the failed one, and only those.
+  QStringList logged;
+  ui::SetMsgBoxHandler([&logged](const QString&, int, const QString&) {
+    for (int i = 0; i < SpyForm().lstSpy->ListCount(); ++i) logged << SpyForm().lstSpy->List(i);
+    return int(ui::vbOK);
+  });
   const int fds = OpenFileDescriptors();
   ClearBus();
   EXPECT_THROW(SaveForm().cmdRecall_Click(), support::ProgramEnded);
   EXPECT_EQ(OpenFileDescriptors(), fds);
   EXPECT_EQ(gSaveFileNum, nullptr);
-  EXPECT_EQ(Bus().size(), 2u);
+  EXPECT_EQ(Bus().size(), 3u);
+  EXPECT_EQ(logged, (QStringList{"Write Dev Addr=0x48 Addr Ptr=0x21 Data Out=0x98",
+                                 "Write Dev Addr=0x48 Addr Ptr=0x22 Data Out=0x11"}));
+  EXPECT_FALSE(SpyForm().IsLoaded());
 }
