@@ -2,7 +2,9 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QMdiArea>
+#include <QStyle>
 #include <algorithm>
 
 #include "FormWindows.h"
@@ -19,6 +21,11 @@ QPointer<QMdiArea> gMdiArea;
 std::vector<Form*>& Loaded() {
   static auto* loaded = new std::vector<Form*>;
   return *loaded;
+}
+
+QIcon ChildWindowIcon(const QWidget* window) {
+  static const QIcon icon = window->style()->standardIcon(QStyle::SP_TitleBarMenuButton, nullptr, window);
+  return icon;
 }
 
 void Forget(Form* form) {
@@ -75,6 +82,9 @@ void Form::Load() {
       // Designed windows have a fixed size, so there is nothing to maximise.
       sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+      // One icon for every child window: a title bar left to find its own makes
+      // a new icon each time, and the pictures cached for it pile up.
+      sub->setWindowIcon(ChildWindowIcon(sub));
       auto* client = new QWidget;
       sub->setWidget(client);
       if (gMdiArea) gMdiArea->addSubWindow(sub);
