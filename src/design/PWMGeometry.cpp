@@ -74,16 +74,4 @@ Marker PlaceModulationMarker(int m, float X, float width) {
   return k;
 }
 
-bool IsNearEdge(float lineX, float X, float tol) {
-  const float lo = lineX - tol;
-  const float hi = lineX + tol;
-  return lo < X && X < hi;
-}
-
-int PickEdgeAt(float riseX, float fallX, float X, float tol) {
-  if (IsNearEdge(riseX, X, tol)) return kRisingEdge;
-  if (IsNearEdge(fallX, X, tol)) return kFallingEdge;
-  return 0;
-}
-
 }  // namespace pwm

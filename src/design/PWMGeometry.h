@@ -1,7 +1,7 @@
 #pragma once
 // Where things stand in a PWM timing row, in twips inside the row picture:
 // edge time <-> X, the ten waveform lines and how an edge move reshapes them,
-// the copy into the second period, the modulation arrows and the edge hit test.
+// the copy into the second period and the modulation arrows.
 // S is the start marker's X, M the mid marker's X (end of period 1), P the
 // row's period in steps.
 
@@ -61,10 +61,5 @@ struct Marker {
 };
 // Marker m (0-6 a row's rising edge, 7-13 its falling edge) centred on X.
 Marker PlaceModulationMarker(int m, float X, float width);
-
-// True when X lies strictly within tol of an edge line at lineX.
-bool IsNearEdge(float lineX, float X, float tol);
-// The edge a click at X picks: rising first, then falling, 0 for neither.
-int PickEdgeAt(float riseX, float fallX, float X, float tol);
 
 }  // namespace pwm

@@ -11,7 +11,6 @@ namespace pwm {
 constexpr int kRowCount = 7;
 constexpr int kAuxRow = 6;
 constexpr int kDisableReg = 0x40;
-constexpr int kFrequencyReg = 0x5D;
 // The frequency-register value written when the AUX list shows no item.
 constexpr int kNoFrequencyIndex = 12;
 

@@ -1,5 +1,5 @@
 // Timing-row geometry: time <-> X, the reshape of a row when an edge moves,
-// the second period, the modulation arrows and the edge hit test.
+// the second period and the modulation arrows.
 
 #include <gtest/gtest.h>
 
@@ -120,22 +120,6 @@ TEST(PlaceModulationMarker, DoubleArrowCentredOnTheEdge) {
     EXPECT_EQ(k.leftLower, (Line{l, y - 5, l + 150, y + 35}));
     EXPECT_EQ(k.rightUpper, (Line{rt + 5, y - 5, rt - 145, y - 65}));
     EXPECT_EQ(k.rightLower, (Line{rt + 5, y, rt - 145, y + 40}));
-  }
-}
-
-TEST(PickEdgeAt, StrictlyWithinToleranceAndRisingWins) {
-  struct Row {
-    float rise, fall, X;
-    int picked;
-  } rows[] = {
-      {2000, 3000, 2099.9f, pwm::kRisingEdge}, {2000, 3000, 2100, 0},  {2000, 3000, 1900.1f, pwm::kRisingEdge},
-      {2000, 3000, 1900, 0},                   {2000, 3000, 2900.1f, pwm::kFallingEdge},
-      {2000, 3000, 3100, 0},                   {2000, 2050, 2025, pwm::kRisingEdge},
-      {2050, 2000, 2025, pwm::kRisingEdge},    {2000, 2050, 2120, pwm::kFallingEdge},
-      {2000, 3000, 2500, 0},
-  };
-  for (const Row& r : rows) {
-    EXPECT_EQ(pwm::PickEdgeAt(r.rise, r.fall, r.X, 100), r.picked) << r.rise << " " << r.fall << " " << r.X;
   }
 }
 
