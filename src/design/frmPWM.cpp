@@ -233,11 +233,11 @@ void frmPWM::BuildRowPicture(int r) {
   for (int kind : {kRisingEdge, kFallingEdge}) {
     const int edge = pwm::EdgeNumber(r, kind);
     forms::LabelItem* label = pct.AddLabel(Indexed(kind == kRisingEdge ? "lblT1" : "lblT2", r), 7320,
-                                           kind == kRisingEdge ? 240 : 480, 465, 195,
+                                           kind == kRisingEdge ? 240 : 480, 1440, 195,
                                            pwm::EdgeLabelText(edge, FormatEdgeTime(0)));
-    // A touch below the default size: the widest time still ends inside the picture.
+    // Wide enough for the longest time, so a drag never measures text; a touch
+    // below the default size, so the widest time still ends inside the picture.
     label->SetFontSize(7.5, true);
-    label->SetAutoSize(true);
     (kind == kRisingEdge ? lblT1 : lblT2)[r] = label;
   }
 
