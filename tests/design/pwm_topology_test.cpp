@@ -38,25 +38,6 @@ std::vector<Edge> PlacedEdges(const std::vector<PresetStep>& steps) {
   return edges;
 }
 
-TEST(PresetSteps, FullBridgeWithSynchronousRectifierEdges) {
-  struct Row {
-    int32_t P;
-    std::vector<Edge> edges;
-  } rows[] = {
-      {4081, {{0, 0, 2040}, {1, 2040, 3061}, {2, 2040, 4081}, {3, 0, 1020}, {4, 3061, 2040}, {5, 1020, 4081}}},
-      {400, {{0, 0, 200}, {1, 200, 300}, {2, 200, 400}, {3, 0, 100}, {4, 300, 200}, {5, 100, 400}}},
-  };
-  for (const Row& r : rows) {
-    const std::vector<Edge> edges = PlacedEdges(pwm::PresetSteps(0, r.P));
-    ASSERT_EQ(edges.size(), r.edges.size());
-    for (size_t i = 0; i < edges.size(); ++i) {
-      EXPECT_EQ(edges[i].row, r.edges[i].row);
-      EXPECT_EQ(edges[i].rise, r.edges[i].rise) << "row " << edges[i].row << " at " << r.P;
-      EXPECT_EQ(edges[i].fall, r.edges[i].fall) << "row " << edges[i].row << " at " << r.P;
-    }
-  }
-}
-
 // What a preset leaves on the window: disable boxes of rows 0-6, the ticked
 // modulation boxes in the order they are ticked ("r4" rising of row 4, "f1"
 // falling of row 1), and the edges at P = 1600.
