@@ -54,6 +54,7 @@ std::vector<WindowCase> Windows() {
       {"VoltageSense", [] () -> forms::Form& { return Page(PageKind::VoltageSense); }},
       {"GeneralSettings", [] () -> forms::Form& { return Page(PageKind::General); }},
       {"OrFET", [] () -> forms::Form& { return Page(PageKind::OrFET); }},
+      {"PWM", [] () -> forms::Form& { return Page(PageKind::PWM); }},
   };
 }
 

@@ -148,8 +148,11 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     drawn_.Paint(painter, drawingDirty);
     painter.setBrush(Qt::NoBrush);
   }
+  // Tested against the dirty pieces, not their bounding box: a drag dirties a few
+  // thin strips across the picture, and most items lie in none of them.
+  const QRegion drawingRegion = region.translated(-inner.topLeft());
   for (const DrawItem* item : items_) {
-    if (item->Visible() && item->PixelBounds().intersects(drawingDirty)) item->Paint(painter);
+    if (item->Visible() && drawingRegion.intersects(item->PixelBounds())) item->Paint(painter);
   }
 }
 

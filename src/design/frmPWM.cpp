@@ -1,0 +1,545 @@
+#include "frmPWM.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <cmath>
+
+#include "PWMEdgeText.h"
+#include "PWMGlobals.h"
+#include "TopologyPresets.h"
+#include "pagekit/ListControls.h"
+#include "pagekit/PageLayout.h"
+#include "platform/ui/Seams.h"
+
+using forms::LineItem;
+using pwm::kFallingEdge;
+using pwm::kRisingEdge;
+
+namespace {
+
+constexpr int kWindowWidth = 14145;
+constexpr int kWindowHeight = 10575;
+constexpr int kPictureLeft = 1200;
+constexpr int kPictureWidth = 8775;
+constexpr int kPictureHeight = 1095;
+constexpr int kRowPitch = 1200;
+constexpr int kFirstRowTop = 960;
+constexpr int kLeftColumn = 360;
+constexpr int kModulationLeft = 10200;
+
+const QColor kRed(255, 0, 0);
+const QColor kBlue(0, 0, 255);
+const QColor kGreen(0, 255, 0);
+const QColor kBlack(0, 0, 0);
+const QColor kWhite(255, 255, 255);
+
+const char* const kRowTitles[] = {" PWM1 (OUTA)",          " PWM2 (OUTB)",          " PWM3 (OUTC)", " PWM4 (OUTD)",
+                                  "Sync Rect1      (SR1)", "Sync Rect2      (SR2)", " AUX  PWM"};
+const char* const kOutputNames[] = {"OUTA", "OUTB", "OUTC", "OUTD", "SR1", "SR2", "AUX"};
+const int kRisingNudgeTops[] = {1440, 2640, 3840, 5040, 6360, 7560, 8760};
+const int kFallingNudgeTops[] = {1680, 2880, 4080, 5280, 6600, 7800, 9000};
+
+QColor RowColour(int row) { return row < 4 ? kRed : kBlue; }
+QColor ButtonFace() { return QApplication::palette().color(QPalette::Button); }
+
+QString Indexed(const char* name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
+
+// A check box whose caption wraps onto further lines inside its box, as the
+// narrow disable boxes beside the rows need. Clicks anywhere on it count.
+class WrappingCheckBox : public forms::CheckBox {
+ public:
+  using forms::CheckBox::CheckBox;
+
+ protected:
+  bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const int box = style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, this);
+    option.rect = QRect(0, (fontMetrics().height() - box) / 2 + 1, box, box);
+    style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, &painter, this);
+    const QRect textRect = rect().adjusted(box + 4, 0, 0, 0);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text());
+    if (hasFocus()) {
+      QStyleOptionFocusRect focus;
+      focus.initFrom(this);
+      focus.rect = painter.boundingRect(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text());
+      style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+  }
+};
+
+// Hands the window's own mouse moves (outside its controls) to a handler.
+class MouseMoveFilter : public QObject {
+ public:
+  MouseMoveFilter(QObject* parent, std::function<void()> onMove) : QObject(parent), onMove_(std::move(onMove)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::MouseMove) onMove_();
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void()> onMove_;
+};
+
+}  // namespace
+
+void frmPWM::Form_Load() {
+  SetCaption(QStringLiteral("PWM Output Control"));
+  SetSize(kWindowWidth, kWindowHeight);
+  mHitTolerance = 100;
+  mMarkerWidth = 500;
+  // The lines come back unpicked with the window, so no pick may outlive it.
+  mPickedEdge = {};
+  CenterInMainForm(*this);
+
+  QWidget* client = Client();
+  client->setMouseTracking(true);
+  client->installEventFilter(new MouseMoveFilter(client, [this] { Form_MouseMove(); }));
+
+  pagekit::AddCaption(client, QStringLiteral("lblTopologyCaption"), QStringLiteral("Converter Topology"), 1200, 90,
+                      3960);
+  cmbTopology = forms::Make<forms::ComboBox>(client, QStringLiteral("cmbTopology"), 1200, 420, 3960,
+                                             pagekit::kListHeight);
+  pagekit::FillList(cmbTopology, pwm::TopologyItems());
+
+  pagekit::AddCaption(client, QStringLiteral("lblPWMFreqCaption"), QStringLiteral("PWM  Frequency"), 5520, 90, 1500,
+                      Qt::AlignHCenter);
+  cmbFreq = forms::Make<forms::ComboBox>(client, QStringLiteral("cmbFreq"), 5520, 420, 1500, pagekit::kListHeight);
+  cmbFreq->hide();
+  pagekit::FillList(cmbFreq, pagekit::SwitchingFrequencyItems());
+  lblPWMFreq = forms::Make<forms::Label>(client, QStringLiteral("lblPWMFreq"), 5520, 420, 1500, pagekit::kListHeight);
+  lblPWMFreq->setFrameStyle(QFrame::Box | QFrame::Plain);
+  lblPWMFreq->setAlignment(Qt::AlignCenter);
+  lblPWMFreq->setToolTip(QStringLiteral("PWM Switching Frequency is programmable in the Digital Filter Window"));
+
+  pagekit::AddCaption(client, QStringLiteral("lblAuxFreqCaption"), QStringLiteral("AUX PWM  Frequency"), 7320, 90,
+                      1800, Qt::AlignHCenter);
+  cmbAuxFreq =
+      forms::Make<forms::ComboBox>(client, QStringLiteral("cmbAuxFreq"), 7470, 420, 1500, pagekit::kListHeight);
+  pagekit::FillList(cmbAuxFreq, pagekit::SwitchingFrequencyItems());
+
+  cmdProgram = pagekit::AddButton(client, QStringLiteral("cmdProgram"), QStringLiteral("Program PWM Settings"),
+                                  kModulationLeft, 360, [this] { cmdProgram_Click(); }, 2280);
+  cmdCancel = pagekit::AddButton(client, QStringLiteral("cmdCancel"), QStringLiteral("Close"),
+                                 kModulationLeft + 2280 + pagekit::kButtonGap, 360, [this] { cmdCancel_Click(); });
+
+  for (int r = 0; r < kRows; ++r) BuildRow(client, r);
+
+  cmbFreq->onClick = [this] { cmbFreq_Click(); };
+  cmbAuxFreq->onClick = [this] { cmbAuxFreq_Click(); };
+  cmbTopology->onClick = [this] { cmbTopology_Click(); };
+
+  if (gTopologyIndex != -1) cmbTopology->SetText(cmbTopology->List(gTopologyIndex));
+}
+
+void frmPWM::BuildRow(QWidget* client, int r) {
+  const int top = kFirstRowTop + kRowPitch * r;
+  pctPWM[r] =
+      forms::Make<forms::PictureBox>(client, Indexed("pctPWM", r), kPictureLeft, top, kPictureWidth, kPictureHeight);
+  pctPWM[r]->SetBackColor(kWhite);
+  if (r != pwm::kAuxRow) pctPWM[r]->setToolTip(QStringLiteral("Click and drag the rising/falling edges to program PWM data"));
+  BuildRowPicture(r);
+  pctPWM[r]->onMouseDown = [this, r](int button, int shift, float x, float y) {
+    pctPWM_MouseDown(r, button, shift, x, y);
+  };
+  pctPWM[r]->onMouseMove = [this, r](int button, int shift, float x, float y) {
+    pctPWM_MouseMove(r, button, shift, x, y);
+  };
+
+  chkDisable[r] = forms::Make<WrappingCheckBox>(client, Indexed("chkDisable", r), kLeftColumn, top, 840, 450,
+                                                QStringLiteral("Disable ") + QLatin1String(kOutputNames[r]));
+  forms::SetPointSize(chkDisable[r], 7.5);
+  chkDisable[r]->onClick = [this, r] { chkDisable_Click(r); };
+
+  // The nudge pairs, each with the name of its edge.
+  const int nameLeft = r >= 4 ? 240 : kLeftColumn;
+  struct Pair {
+    int kind;
+    int top;
+    QPointer<forms::CommandButton>* left;
+    QPointer<forms::CommandButton>* right;
+    const char* leftName;
+    const char* rightName;
+  } pairs[] = {{kRisingEdge, kRisingNudgeTops[r], &cmdRisingLeft[r], &cmdRisingRight[r], "cmdRisingLeft",
+                "cmdRisingRight"},
+               {kFallingEdge, kFallingNudgeTops[r], &cmdFallingLeft[r], &cmdFallingRight[r], "cmdFallingLeft",
+                "cmdFallingRight"}};
+  for (const Pair& p : pairs) {
+    const int edge = pwm::EdgeNumber(r, p.kind);
+    auto* name = forms::Make<forms::Label>(client, Indexed("lblEdgeName", edge), nameLeft, p.top + 15,
+                                           600 - nameLeft, 240, QStringLiteral("T%1").arg(edge));
+    name->setWordWrap(false);
+    *p.left = forms::Make<forms::CommandButton>(client, Indexed(p.leftName, r), 600, p.top, 255, 255,
+                                                QStringLiteral("<"));
+    *p.right = forms::Make<forms::CommandButton>(client, Indexed(p.rightName, r), 840, p.top, 255, 255,
+                                                 QStringLiteral(">"));
+  }
+  cmdRisingLeft[r]->onClick = [this, r] { cmdRisingLeft_Click(r); };
+  cmdRisingRight[r]->onClick = [this, r] { cmdRisingRight_Click(r); };
+  cmdFallingLeft[r]->onClick = [this, r] { cmdFallingLeft_Click(r); };
+  cmdFallingRight[r]->onClick = [this, r] { cmdFallingRight_Click(r); };
+
+  auto* frame = forms::Make<forms::Frame>(client, Indexed("fraModulation", r), kModulationLeft, top - 60, 3735,
+                                          kPictureHeight + 60);
+  const int rise = pwm::EdgeNumber(r, kRisingEdge);
+  const int fall = pwm::EdgeNumber(r, kFallingEdge);
+  struct Box {
+    QPointer<forms::CheckBox>* box;
+    const char* name;
+    QString caption;
+  } boxes[] = {
+      {&chkEnableT1Mod[r], "chkEnableT1Mod", QStringLiteral("Enable Modulation on T%1 Edge").arg(rise)},
+      {&chkT1Sign[r], "chkT1Sign", QStringLiteral("Positive Modulation on T%1 (moves left)").arg(rise)},
+      {&chkEnableT2Mod[r], "chkEnableT2Mod", QStringLiteral("Enable Modulation on T%1 Edge").arg(fall)},
+      {&chkT2Sign[r], "chkT2Sign", QStringLiteral("Positive Modulation on T%1 (moves left)").arg(fall)},
+  };
+  for (int i = 0; i < 4; ++i) {
+    *boxes[i].box = forms::Make<forms::CheckBox>(frame, Indexed(boxes[i].name, r), 90, 60 + 270 * i, 3600, 255,
+                                                 boxes[i].caption);
+  }
+  chkEnableT1Mod[r]->onClick = [this, r] { chkEnableT1Mod_Click(r); };
+  chkEnableT2Mod[r]->onClick = [this, r] { chkEnableT2Mod_Click(r); };
+}
+
+void frmPWM::BuildRowPicture(int r) {
+  forms::PictureBox& pct = *pctPWM[r];
+  const pwm::Levels lv = pwm::RowLevels(r);
+  const float S = pwm::kStartMarkerX;
+  const float M = pwm::MidMarkerX(S, pwm::kEndMarkerX);
+  auto dotted = [&pct](const char* name, int r, double x1, double y1, double x2, double y2) {
+    LineItem* line = pct.AddLine(Indexed(name, r), x1, y1, x2, y2);
+    line->SetStyle(forms::BorderStyle::Dot);
+    return line;
+  };
+  LnStart[r] = dotted("LnStart", r, S, 0, S, lv.low);
+  LnEnd[r] = dotted("LnEnd", r, pwm::kEndMarkerX, 0, 7200, 1080);
+  LnMid[r] = dotted("LnMid", r, M, 0, M, lv.low);
+  Line3[r] = dotted("Line3", r, 0, lv.low, 7200, lv.low);
+  LnGrid[r] = dotted("LnGrid", r, pwm::GridX(S, M), 0, pwm::GridX(S, M), lv.low);
+
+  forms::LabelItem* title = pct.AddLabel(Indexed("lblRow", r), 0, 0, 2400, 240, QLatin1String(kRowTitles[r]));
+  title->SetFontSize(8, true);
+  title->SetAutoSize(true);
+  pct.AddLabel(Indexed("lblZero", r), 1160, lv.low, 200, 240, QStringLiteral("0"))->SetAutoSize(true);
+  lblT[r] = pct.AddLabel(Indexed("lblT", r), M - 450, lv.low, 900, 240);
+  lblT[r]->SetAlignment(Qt::AlignHCenter);
+  for (int kind : {kRisingEdge, kFallingEdge}) {
+    const int edge = pwm::EdgeNumber(r, kind);
+    forms::LabelItem* label = pct.AddLabel(Indexed(kind == kRisingEdge ? "lblT1" : "lblT2", r), 7320,
+                                           kind == kRisingEdge ? 240 : 480, 1440, 195,
+                                           pwm::EdgeLabelText(edge, FormatEdgeTime(0)));
+    // Wide enough for the longest time, so a drag never measures text; a touch
+    // below the default size, so the widest time still ends inside the picture.
+    label->SetFontSize(7.5, true);
+    (kind == kRisingEdge ? lblT1 : lblT2)[r] = label;
+  }
+
+  const pwm::RowWave wave = pwm::InitialRowWave(r, S, M);
+  for (int k = 0; k < 10; ++k) {
+    const pwm::Line& l = wave[k];
+    LineItem* line = pct.AddLine(Indexed("Ln", 10 * r + k), l.x1, l.y1, l.x2, l.y2);
+    line->SetBorderWidth(2);
+    line->SetBorderColor(RowColour(r));
+    Ln[10 * r + k] = line;
+  }
+  for (int m : {r, r + kRows}) {
+    for (auto* strokes : {&Lmain, &LLU, &LLL, &LRU, &LRL}) {
+      const char* name = strokes == &Lmain ? "Lmain"
+                         : strokes == &LLU ? "LLU"
+                         : strokes == &LLL ? "LLL"
+                         : strokes == &LRU ? "LRU"
+                                           : "LRL";
+      LineItem* line = pct.AddLine(Indexed(name, m), 0, 0, 0, 0);
+      line->SetBorderWidth(2);
+      line->SetVisible(false);
+      (*strokes)[m] = line;
+    }
+  }
+}
+
+void frmPWM::Form_Unload() {
+  const int index = MatchingIndex();
+  if (index >= 0) gPWMOpen[index] = false;
+}
+
+// ---- Model: frequencies, read-back, set-up and programming
+
+void frmPWM::cmbFreq_Click() {
+  if (cmbFreq->ListIndex() < 0) return;
+  ApplyFrequency(cmbFreq->Text(), false);
+  lblPWMFreq->setText(cmbFreq->Text());
+}
+
+void frmPWM::cmbAuxFreq_Click() {
+  if (cmbAuxFreq->ListIndex() < 0) return;
+  ApplyFrequency(cmbAuxFreq->Text(), true);
+}
+
+void frmPWM::ApplyFrequency(const QString& itemText, bool aux) {
+  const pagekit::SwitchingFrequency f = pagekit::SwitchingFrequencyFromText(itemText);
+  (aux ? mAuxFrequency : mFrequency) = f.hz;
+  (aux ? mAuxPeriodUs : mPeriodUs) = f.periodUs;
+  (aux ? mAuxLSB : mLSB) = pagekit::kStepUs;
+  mTimeDecimals = f.timeDecimals;
+  int32_t& period = aux ? mAuxPeriod : mPeriod;
+  // Edges that waited on the start marker for a period are placed from their labels.
+  const bool firstPeriod = period == 0;
+  const int first = aux ? pwm::kAuxRow : 0;
+  const int last = aux ? pwm::kAuxRow : pwm::kAuxRow - 1;
+  for (int r = first; r <= last; ++r) {
+    lblT[r]->SetCaption(f.periodLabel);
+    period = pagekit::PeriodStepsFromLabel(lblT[r]->Caption());
+    for (int kind : {kRisingEdge, kFallingEdge}) {
+      if (firstPeriod) {
+        const float t = std::floor(LabelToEdgeTime(r, kind == kRisingEdge ? 1 : 2));
+        MoveEdge(EdgeTimeToX(std::min(static_cast<int32_t>(t), period), r), kind, r, false);
+      } else {
+        MoveEdge(Ln[10 * r + kind]->X1(), kind, r, false);
+      }
+    }
+  }
+}
+
+void frmPWM::ReadPWMRegisters() {
+  for (int r = 0; r < kRows; ++r) {
+    const int ta = Read(pwm::RiseTimingReg(r));
+    const int sa = Read(pwm::RiseSettingReg(r));
+    const int tb = Read(pwm::FallTimingReg(r));
+    const int sb = Read(pwm::FallSettingReg(r));
+    const int d = Read(pwm::kDisableReg);
+    mEdges[r] = pwm::DecodeEdgeRow(r, ta, sa, tb, sb, d);
+  }
+  const int main = pwm::MainFrequencyIndex(Read(pagekit::kSwitchFreqReg));
+  if (main < pagekit::kSwitchingFrequencyCount) {
+    pagekit::ShowPosition(cmbFreq, main);
+    lblPWMFreq->setText(cmbFreq->Text());
+  }
+  const int aux = pwm::AuxFrequencyIndex(Read(pagekit::kSwitchFreqReg));
+  if (aux < pagekit::kSwitchingFrequencyCount) pagekit::ShowPosition(cmbAuxFreq, aux);
+}
+
+void frmPWM::SetupFormAfterLoad() {
+  ReadPWMRegisters();
+  mPeriod = pwm::PeriodSteps(mPeriodUs);
+  mAuxPeriod = pwm::PeriodSteps(mAuxPeriodUs);
+  if (pwm::ClampEdgesToPeriod(mEdges, mPeriod, mAuxPeriod)) {
+    ui::MsgBox(QStringLiteral("One or more of the programmed PWM values are invalid.\r\n"
+                              "These values will be over-written with valid data."),
+               ui::vbOKOnly);
+  }
+  for (int r = 0; r < kRows; ++r) {
+    const float mid = LnStart[r]->X1() + (LnEnd[r]->X1() - LnStart[r]->X1()) / 2;
+    LnMid[r]->SetX1(mid);
+    LnMid[r]->SetX2(LnMid[r]->X1());
+    lblT[r]->SetLeft(LnMid[r]->X1() - lblT[r]->Width() / 2);
+    Ln[10 * r + 4]->SetX2(LnMid[r]->X1());
+    const pwm::EdgeInfo& e = mEdges[r];
+    PlaceEdge(r, kRisingEdge, e.Rise);
+    PlaceEdge(r, kFallingEdge, e.Fall);
+    CopyWaveformToSecondPeriod(r);
+    chkDisable[r]->SetValue(e.Enabled ? 0 : 1);
+    chkEnableT1Mod[r]->SetValue(e.RiseModEnable);
+    chkT1Sign[r]->SetValue(e.RiseModSign);
+    chkEnableT2Mod[r]->SetValue(e.FallModEnable);
+    chkT2Sign[r]->SetValue(e.FallModSign);
+  }
+  const float grid = pwm::GridX(LnStart[0]->X1(), LnMid[0]->X1());
+  for (int r = 0; r < kRows; ++r) LnGrid[r]->SetPoints(grid, LnGrid[r]->Y1(), grid, LnGrid[r]->Y2());
+  const int index = MatchingIndex();
+  if (index >= 0) gPWMOpen[index] = true;
+}
+
+void frmPWM::PlaceEdge(int row, int kind, int32_t t) {
+  MoveEdge(EdgeTimeToX(t, row), kind, row, false);
+  // Without a period the line cannot show the time, so the label keeps it.
+  if (PeriodOf(row) == 0) {
+    EdgeLabel(row, kind)->SetCaption(pwm::EdgeLabelText(pwm::EdgeNumber(row, kind), FormatEdgeTime(t)));
+  }
+}
+
+void frmPWM::cmdProgram_Click() {
+  std::array<bool, kRows> disabled{};
+  for (int r = 0; r < kRows; ++r) {
+    const auto c1 = static_cast<int32_t>(std::floor(LabelToEdgeTime(r, 1)));
+    Write(pwm::RiseTimingReg(r), pwm::EdgeTimingByte(c1));
+    const auto c2 = static_cast<int32_t>(std::floor(LabelToEdgeTime(r, 2)));
+    Write(pwm::FallTimingReg(r), pwm::EdgeTimingByte(c2));
+    const int heldRise = Read(pwm::RiseSettingReg(r));
+    Write(pwm::RiseSettingReg(r),
+          pwm::EdgeSettingByte(c1, chkEnableT1Mod[r]->Value() == 1, chkT1Sign[r]->Value() == 1, heldRise));
+    const int heldFall = Read(pwm::FallSettingReg(r));
+    Write(pwm::FallSettingReg(r),
+          pwm::EdgeSettingByte(c2, chkEnableT2Mod[r]->Value() == 1, chkT2Sign[r]->Value() == 1, heldFall));
+    disabled[r] = chkDisable[r]->Value() == 1;
+  }
+  Write(pwm::kDisableReg, pwm::DisableByte(disabled));
+  const int held = Read(pagekit::kSwitchFreqReg);
+  int aux = cmbAuxFreq->FindExact(cmbAuxFreq->Text());
+  if (aux < 0 || aux >= pagekit::kSwitchingFrequencyCount) aux = pwm::kNoFrequencyIndex;
+  Write(pagekit::kSwitchFreqReg, pwm::FrequencyByte(aux, held));
+  gTopologyIndex = static_cast<int16_t>(pwm::TopologyIndexOf(cmbTopology->Text()));
+}
+
+void frmPWM::cmdCancel_Click() { Unload(); }
+
+// ---- Edge text and geometry, on this window's members
+
+float frmPWM::LabelToEdgeTime(int row, int edge) const {
+  return pwm::LabelToEdgeTime((edge == 1 ? lblT1 : lblT2)[row]->Caption(), mLSB);
+}
+
+QString frmPWM::FormatEdgeTime(float n) const { return pwm::FormatEdgeTime(n, mLSB, mTimeDecimals); }
+
+float frmPWM::EdgeTimeToX(int32_t t, int row) const {
+  return pwm::EdgeTimeToX(t, LnStart[row]->X1(), LnMid[row]->X1(), PeriodOf(row));
+}
+
+float frmPWM::XToEdgeTime(float X, int row) const {
+  return pwm::XToEdgeTime(X, LnStart[row]->X1(), LnMid[row]->X1(), PeriodOf(row));
+}
+
+forms::LabelItem* frmPWM::EdgeLabel(int row, int kind) const {
+  return (kind == kRisingEdge ? lblT1 : lblT2)[row];
+}
+
+pwm::RowWave frmPWM::WaveOf(int row) const {
+  pwm::RowWave w;
+  for (int k = 0; k < 10; ++k) {
+    const LineItem& line = *Ln[10 * row + k];
+    w[k] = {line.X1(), line.Y1(), line.X2(), line.Y2()};
+  }
+  return w;
+}
+
+void frmPWM::ShowWave(int row, const pwm::RowWave& w) {
+  for (int k = 0; k < 10; ++k) Ln[10 * row + k]->SetPoints(w[k].x1, w[k].y1, w[k].x2, w[k].y2);
+}
+
+void frmPWM::MoveEdge(float X, int kind, int row, bool keepLabel) {
+  pwm::RowWave w = WaveOf(row);
+  if (!pwm::MoveEdgeLine(w, kind, X, LnStart[row]->X1(), LnMid[row]->X1())) return;
+  ShowWave(row, w);
+  ShowModulationMarkers(row);
+  // Without a period no position stands for a time: the label keeps its own.
+  if (keepLabel || PeriodOf(row) == 0) return;
+  EdgeLabel(row, kind)->SetCaption(
+      pwm::EdgeLabelText(pwm::EdgeNumber(row, kind), FormatEdgeTime(XToEdgeTime(X, row))));
+}
+
+void frmPWM::CopyWaveformToSecondPeriod(int row) {
+  pwm::RowWave w = WaveOf(row);
+  pwm::CopyWaveformToSecondPeriod(w, LnStart[row]->X1(), LnMid[row]->X1());
+  ShowWave(row, w);
+}
+
+void frmPWM::ShowModulationMarkers(int row) {
+  const int g = 10 * row;
+  const struct {
+    forms::CheckBox* box;
+    int marker;
+    int kind;
+  } edges[] = {{chkEnableT1Mod[row], row, kRisingEdge}, {chkEnableT2Mod[row], row + kRows, kFallingEdge}};
+  for (const auto& e : edges) {
+    const bool shown = e.box->Value() == 1;
+    if (shown) PlaceModulationMarker(e.marker, Ln[g + e.kind]->X1());
+    for (auto* strokes : {&Lmain, &LLU, &LLL, &LRU, &LRL}) (*strokes)[e.marker]->SetVisible(shown);
+  }
+}
+
+void frmPWM::PlaceModulationMarker(int m, float X) {
+  const pwm::Marker k = pwm::PlaceModulationMarker(m, X, mMarkerWidth);
+  const std::pair<LineItem*, const pwm::Line*> strokes[] = {
+      {Lmain[m], &k.shaft}, {LLU[m], &k.leftUpper}, {LLL[m], &k.leftLower}, {LRU[m], &k.rightUpper},
+      {LRL[m], &k.rightLower}};
+  for (const auto& [line, l] : strokes) line->SetPoints(l->x1, l->y1, l->x2, l->y2);
+}
+
+// ---- The diagram's mouse handling
+
+void frmPWM::pctPWM_MouseDown(int Index, int, int, float X, float) {
+  const int g = 10 * Index;
+  int16_t& picked = mPickedEdge[Index];
+  if (picked == 0) {
+    for (int kind : {kRisingEdge, kFallingEdge}) {
+      if (!Ln[g + kind]->HitsX(X, mHitTolerance)) continue;
+      picked = static_cast<int16_t>(kind);
+      Ln[g + kind]->SetBorderColor(kGreen);
+      EdgeLabel(Index, kind)->SetForeColor(RowColour(Index));
+      return;
+    }
+    return;
+  }
+  picked = 0;
+  const QColor colour = chkDisable[Index]->Value() == 1 ? kBlack : RowColour(Index);
+  Ln[g + kRisingEdge]->SetBorderColor(colour);
+  Ln[g + kFallingEdge]->SetBorderColor(colour);
+  lblT1[Index]->SetForeColor(kBlack);
+  lblT2[Index]->SetForeColor(kBlack);
+}
+
+void frmPWM::pctPWM_MouseMove(int Index, int, int, float X, float) {
+  const int g = 10 * Index;
+  if (mPickedEdge[Index] != 0) {
+    MoveEdge(X, mPickedEdge[Index], Index, false);
+    return;
+  }
+  const bool near = Ln[g + kRisingEdge]->HitsX(X, mHitTolerance) || Ln[g + kFallingEdge]->HitsX(X, mHitTolerance);
+  SetMousePointer(near ? forms::vbSizeWE : forms::vbDefault);
+}
+
+void frmPWM::Form_MouseMove() { SetMousePointer(forms::vbDefault); }
+
+// ---- Nudge buttons and boxes
+
+void frmPWM::Nudge(int row, int kind, bool right) {
+  forms::LabelItem* label = EdgeLabel(row, kind);
+  const auto nudge = pwm::NudgeEdge(label->Caption(), pwm::EdgeNumber(row, kind),
+                                    right ? pwm::NudgeDirection::Right : pwm::NudgeDirection::Left,
+                                    row == pwm::kAuxRow ? mAuxLSB : mLSB, PeriodUsOf(row), mTimeDecimals);
+  if (!nudge) return;
+  label->SetCaption(nudge->label);
+  MoveEdge(EdgeTimeToX(nudge->steps, row), kind, row, true);
+}
+
+void frmPWM::cmdRisingLeft_Click(int Index) { Nudge(Index, kRisingEdge, false); }
+void frmPWM::cmdRisingRight_Click(int Index) { Nudge(Index, kRisingEdge, true); }
+void frmPWM::cmdFallingLeft_Click(int Index) { Nudge(Index, kFallingEdge, false); }
+void frmPWM::cmdFallingRight_Click(int Index) { Nudge(Index, kFallingEdge, true); }
+
+void frmPWM::chkDisable_Click(int Index) {
+  const bool disabled = chkDisable[Index]->Value() == 1;
+  for (int k = 0; k < 10; ++k) Ln[10 * Index + k]->SetBorderColor(disabled ? kBlack : RowColour(Index));
+  pctPWM[Index]->SetBackColor(disabled ? ButtonFace() : kWhite);
+}
+
+void frmPWM::chkEnableT1Mod_Click(int Index) { ShowModulationMarkers(Index); }
+void frmPWM::chkEnableT2Mod_Click(int Index) { ShowModulationMarkers(Index); }
+
+// ---- Topology presets
+
+void frmPWM::cmbTopology_Click() { ApplyTopologyPreset(cmbTopology->Text()); }
+
+void frmPWM::ApplyTopologyPreset(const QString& text) {
+  const int topology = pwm::TopologyIndexOf(text);
+  if (topology < 0) return;
+  for (const pwm::PresetStep& step : pwm::PresetSteps(topology, mPeriod)) {
+    switch (step.kind) {
+      case pwm::PresetStep::SetDisable: chkDisable[step.row]->SetValue(step.value); break;
+      case pwm::PresetStep::SetRiseModulation: chkEnableT1Mod[step.row]->SetValue(step.value); break;
+      case pwm::PresetStep::SetFallModulation: chkEnableT2Mod[step.row]->SetValue(step.value); break;
+      case pwm::PresetStep::PlaceEdges:
+        // Every main row shares the main period, so row 0's scale serves them all.
+        MoveEdge(EdgeTimeToX(step.rise, 0), kRisingEdge, step.row, false);
+        MoveEdge(EdgeTimeToX(step.fall, 0), kFallingEdge, step.row, false);
+        CopyWaveformToSecondPeriod(step.row);
+        break;
+    }
+  }
+}
