@@ -7,6 +7,8 @@
 #include <array>
 #include <cstdint>
 
+#include "pagekit/BitField.h"
+
 namespace filter {
 
 // One filter set, as the window keeps and shows it.
@@ -20,7 +22,8 @@ struct FilterSettings {
 constexpr int kCCM = 0;
 constexpr int kDCM = 1;
 
-constexpr int kPinDisableReg = 0x40;  // bit 0 is set by every Apply
+constexpr int kPinDisableReg = 0x40;
+constexpr pagekit::BitField kProgrammedBit{0, 1};  // 0x40: set by every Apply
 constexpr int LFGainReg(int mode) { return 0x60 + 4 * mode; }
 constexpr int ZeroReg(int mode) { return 0x61 + 4 * mode; }
 constexpr int PoleReg(int mode) { return 0x62 + 4 * mode; }
@@ -70,8 +73,5 @@ struct FrequencyRange {
 };
 // false for a position outside the list.
 bool PoleZeroRange(int frequencyIndex, FrequencyRange* range);
-
-// Register 0x5D with the main frequency index in bits 3:0, bits 7:4 kept.
-constexpr int WithFrequencyIndex(int reg5D, int index) { return (reg5D & 0xF0) | (index & 0x0F); }
 
 }  // namespace filter
