@@ -61,6 +61,12 @@ class FilterPage : public support::PageFixture {
     Mouse(page, QEvent::MouseButtonRelease, x, y);
   }
   static void MoveTo(frmDigFilter& page, double x, double y) { Mouse(page, QEvent::MouseMove, x, y); }
+  // Click-to-pick at one point, follow the pointer to another, click to drop far from every handle.
+  static void Drag(frmDigFilter& page, QPointF from, QPointF to) {
+    ClickAt(page, from.x(), from.y());
+    MoveTo(page, to.x(), to.y());
+    ClickAt(page, 9000, 6000);
+  }
 
   static QPointF Centre(const forms::BoxItem* box) {
     return QPointF(box->Left() + box->Width() / 2, box->Top() + box->Height() / 2);

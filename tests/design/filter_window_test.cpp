@@ -279,9 +279,7 @@ TEST_F(FilterWindow, PoleDragKeepsTenHertzStepsTheZeroFollowsAndApplyWritesIt) {
   const filter::BodeChart chart = ChartAt(3);
   const QPointF pole = Centre(page.shpPole);
   const double zeroLeft = page.shpZero->Left(), zeroTop = page.shpZero->Top();
-  ClickAt(page, pole.x(), pole.y());
-  MoveTo(page, filter::FreqToX(chart, 8314.27f), filter::GainToY(chart, -10.3349f));
-  ClickAt(page, 9000, 6000);  // drops it
+  Drag(page, pole, QPointF(filter::FreqToX(chart, 8314.27f), filter::GainToY(chart, -10.3349f)));
   EXPECT_EQ(page.lblPoleFreq->Caption(), "8.31 kHz");
   EXPECT_EQ(page.lblHighFGain->Caption(), "-10.33dB");
   EXPECT_EQ(page.lblPolePos->Caption(), "Pole (-10.33dB @ 8.31kHz)");
@@ -309,19 +307,14 @@ TEST_F(FilterWindow, ZeroAndIntegratorDragsShowTheirCaptions) {
   frmDigFilter& page = OpenFilter();
   Press(page.chkShowLabels);
   const filter::BodeChart chart = ChartAt(3);
-  const QPointF zero = Centre(page.shpZero);
-  ClickAt(page, zero.x(), zero.y());
-  MoveTo(page, filter::FreqToX(chart, 1200), 100);
-  ClickAt(page, 9000, 6000);
+  Drag(page, Centre(page.shpZero), QPointF(filter::FreqToX(chart, 1200), 100));
   EXPECT_EQ(page.lblZeroFreq->Caption(), "1.2 kHz");
   EXPECT_EQ(page.lblZeroPos->Caption(), "Zero (1.20kHz)");
   EXPECT_EQ(page.mFilter[kCCM].ZeroFreq, 1200);
 
   // 420 twips up is 10 dB more.
   const double y = IntegratorAt(page, 1000);
-  ClickAt(page, 1000, y);
-  MoveTo(page, 1000, y - 420);
-  ClickAt(page, 9000, 6000);
+  Drag(page, QPointF(1000, y), QPointF(1000, y - 420));
   EXPECT_EQ(page.lblLowFGain->Caption(), "39.63dB ");
   EXPECT_EQ(page.lblLowGainPos->Caption(), "Low Gain (39.63dB @ 1Hz)");
   EXPECT_EQ(page.mFilter[kCCM].LowFreqGain, 39.63f);
@@ -431,9 +424,7 @@ TEST_F(FilterWindow, DCMShowsItsOwnSetAndCCMDragsStayUntilApplied) {
   usb::EmulatedBoard& board = StartFilterBoard();
   frmDigFilter& page = OpenFilter();
   const QPointF pole = Centre(page.shpPole);
-  ClickAt(page, pole.x(), pole.y());
-  MoveTo(page, pole.x() + 300, pole.y());
-  ClickAt(page, 9000, 6000);
+  Drag(page, pole, pole + QPointF(300, 0));
   const QString draggedCCM = page.lblPoleFreq->Caption();
   Press(page.optFilterMode[1]);
   EXPECT_EQ(page.mFilterMode, kDCM);
