@@ -138,16 +138,6 @@ TEST(LoopModel, ValuesThatAreNoNumberNeverReachTheChartOrTheMargin) {
   }
 }
 
-TEST(LoopModel, NegativeESRLeavesTheBandwidthAlone) {
-  const LoopPlot plot = PlotLoop(kDefaultSet, {10, 5000, -12, 0.5f}, {false, false, true}, LaidOut());
-  ASSERT_TRUE(plot.hasMargin);
-  EXPECT_EQ(plot.margin.kind, LoopMargin::NoCrossing);
-  EXPECT_EQ(plot.margin.marginText, QStringLiteral("-°"));
-  ASSERT_EQ(plot.curves.size(), 2u);
-  EXPECT_FALSE(plot.curves[0].runs.empty());  // the phase does not depend on the ESR
-  EXPECT_TRUE(plot.curves[1].runs.empty());
-}
-
 TEST(LoopModel, ViewsChooseTheCurvesAndTheirOrder) {
   struct Row {
     PlotViews views;

@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <QPointF>
-#include <functional>
 
 #include "design/FilterSketch.h"
 
@@ -30,10 +28,6 @@ class SketchTest : public ::testing::Test {
   // Clicks and moves as the chart delivers them.
   void Click(float x, float y) { sketch.MouseDown(x, y, chart); }
   int Move(float x, float y) { return sketch.MouseMove(x, y, set, chart); }
-  void PickPole() {
-    Click(sketch.Pole.CentreX(), sketch.Pole.CentreY());
-    ASSERT_TRUE(sketch.PolePicked);
-  }
 
   BodeChart chart;
   FilterSettings set;
@@ -178,143 +172,6 @@ TEST_F(SketchTest, OverlappingHandlesAreBothPicked) {
   EXPECT_TRUE(sketch.PolePicked);
   EXPECT_TRUE(sketch.ZeroPicked);
   EXPECT_EQ(Move(sketch.Zero.CentreX() + 20, sketch.Zero.CentreY() + 5), kPointerSizeWE);
-}
-
-TEST_F(SketchTest, PointerShowsWhatIsUnderIt) {
-  const float yLine = sketch.IstSlope.Y1 + S() * (1000 - 600);
-  struct Row {
-    const char* what;
-    float x, y;
-    int pointer;
-  } rows[] = {
-      {"over the pole", sketch.Pole.CentreX(), sketch.Pole.CentreY(), kPointerSizeAll},
-      {"over the zero", sketch.Zero.CentreX(), sketch.Zero.CentreY(), kPointerSizeWE},
-      {"near the integrator line", 1000, yLine + 50, kPointerSizeNS},
-      {"elsewhere", 9000, 500, kPointerDefault},
-  };
-  for (const Row& r : rows) {
-    EXPECT_EQ(Move(r.x, r.y), r.pointer) << r.what;
-    EXPECT_EQ(sketch.OverPole, r.pointer == kPointerSizeAll) << r.what;
-  }
-}
-
-TEST_F(SketchTest, DraggedPoleKeepsTenHertzAndHundredthDecibelSteps) {
-  PickPole();
-  const float zeroFreq = set.ZeroFreq;
-  Move(FreqToX(chart, 8314.27f), GainToY(chart, -10.3349f));
-  EXPECT_EQ(sketch.PoleFreqText, "8.31 kHz");
-  EXPECT_EQ(set.PoleFreq, 8310);
-  EXPECT_EQ(sketch.HighFGainText, "-10.33dB");
-  EXPECT_EQ(set.HighFreqGain, -10.33f);
-  EXPECT_EQ(sketch.PolePosText, "Pole (-10.33dB @ 8.31kHz)");
-  // The zero keeps its frequency and moves onto the new rising line.
-  EXPECT_EQ(set.ZeroFreq, zeroFreq);
-  EXPECT_FLOAT_EQ(sketch.Zero.CentreY(), sketch.CalcSlopeYAtZeroFreq(zeroFreq, chart));
-  EXPECT_EQ(sketch.Slope2.X2, sketch.Pole.CentreX());
-  EXPECT_EQ(sketch.Hor2.Y1, sketch.Pole.CentreY());
-}
-
-// Each handle reaches the ends of its range bar and goes no further. Each end
-// needs a set whose other handles leave it room.
-TEST_F(SketchTest, HandlesStopAtTheEndsOfTheirRangeBars) {
-  using Place = std::function<QPointF(const FilterSketch&, const BodeChart&)>;
-  const FilterSettings defaults = set;
-  const float s = S();
-  // The pointer for an integrator line whose height at the left edge is y0.
-  const auto lineAt = [s](float y0) { return QPointF(1000, y0 + s * 400); };
-  struct Row {
-    const char* what;
-    FilterSettings set;
-    int frequencyIndex;
-    int handle;
-    Place to;
-    bool moves;
-  } rows[] = {
-      {"pole at the right end", defaults, 3, kPoleHandle,
-       [](auto& k, auto& c) { return QPointF(c.PoleBarX2, k.Pole.CentreY()); }, true},
-      {"pole past it", defaults, 3, kPoleHandle,
-       [](auto& k, auto& c) { return QPointF(c.PoleBarX2 + 1, k.Pole.CentreY()); }, false},
-      {"pole at the top of the HF range", {70, 10388, -2.73f, 9000}, 3, kPoleHandle,
-       [](auto& k, auto& c) { return QPointF(k.Pole.CentreX(), c.HFBarY1); }, true},
-      {"pole above it", {70, 10388, -2.73f, 9000}, 3, kPoleHandle,
-       [](auto& k, auto& c) { return QPointF(k.Pole.CentreX(), c.HFBarY1 - 1); }, false},
-      {"pole at the bottom of the HF range", {10, 10388, -2.73f, 1449}, 3, kPoleHandle,
-       [](auto& k, auto& c) { return QPointF(k.Pole.CentreX(), c.HFBarY2); }, true},
-      {"pole below it", {10, 10388, -2.73f, 1449}, 3, kPoleHandle,
-       [](auto& k, auto& c) { return QPointF(k.Pole.CentreX(), c.HFBarY2 + 1); }, false},
-      {"zero just right of the range's left end", {29.63f, 20000, 0, 2000}, 11, kZeroHandle,
-       [](auto&, auto& c) { return QPointF(c.PoleBarX1 + 1, 0); }, true},
-      {"zero on it", {29.63f, 20000, 0, 2000}, 11, kZeroHandle,
-       [](auto&, auto& c) { return QPointF(c.PoleBarX1, 0); }, false},
-      {"zero just left of the pole", {50, 10388, -2.73f, 1449}, 3, kZeroHandle,
-       [](auto& k, auto&) { return QPointF(k.Pole.CentreX() - 1, 0); }, true},
-      {"zero under the pole", {50, 10388, -2.73f, 1449}, 3, kZeroHandle,
-       [](auto& k, auto&) { return QPointF(k.Pole.CentreX(), 0); }, false},
-      {"integrator just under the LF range's top", {50, 10388, -2.73f, 9000}, 3, kLowGainHandle,
-       [&](auto&, auto& c) { return lineAt(c.LFBarY1 + 1); }, true},
-      {"integrator above it", {50, 10388, -2.73f, 9000}, 3, kLowGainHandle,
-       [&](auto&, auto& c) { return lineAt(c.LFBarY1 - 1); }, false},
-      {"integrator just over the LF range's bottom", {29.63f, 10388, -2.73f, 252}, 3, kLowGainHandle,
-       [&](auto&, auto& c) { return lineAt(c.LFBarY2 - 1); }, true},
-      {"integrator below it", {29.63f, 10388, -2.73f, 252}, 3, kLowGainHandle,
-       [&](auto&, auto& c) { return lineAt(c.LFBarY2 + 1); }, false},
-  };
-  for (const Row& r : rows) {
-    SCOPED_TRACE(r.what);
-    PositionPoleZeroRange(chart, r.frequencyIndex);
-    PositionGainRangeLines(chart, r.frequencyIndex);
-    set = r.set;
-    sketch = FilterSketch();
-    sketch.UpdateFilterSketch(set, chart);
-    const QPointF grab = r.handle == kPoleHandle   ? QPointF(sketch.Pole.CentreX(), sketch.Pole.CentreY())
-                         : r.handle == kZeroHandle ? QPointF(sketch.Zero.CentreX(), sketch.Zero.CentreY())
-                                                   : QPointF(1000, sketch.IstSlope.Y1 + s * 400);
-    Click(grab.x(), grab.y());
-    ASSERT_EQ(sketch.PolePicked, r.handle == kPoleHandle);
-    ASSERT_EQ(sketch.ZeroPicked, r.handle == kZeroHandle);
-    ASSERT_EQ(sketch.LowGainPicked, r.handle == kLowGainHandle);
-    const FilterSketch before = sketch;
-    const QPointF to = r.to(sketch, chart);
-    Move(to.x(), to.y());
-    const bool moved = sketch.Pole.Left != before.Pole.Left || sketch.Pole.Top != before.Pole.Top ||
-                       sketch.Zero.Left != before.Zero.Left || sketch.IstSlope.Y1 != before.IstSlope.Y1;
-    EXPECT_EQ(moved, r.moves);
-    if (r.moves && r.handle == kPoleHandle) {
-      EXPECT_EQ(sketch.Pole.CentreX(), static_cast<float>(to.x()));
-      EXPECT_EQ(sketch.Pole.CentreY(), static_cast<float>(to.y()));
-    }
-  }
-}
-
-TEST_F(SketchTest, DraggedZeroRunsAlongTheRisingLine) {
-  Click(sketch.Zero.CentreX(), sketch.Zero.CentreY());
-  ASSERT_TRUE(sketch.ZeroPicked);
-  const float x = FreqToX(chart, 1200);
-  EXPECT_EQ(Move(x, 100), kPointerDefault);  // the pointer's height does not matter
-  EXPECT_EQ(sketch.ZeroFreqText, "1.2 kHz");
-  EXPECT_EQ(set.ZeroFreq, 1200);
-  EXPECT_EQ(sketch.ZeroPosText, "Zero (1.20kHz)");
-  EXPECT_EQ(sketch.Zero.Left, x - 82.5f);
-  EXPECT_FLOAT_EQ(sketch.Zero.CentreY(), sketch.CalcSlopeYAtZeroFreq(1200, chart));
-  EXPECT_EQ(sketch.Hor1.X2, sketch.Zero.CentreX());
-  // Not onto the pole's column.
-  Move(sketch.Pole.CentreX(), 100);
-  EXPECT_EQ(set.ZeroFreq, 1200);
-}
-
-TEST_F(SketchTest, DraggedIntegratorMovesParallelInsideTheLFRange) {
-  Click(1000, sketch.IstSlope.Y1 + S() * 400);
-  ASSERT_TRUE(sketch.LowGainPicked);
-  const float s = S();
-  // A line 420 twips (10 dB) higher.
-  const float y = sketch.IstSlope.Y1 + s * 400 - 420;
-  const float oldY1 = sketch.IstSlope.Y1;
-  Move(1000, y);
-  EXPECT_EQ(sketch.IstSlope.X1, 600);
-  EXPECT_NEAR(sketch.IstSlope.Y1, oldY1 - 420, 1e-2);
-  EXPECT_EQ(sketch.LowFGainText, "39.63dB ");
-  EXPECT_EQ(set.LowFreqGain, 39.63f);
-  EXPECT_EQ(sketch.LowGainPosText, "Low Gain (39.63dB @ 1Hz)");
 }
 
 }  // namespace
