@@ -6,6 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPointer>
@@ -14,6 +16,7 @@
 #include <vector>
 
 #include "BenchSession.h"
+#include "platform/usb/EmulatedBoard.h"
 #include "shell/Session.h"
 #include "shell/FormStuff.h"
 #include "shell/SingleWindows.h"
@@ -100,6 +103,33 @@ void BM_WarmOpen(benchmark::State& state, const WindowCase& window) {
   qApp->removeEventFilter(&paint);
 }
 
+// Small blocks from the arenas plus the large blocks malloc maps on its own.
+size_t HeapInUse() {
+  malloc_trim(0);
+  const struct mallinfo2 info = mallinfo2();
+  return info.uordblks + info.hblkhd;
+}
+
+// Opening and closing one window again and again must not leave memory behind:
+// the heap after 1,000 cycles against the heap after the first ten.
+void BM_OpenCloseCycles(benchmark::State& state, const WindowCase& window) {
+  bench::TwoChipSession session;
+  static const int kCycles = qEnvironmentVariableIntValue("CYCLES") > 0 ? qEnvironmentVariableIntValue("CYCLES") : 1000;
+  // The emulated board's log of every request is the bench's, not the program's: emptied each cycle.
+  const auto cycle = [&] {
+    Close(window.open());
+    session.Board().ClearLog();
+  };
+  for (auto _ : state) {
+    for (int i = 0; i < 10; ++i) cycle();
+    const size_t before = HeapInUse();
+    for (int i = 0; i < kCycles; ++i) cycle();
+    const double grown = static_cast<double>(HeapInUse()) - static_cast<double>(before);
+    state.counters["grown_KB"] = grown / 1024;
+    state.counters["bytes_per_cycle"] = grown / kCycles;
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -111,6 +141,26 @@ int main(int argc, char** argv) {
           ->Iterations(20)
           ->Repetitions(3)
           ->ReportAggregatesOnly(true)
+          ->Unit(benchmark::kMillisecond);
+    }
+    // One cycle opens and closes every window in turn.
+    static const WindowCase every{"EveryWindow", [] () -> forms::Form& {
+                                    forms::Form* last = nullptr;
+                                    for (const WindowCase& w : windows) {
+                                      if (w.name == "MainWindow") continue;
+                                      if (last) Close(*last);
+                                      last = &w.open();
+                                    }
+                                    return *last;
+                                  }};
+    benchmark::RegisterBenchmark("BM_OpenCloseCycles/EveryWindow", BM_OpenCloseCycles, every)
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond);
+    for (const WindowCase& window : windows) {
+      // The main window lives as long as the session; the others open and close.
+      if (window.name == "MainWindow") continue;
+      benchmark::RegisterBenchmark(("BM_OpenCloseCycles/" + window.name).c_str(), BM_OpenCloseCycles, window)
+          ->Iterations(1)
           ->Unit(benchmark::kMillisecond);
     }
     benchmark::RunSpecifiedBenchmarks();

@@ -9,7 +9,7 @@ void FillList(forms::ComboBox* box, const QStringList& items) {
 }
 
 void ShowPosition(forms::ComboBox* box, int position) {
-  if (position >= 0 && position < box->ListCount()) box->SetListIndex(position);
+  box->SetListIndex(position >= 0 && position < box->ListCount() ? position : -1);
 }
 
 int ShownPosition(const forms::ComboBox* box) {

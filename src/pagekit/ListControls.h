@@ -10,8 +10,10 @@ namespace pagekit {
 
 // Adds the items after those the list already has; runs no handler.
 void FillList(forms::ComboBox* box, const QStringList& items);
-// Chooses the item at a position (its handler runs when the choice changes);
-// -1 or a position past the end leaves the list as it was.
+// Chooses the item at a position (its handler runs when the choice changes).
+// -1 or a position past the end leaves the list with no choice, without running
+// the handler: a page set up again must not keep showing a choice the chip no
+// longer holds.
 void ShowPosition(forms::ComboBox* box, int position);
 // The position of the shown text in the list, first exact match from the top;
 // -1 when nothing is chosen.

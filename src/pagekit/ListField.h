@@ -1,6 +1,6 @@
 #pragma once
 // A register field shown as a choice in a drop-down list whose item positions
-// are the field's codes. A code without an item leaves the list as it was; a
+// are the field's codes. A code without an item leaves the list with no choice; a
 // list without a choice gives back the code the chip held, so Apply writes what
 // the chip already has instead of inventing a value.
 

@@ -6,6 +6,15 @@
 namespace savfile {
 namespace {
 
+// The comment is one line of the file, whatever the caller hands over: a line
+// break inside it would end the header early and could start a register block.
+QString OneLine(QString text) {
+  text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+  text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+  text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+  return text;
+}
+
 // Only blanks are trimmed; a tab inside the comment stays as typed.
 QString TrimBlanks(const QString& text) {
   int first = 0;
@@ -20,7 +29,7 @@ QString TrimBlanks(const QString& text) {
 QString Header(const QString& date, const QString& time, const QString& comment) {
   return QStringLiteral("Velmora Inc.") + kLineEnd + QStringLiteral("KRV7310 Evaluation Software") + kLineEnd +
          kLineEnd + QStringLiteral("Saved: ") + date + QStringLiteral(" at ") + time + kLineEnd + kLineEnd +
-         QStringLiteral("Comment : ") + TrimBlanks(comment) + kLineEnd + kLineEnd +
+         QStringLiteral("Comment : ") + TrimBlanks(OneLine(comment)) + kLineEnd + kLineEnd +
          QStringLiteral("KRV7310_Registers()") + kLineEnd + QStringLiteral("{") + kLineEnd;
 }
 

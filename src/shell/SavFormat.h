@@ -12,7 +12,8 @@ inline const QString kLineEnd = QStringLiteral("\r\n");
 // Registers 0x00 to this address are saved, unless their name is "Reserved".
 constexpr int32_t kLastSavedAddress = 0x5F;
 
-// Lines 1 to 9: maker, program, date and time, the comment without its outer blanks, "{".
+// Lines 1 to 9: maker, program, date and time, the comment on one line without
+// its outer blanks, "{".
 QString Header(const QString& date, const QString& time, const QString& comment);
 // One register line with its line end: "0x21\t0x98\t // CS1 Gain Trim\r\n".
 QString RegisterLine(int32_t address, int32_t value, const QString& name);

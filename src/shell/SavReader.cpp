@@ -32,3 +32,27 @@ void SavReader::SkipPast(char wanted) {
   while (ReadChar(1) != wanted) {
   }
 }
+
+int RecallRegisterBlock(QIODevice& file, const std::function<void()>& blockFound,
+                        const std::function<void(int32_t reg, int32_t data)>& write) {
+  SavReader reader(file);
+  int written = 0;
+  try {
+    reader.SkipPast('{');
+    reader.SkipToLineEnd();
+    blockFound();
+    // The first character of a line is the end test; the register field is found by its "x".
+    while (!reader.IsEndOfFile()) {
+      reader.SkipPast('x');
+      const int32_t reg = reader.ReadByte();
+      reader.SkipPast('x');
+      const int32_t data = reader.ReadByte();
+      write(reg, data);
+      ++written;
+      reader.SkipToLineEnd();
+    }
+  } catch (const SavReader::PastEnd&) {
+    // A block without its closing "}" keeps what was written before the end of the file.
+  }
+  return written;
+}

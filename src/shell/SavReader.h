@@ -4,6 +4,7 @@
 
 #include <QIODevice>
 #include <cstdint>
+#include <functional>
 
 class SavReader {
  public:
@@ -26,3 +27,10 @@ class SavReader {
   char Next();
   QIODevice& file_;
 };
+
+// Walks a settings file as recall does: up to the first "{" and the end of its
+// line, then `blockFound`, then one register line after another, each handed to
+// `write` as soon as it is read, up to a line that starts with "}" or the end of
+// the file. Returns the number of lines handed over.
+int RecallRegisterBlock(QIODevice& file, const std::function<void()>& blockFound,
+                        const std::function<void(int32_t reg, int32_t data)>& write);

@@ -307,5 +307,5 @@ void frmMain::tmrMaster_Timer() {
       }
     }
   }
-  if (gRegMapOpen && RegMapForm().ContinuousReadTicked() && Due(RegMap, 0.5)) RegMapForm().cmdRead_Click();
+  if (gRegMapOpen && RegMapForm().ContinuousReadTicked() && Due(RegMap, 0.5)) RegMapForm().ContinuousRead();
 }

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QScreen>
+#include <QShortcut>
 
 #include "FormStuff.h"
 #include "Session.h"
@@ -40,6 +41,14 @@ void frmMultiDevice::Form_Load() {
   auto* cancel = forms::Make<forms::CommandButton>(client, QStringLiteral("cmdCancel"), 3960, 2520, 1215, 375,
                                                    QStringLiteral("Cancel"));
   cancel->onClick = [this] { cmdCancel_Click(); };
+  // The picker is no dialog box, so its default button alone does not answer the keys;
+  // the focus starts on the list, which would swallow them.
+  for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+    auto* shortcut = new QShortcut(key, client);
+    QObject::connect(shortcut, &QShortcut::activated, ok, &QPushButton::click);
+  }
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), client);
+  QObject::connect(escape, &QShortcut::activated, cancel, &QPushButton::click);
 
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->availableGeometry();

@@ -9,6 +9,7 @@
 #include "model/DeviceInfo.h"
 #include "model/NumberText.h"
 #include "model/RegisterTable.h"
+#include "platform/ui/Seams.h"
 
 namespace {
 
@@ -168,8 +169,24 @@ void frmRegMap::TreeView1_NodeClick(QTreeWidgetItem* Node) {
   }
 }
 
+bool frmRegMap::AddressPointerInRange() const {
+  // Masking a larger address would reach a different, real register.
+  if (AddressPointer() <= 0xFF) return true;
+  ui::MsgBox(QStringLiteral("Register address must be between 00h and FFh."), ui::vbOKOnly | ui::vbExclamation);
+  return false;
+}
+
 void frmRegMap::cmdRead_Click() {
-  if (!IsLoaded()) return;
+  if (!IsLoaded() || !AddressPointerInRange()) return;
+  ReadAddressPointer();
+}
+
+void frmRegMap::ContinuousRead() {
+  // A message every half second would bury the window; the user hears of it on Read or Write.
+  if (IsLoaded() && AddressPointer() <= 0xFF) ReadAddressPointer();
+}
+
+void frmRegMap::ReadAddressPointer() {
   const int32_t chip = ChipAddress();
   const int32_t address = AddressPointer();
   const int32_t b1 = ReadRegister(chip, address);
@@ -197,14 +214,15 @@ void frmRegMap::cmdRead_Click() {
 }
 
 void frmRegMap::cmdWrite_Click() {
-  if (!IsLoaded()) return;
+  if (!IsLoaded() || !AddressPointerInRange()) return;
   int32_t data = numtext::HexVal(txtWrite->Text());
   WriteRegister(ChipAddress(), AddressPointer(), data);
-  cmdRead_Click();
+  ReadAddressPointer();
 }
 
 void frmRegMap::lblBit_Click(int Index) {
   if (!IsLoaded() || Index < 0 || Index >= 8 || IsReadingRegister(AddressPointer())) return;
+  if (!AddressPointerInRange()) return;
   BitLabel* bit = lblBit[Index];
   bit->SetCaption(bit->Caption() == QLatin1String("0") ? QStringLiteral("1") : QStringLiteral("0"));
   QStringList captions;

@@ -17,8 +17,10 @@ class frmRegMap : public forms::Form {
  public:
   frmRegMap() : forms::Form(forms::WindowKind::Child) {}
 
-  // Also run by the master timer every 0.5 s while "Continuous Read" is ticked.
   void cmdRead_Click();
+  // The master timer's read every 0.5 s while "Continuous Read" is ticked; an
+  // address outside the register range is skipped without a message.
+  void ContinuousRead();
   void cmdWrite_Click();
   void cmdClose_Click();
   void lblBit_Click(int Index);
@@ -56,6 +58,9 @@ class frmRegMap : public forms::Form {
   void SetBitDisplayWidth(int bits);
   int32_t ChipAddress() const;
   int32_t AddressPointer() const;
+  // False, after telling the user, when the typed address names no register byte.
+  bool AddressPointerInRange() const;
+  void ReadAddressPointer();
 };
 
 // Fills the tree of the register map window with every named register.

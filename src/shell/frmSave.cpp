@@ -1,6 +1,7 @@
 #include "frmSave.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTimer>
@@ -47,18 +48,34 @@ ui::FileDialogRequest SettingsDialog(bool save) {
   return request;
 }
 
-// Writes the text in one piece. A failed write leaves an existing file as it was.
-void WriteSettingsFile(const QString& path, const QString& text) {
+// Writes the text in one piece. A failed write leaves an existing file as it
+// was; the reason for the failure, or an empty text when the file was written.
+QString WriteSettingsFile(const QString& path, const QString& text) {
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return;
+  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
   const OpenSettingsFile open(file);
   const QByteArray bytes = savfile::FileBytes(text);
   if (file.write(bytes) != bytes.size()) {
+    const QString reason = file.errorString();
     file.cancelWriting();
-    return;
+    return reason;
   }
-  file.commit();
+  // The data reaches the disk only here: a full disk shows up now, not at write().
+  if (!file.commit()) return file.errorString();
+  return QString();
 }
+
+// Why a path cannot be read as a settings file, or an empty text when it can be opened.
+// Only a plain file: a pipe or device could block or never end.
+QString OpenForRecall(const QString& path, QFile& file) {
+  const QFileInfo info(path);
+  if (info.exists() && info.isDir()) return QStringLiteral("This is a folder, not a file");
+  if (info.exists() && !info.isFile()) return QStringLiteral("This is not a plain file");
+  if (!file.open(QIODevice::ReadOnly)) return file.errorString();
+  return QString();
+}
+
+QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
 
 }  // namespace
 
@@ -103,40 +120,38 @@ void frmSave::cmdsave_Click() {
   }
   text += QLatin1Char('}');
   const QString path = ui::ChooseFile(SettingsDialog(true));
-  if (!path.isEmpty()) WriteSettingsFile(path, text);
+  const QString failure = path.isEmpty() ? QString() : WriteSettingsFile(path, text);
   StartMasterTimer();
+  if (!failure.isEmpty()) {
+    ui::MsgBox(QStringLiteral("The settings could not be saved to ") + Shown(path) + QStringLiteral(": ") + failure,
+               ui::vbOKOnly | ui::vbCritical);
+  }
 }
 
 void frmSave::cmdRecall_Click() {
   if (!IsLoaded()) return;
   const QString path = ui::ChooseFile(SettingsDialog(false));
   if (path.isEmpty()) return;
-  // Only a plain file: a pipe or device could block or never end.
-  if (QFileInfo(path).isFile()) {
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-      const OpenSettingsFile open(file);
-      SavReader reader(file);
-      try {
-        reader.SkipPast('{');
-        reader.SkipToLineEnd();
-        StopMasterTimer();
-        // Each line is written as soon as it is read; the first character of a
-        // line is the end test, the register field is found by its "x".
-        while (!reader.IsEndOfFile()) {
-          reader.SkipPast('x');
-          const int32_t reg = reader.ReadByte();
-          reader.SkipPast('x');
-          int32_t data = reader.ReadByte();
-          WriteRegister(ChipAddress(), reg, data);
-          reader.SkipToLineEnd();
-        }
-      } catch (const SavReader::PastEnd&) {
-        // A file that ends before "{" or before its closing "}" ends recall silently.
-      }
-    }
+  QFile file(path);
+  const QString failure = OpenForRecall(path, file);
+  if (!failure.isEmpty()) {
+    StartMasterTimer();
+    ui::MsgBox(QStringLiteral("The settings could not be read from ") + Shown(path) + QStringLiteral(": ") + failure,
+               ui::vbOKOnly | ui::vbCritical);
+    return;
   }
+  int written = 0;
+  {
+    const OpenSettingsFile open(file);
+    written = RecallRegisterBlock(
+        file, [] { StopMasterTimer(); }, [this](int32_t reg, int32_t data) { WriteRegister(ChipAddress(), reg, data); });
+  }
+  file.close();
   StartMasterTimer();
+  if (written == 0) {
+    ui::MsgBox(QStringLiteral("No register settings were found in ") + Shown(path) + QStringLiteral("."),
+               ui::vbOKOnly | ui::vbExclamation);
+  }
 }
 
 void frmSave::cmdClose_Click() { Unload(); }

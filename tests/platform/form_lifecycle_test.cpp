@@ -1,6 +1,8 @@
+#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -187,6 +189,23 @@ TEST_F(FormLifecycle, AFormThatIsDestroyedLeavesTheLoadedList) {
   ASSERT_EQ(forms::LoadedForms().size(), 1u);
   form.reset();
   EXPECT_TRUE(forms::LoadedForms().empty());
+}
+
+// A window still alive when the process ends, held where static destruction
+// reaches it last, after the statics of the form library.
+std::unique_ptr<SampleForm> gAliveAtExit;
+
+TEST(FormLifecycleDeathTest, AWindowStillAliveWhenTheProcessEndsIsDestroyedCleanly) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        gAliveAtExit = std::make_unique<SampleForm>();
+        gAliveAtExit->Show();
+        // As when main returns: the application object goes, then the statics.
+        qApp->~QApplication();
+        std::exit(0);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(FormLifecycle, CaptionIsTheWindowTitleAndSettingItLoads) {

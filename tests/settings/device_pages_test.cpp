@@ -2,6 +2,11 @@
 // it reads and writes device 2 only, and sits centred in the main window.
 
 #include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <algorithm>
+#include <cstdio>
 
 #include "settings/frmCurrentSense.h"
 #include "settings/frmGeneral.h"
@@ -53,6 +58,19 @@ TEST_P(DevicePages, DeviceMenuOpensThePageOfItsDevice) {
   for (const std::string& line : Bus(true)) EXPECT_EQ(line.substr(0, 5), "0x4A ") << line;
 }
 
+TEST_P(DevicePages, AMinimisedPageOpenedAgainFromItsMenuComesBackInFront) {
+  StartBoard();
+  QAction* item = gMainForm->Action(QString::fromLatin1(GetParam().menu) + QStringLiteral("1"));
+  item->trigger();
+  DevicePage& page = *Pages(GetParam().kind).Existing(0);
+  page.Window()->showMinimized();
+  ASSERT_TRUE(page.Window()->isMinimized());
+  item->trigger();
+  EXPECT_FALSE(page.Window()->isMinimized());
+  EXPECT_TRUE(page.IsVisible());
+  EXPECT_EQ(static_cast<QWidget*>(gMainForm->mdiArea->activeSubWindow()), page.Window());
+}
+
 TEST_P(DevicePages, LoadsCentredInTheMainWindow) {
   StartBoard();
   OpenDevicePage(GetParam().kind, 0);
@@ -66,21 +84,66 @@ TEST_P(DevicePages, LoadsCentredInTheMainWindow) {
   EXPECT_TRUE(page.IsVisible());
 }
 
+// A page opened again while it is open reads the chip afresh: a code with no
+// item clears the list's earlier choice, and Apply writes the chip's value back.
+struct StaleCase {
+  const char* menu;
+  const char* list;
+  int reg;
+  int first;   // a value whose code has an item
+  const char* shown;
+  int second;  // then one whose code has none
+};
+void PrintTo(const StaleCase& c, std::ostream* os) { *os << c.list; }
+
+class ReopenedPages : public support::PageFixture, public ::testing::WithParamInterface<StaleCase> {};
+
+TEST_P(ReopenedPages, ACodeWithoutItemClearsTheEarlierChoiceAndApplyWritesTheChipsValueBack) {
+  const StaleCase& c = GetParam();
+  usb::EmulatedBoard& board = StartBoard();
+  QAction* menu = gMainForm->Action(QString::fromLatin1(c.menu) + QStringLiteral("1"));
+  board.SetReg(0x48, c.reg, static_cast<uint8_t>(c.first));
+  menu->trigger();
+  QWidget* window = gMainForm->mdiArea->activeSubWindow();
+  auto* list = support::Find<forms::ComboBox>(window, QString::fromLatin1(c.list));
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->Text(), c.shown);
+
+  board.SetReg(0x48, c.reg, static_cast<uint8_t>(c.second));
+  menu->trigger();
+  EXPECT_EQ(list->ListIndex(), -1);
+  EXPECT_EQ(list->Text(), "");
+  ClearBus();
+  support::Find<QPushButton>(window, QStringLiteral("cmdApply"))->click();
+  char write[32];
+  std::snprintf(write, sizeof write, "write 0x%02X = 0x%02X", c.reg, c.second);
+  const Lines bus = Bus();
+  EXPECT_NE(std::find(bus.begin(), bus.end(), std::string(write)), bus.end()) << write;
+  EXPECT_EQ(board.Reg(0x48, c.reg), c.second);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, ReopenedPages,
+    ::testing::Values(StaleCase{"mnuCurrentSense", "cmbDelay", 0x22, 0x0B, "120ns", 0xFE},
+                      StaleCase{"mnuCurrentSense", "cmbOffsetCal", 0x24, 0x10, "16", 0x50},
+                      StaleCase{"mnuGeneral", "cmbSwitchFreq", 0x5D, 0x32, "100 kHz", 0x3E},
+                      StaleCase{"mnuGeneral", "cmbSyncRectOff", 0x3C, 0x06, "35%", 0x0F}));
+
 INSTANTIATE_TEST_SUITE_P(
     Pages, DevicePages,
     ::testing::Values(
         PageCase{"Share", PageKind::Share, "Share Bus Settings (0x4A)", "mnuShare",
-                 [](DevicePage& p) { static_cast<frmShare&>(p).cmdOK_Click(); }},
+                 [](DevicePage& p) { static_cast<frmShare&>(p).cmdOK->click(); }},
         PageCase{"CurrentSense", PageKind::CurrentSense, "Current Sensing (0x4A)", "mnuCurrentSense",
-                 [](DevicePage& p) { static_cast<frmCurrentSense&>(p).cmdApply_Click(); }},
+                 [](DevicePage& p) { static_cast<frmCurrentSense&>(p).cmdApply->click(); }},
         PageCase{"VoltageSense", PageKind::VoltageSense, "Voltage Sensing (0x4A)", "mnuVoltageSense",
                  [](DevicePage& p) {
                    auto& page = static_cast<frmVoltageSense&>(p);
                    page.cmbTrim[0]->SetText("3");
-                   page.cmdApply_Click();
+                   page.cmdApply->click();
                  }},
         PageCase{"General", PageKind::General, "General Settings (0x4A)", "mnuGeneral",
-                 [](DevicePage& p) { static_cast<frmGeneral&>(p).cmdApply_Click(); }},
+                 [](DevicePage& p) { static_cast<frmGeneral&>(p).cmdApply->click(); }},
         PageCase{"OrFET", PageKind::OrFET, "OrFET Control (0x4A)", "mnuOrFET",
                  [](DevicePage& p) {
                    auto& page = static_cast<frmOrFET&>(p);

@@ -107,13 +107,13 @@ TEST_F(OrFETPage, ButtonsAndReverseCurrentWriteNothing) {
   frmOrFET& page = OpenPage();
   ClearBus();
   page.chkReverseCurrent->SetValue(1);
-  page.cmdApply_Click();
+  page.cmdApply->click();
   EXPECT_TRUE(page.IsLoaded());
-  page.cmdOK_Click();
+  page.cmdOK->click();
   EXPECT_FALSE(page.IsLoaded());
   OpenPage();
   ClearBus();
-  page.cmdClose_Click();
+  page.cmdClose->click();
   EXPECT_FALSE(page.IsLoaded());
   EXPECT_TRUE(Bus().empty());
 }

@@ -64,7 +64,7 @@ TEST_P(ShareSetting, DecodesAndWritesBackUnchanged) {
   EXPECT_EQ(page.chkEnableShare->Value(), c.enabled);
 
   ClearBus();
-  page.cmdApply_Click();
+  page.cmdApply->click();
   char last[32];
   std::snprintf(last, sizeof last, "write 0x29 = 0x%02X", c.reg);
   EXPECT_EQ(Bus(), (Lines{"write 0x27 = 0x80", "write 0x28 = 0x11", last}));
@@ -83,7 +83,7 @@ TEST_F(SharePage, ApplyEncodesTheChosenItems) {
   page.cmbCapture->SetText("2%");
   page.chkEnableShare->SetValue(1);
   ClearBus();
-  page.cmdApply_Click();
+  page.cmdApply->click();
   EXPECT_EQ(Bus(), (Lines{"write 0x27 = 0xC8", "write 0x28 = 0x03", "write 0x29 = 0xFB"}));
   EXPECT_TRUE(page.IsLoaded());
 }
@@ -93,14 +93,14 @@ TEST_F(SharePage, OKAppliesThenClosesAndCancelClosesWithoutWriting) {
   board.SetReg(0x48, 0x29, 0x35);
   frmShare& page = OpenShare();
   ClearBus();
-  page.cmdCancel_Click();
+  page.cmdCancel->click();
   EXPECT_FALSE(page.IsLoaded());
   EXPECT_TRUE(Bus().empty());
 
   OpenShare();
   page.chkEnableShare->SetValue(0);
   ClearBus();
-  page.cmdOK_Click();
+  page.cmdOK->click();
   EXPECT_FALSE(page.IsLoaded());
   EXPECT_EQ(Bus(), (Lines{"write 0x27 = 0x00", "write 0x28 = 0x00", "write 0x29 = 0x34"}));
 }

@@ -114,7 +114,7 @@ class BusMonitor : public support::ShellFixture {
       StartWithChips({0x48, 0x4A});
       OpenMainWindow();
     }
-    gMainForm->mnuSpy_Click();
+    gMainForm->Action("mnuSpy")->trigger();
     return SpyForm();
   }
   QStringList Lines() {
@@ -176,7 +176,7 @@ TEST_F(BusMonitor, IgnoredPolledReadsStayHiddenAcrossAReopen) {
   gMainForm->tmrMaster_Timer();
   EXPECT_TRUE(Lines().isEmpty());
 
-  spy.cmdClose_Click();
+  spy.cmdClose->click();
   FlushDeletes();
   EXPECT_TRUE(gIgnoreContinuousReads);
   Open();
@@ -216,8 +216,8 @@ TEST_F(BusMonitor, ClosingLosesTheLinesAndBoxesButKeepsPauseWithItsCaption) {
   spy.chkReads->SetValue(1);
   spy.chkWrites->SetValue(1);
   ReadRegister(0x48, 0x3D);
-  spy.cmdPause_Click();
-  spy.cmdClose_Click();
+  spy.cmdPause->click();
+  spy.cmdClose->click();
   ReadRegister(0x48, 0x3D);  // no window: nothing kept anywhere
   FlushDeletes();
 
@@ -227,7 +227,7 @@ TEST_F(BusMonitor, ClosingLosesTheLinesAndBoxesButKeepsPauseWithItsCaption) {
   EXPECT_EQ(spy.chkWrites->Value(), 0);
   EXPECT_TRUE(gSpyPaused);
   EXPECT_EQ(spy.cmdPause->text(), "Start") << "the caption names what the next click does";
-  spy.cmdPause_Click();
+  spy.cmdPause->click();
   spy.chkReads->SetValue(1);
   ReadRegister(0x48, 0x3D);
   EXPECT_EQ(spy.lstSpy->ListCount(), 1);

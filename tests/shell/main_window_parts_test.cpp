@@ -5,9 +5,10 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QStatusBar>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include "platform/ui/Seams.h"
@@ -131,7 +132,7 @@ TEST_F(MainWindowParts, ClosingThePickerByItsCloseBoxEndsTheProgram) {
 TEST_F(MainWindowParts, ThePickerUnloadedByOkLeavesTheProgramRunning) {
   StartWithChips({0x48});
   MultiDeviceForm().Show();
-  EXPECT_FALSE(EventLoopEnds([] { MultiDeviceForm().cmdOK_Click(); }, 300));
+  EXPECT_FALSE(EventLoopEnds([] { support::Find<QPushButton>(MultiDeviceForm(), "cmdOK")->click(); }, 300));
   ASSERT_TRUE(gMainForm);
   EXPECT_TRUE(gMainForm->IsVisible());
   gMainForm->tmrMaster->stop();
@@ -140,7 +141,7 @@ TEST_F(MainWindowParts, ThePickerUnloadedByOkLeavesTheProgramRunning) {
 TEST_F(MainWindowParts, ClosingTheMainWindowEndsTheProgram) {
   StartWithChips({0x48});
   MultiDeviceForm().Show();
-  MultiDeviceForm().cmdOK_Click();
+  support::Find<QPushButton>(MultiDeviceForm(), "cmdOK")->click();
   gMainForm->tmrMaster->stop();
   EXPECT_TRUE(EventLoopEnds([] { gMainForm->Window()->close(); }, 2000));
   EXPECT_FALSE(gDiagramOpen[0]);

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QPushButton>
 #include <QTimer>
 
 #include "design/DesignPages.h"
@@ -99,7 +100,7 @@ TEST_F(MainWindow, PickerListsTheDevicesAndOkOpensDevice1Diagram) {
   ASSERT_EQ(picker.lstDevices->count(), 2);
   EXPECT_EQ(picker.lstDevices->item(0)->text(), "KRV7310 at address 0x48");
   EXPECT_EQ(picker.lstDevices->item(1)->text(), "KRV7310 at address 0x4A");
-  picker.cmdOK_Click();
+  support::Find<QPushButton>(picker, "cmdOK")->click();
   ASSERT_TRUE(gMainForm);
   EXPECT_TRUE(gMainForm->IsVisible());
   EXPECT_FALSE(picker.IsLoaded());

@@ -2,6 +2,7 @@
 // with their exact bus traffic, the bit display and bit toggling, polling switch.
 
 #include <QTest>
+#include <functional>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -82,7 +83,7 @@ class RegisterMap : public support::ShellFixture {
   frmRegMap& Open(const std::vector<int>& chips = {0x48}) {
     StartWithChips(chips);
     OpenMainWindow();
-    gMainForm->mnuRegMap_Click();
+    gMainForm->Action("mnuRegMap")->trigger();
     ClearBus();
     return RegMapForm();
   }
@@ -118,7 +119,7 @@ TEST_F(RegisterMap, LoadSizesListsChipsAndSetsTheOpenFlag) {
   EXPECT_EQ(map.chkContRead->text(), "Continuous Read");
   EXPECT_EQ(map.chkDisablePolling->text(), "Disable Polling");
   EXPECT_TRUE(Bus().empty());
-  map.cmdClose_Click();
+  map.cmdClose->click();
   EXPECT_FALSE(gRegMapOpen);
   EXPECT_FALSE(map.IsLoaded());
 }
@@ -219,7 +220,7 @@ TEST_P(TwelveBitReading, RoundsHalfToEvenAndFillsBits15To4) {
   Board().QueueReads(0x48, 0x14, {0x12, static_cast<uint8_t>(GetParam().second)});
   map.txtAddrPtr->SetText("14");
   ClearBus();
-  map.cmdRead_Click();
+  map.cmdRead->click();
   EXPECT_EQ(Bus(), (Strings{"read 0x14", "read 0x14"}));
   EXPECT_EQ(map.lblHexVal->Caption(), GetParam().hex);
   EXPECT_EQ(map.lblDecVal->Caption(), GetParam().dec);
@@ -274,13 +275,50 @@ TEST_F(RegisterMap, HexFieldsTakeTheirLeadingHexDigits) {
   frmRegMap& map = Open();
   for (const char* text : {"21", "21h", "21zz"}) {
     map.txtAddrPtr->SetText(text);
-    map.cmdRead_Click();
+    map.cmdRead->click();
   }
   map.txtAddrPtr->SetText("");
-  map.cmdRead_Click();
+  map.cmdRead->click();
   map.txtAddrPtr->SetText("h21");
-  map.cmdRead_Click();
+  map.cmdRead->click();
   EXPECT_EQ(Bus(), (Strings{"read 0x21", "read 0x21", "read 0x21", "read 0x00", "read 0x00"}));
+}
+
+TEST_F(RegisterMap, AnAddressAboveFFhIsRefusedByEveryButtonAndSkippedByContinuousRead) {
+  frmRegMap& map = Open();
+  const QString refusal = "Register address must be between 00h and FFh.";
+  struct Press {
+    const char* what;
+    std::function<void()> press;
+  };
+  map.Show();
+  const Press presses[] = {{"Read", [&] { map.cmdRead->click(); }},
+                           {"Write", [&] { map.cmdWrite->click(); }},
+                           {"bit 0", [&] { QTest::mouseClick(map.lblBit[0], Qt::LeftButton); }}};
+  for (const char* typed : {"100", "130", "1FF", "FFFFFFFFFF"}) {
+    for (const Press& p : presses) {
+      SCOPED_TRACE(std::string(typed) + " " + p.what);
+      map.txtAddrPtr->SetText(typed);
+      map.txtWrite->SetText("5A");
+      const size_t asked = MsgBoxes().size();
+      AnswerMsgBox(ui::vbOK);
+      p.press();
+      EXPECT_TRUE(Bus().empty());
+      ASSERT_EQ(MsgBoxes().size(), asked + 1);
+      EXPECT_EQ(MsgBoxes().back().prompt, refusal);
+      EXPECT_EQ(MsgBoxes().back().style, ui::vbOKOnly | ui::vbExclamation);
+    }
+  }
+  map.chkContRead->SetValue(1);
+  SetTimer(3000);
+  gMainForm->tmrMaster_Timer();
+  EXPECT_TRUE(Bus().empty());
+  // The top of the range and the unnamed registers above the table still work.
+  map.txtAddrPtr->SetText("FF");
+  map.cmdRead->click();
+  map.txtAddrPtr->SetText("69h");
+  map.cmdWrite->click();
+  EXPECT_EQ(Bus(), (Strings{"read 0xFF", "write 0x69 = 0x5A", "read 0x69"}));
 }
 
 TEST_F(RegisterMap, WriteSendsTheBoxAndReadsBack) {
@@ -292,7 +330,7 @@ TEST_F(RegisterMap, WriteSendsTheBoxAndReadsBack) {
   EXPECT_EQ(map.lblRead->Caption(), "35");
   ClearBus();
   map.txtWrite->SetText("1FF");  // the link makes anything above a byte 0xFF
-  map.cmdWrite_Click();
+  map.cmdWrite->click();
   EXPECT_EQ(Bus(), (Strings{"write 0x2B = 0xFF", "read 0x2B"}));
 }
 

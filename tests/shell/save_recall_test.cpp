@@ -3,9 +3,12 @@
 // recall of broken files.
 
 #include <QBuffer>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -19,6 +22,7 @@
 #include "shell/SavReader.h"
 #include "shell/SingleWindows.h"
 #include "shell/frmSave.h"
+#include "shell/frmSpy.h"
 #include "support/ShellFixture.h"
 
 using Strings = std::vector<std::string>;
@@ -44,6 +48,8 @@ TEST(SavFormat, HeaderLinesWithTheCommentTrimmedOfBlanksOnly) {
             std::string("Velmora Inc.\r\nKRV7310 Evaluation Software\r\n\r\nSaved: 12/9/2026 at 10:30 AM\r\n\r\n"
                         "Comment : bench\tone\r\n\r\nKRV7310_Registers()\r\n{\r\n"));
   EXPECT_NE(savfile::Header("d", "t", "   ").indexOf("\r\nComment : \r\n"), -1);
+  // Whatever line breaks reach it, the comment stays one line of the header.
+  EXPECT_NE(savfile::Header("d", "t", "a{\r\n}b\nc\rd").indexOf("\r\nComment : a{ }b c d\r\n\r\nKRV7310_Registers()"), -1);
 }
 
 TEST(SavFormat, RegisterLinesCarryTwoHexDigitsTabsAndTheName) {
@@ -126,7 +132,7 @@ class SaveRecall : public support::ShellFixture {
   frmSave& Open(const std::vector<int>& chips = {0x48}) {
     StartWithChips(chips);
     OpenMainWindow();
-    gMainForm->mnuSave_Click();
+    gMainForm->Action("mnuSave")->trigger();
     return SaveForm();
   }
   QString PathOf(const QString& name) const { return dir_.filePath(name); }
@@ -148,15 +154,25 @@ class SaveRecall : public support::ShellFixture {
       return path;
     });
   }
-  // Recalls a file into chip 0x48 and gives the writes it made.
-  Strings Recall(const QByteArray& bytes) {
-    Choose(Write("in.sav", bytes));
+  // Recalls a file into chip 0x48 and gives the writes it made. A file that
+  // writes nothing must say so, and only such a file.
+  Strings Recall(const QByteArray& bytes, bool nothingFound = false) {
+    const QString path = Write("in.sav", bytes);
+    Choose(path);
     ClearBus();
     const int fds = OpenFileDescriptors();
-    SaveForm().cmdRecall_Click();
+    const size_t asked = MsgBoxes().size();
+    if (nothingFound) AnswerMsgBox(ui::vbOK);
+    SaveForm().cmdRecall->click();
     EXPECT_EQ(OpenFileDescriptors(), fds) << "recall left its file open";
     EXPECT_EQ(gSaveFileNum, nullptr);
     EXPECT_TRUE(gMainForm->tmrMaster->isActive());
+    EXPECT_EQ(Bus().empty(), nothingFound);
+    if (nothingFound && MsgBoxes().size() == asked + 1) {
+      EXPECT_EQ(MsgBoxes().back().prompt, "No register settings were found in " + path + ".");
+      EXPECT_EQ(MsgBoxes().back().style, ui::vbOKOnly | ui::vbExclamation);
+    }
+    EXPECT_EQ(MsgBoxes().size(), asked + (nothingFound ? 1 : 0));
     return Bus();
   }
 
@@ -187,7 +203,7 @@ TEST_F(SaveRecall, SaveInSimulationWritesExactlyTheSettingsFile) {
   StartInSimulation();
   OpenMainWindow();
   for (int a = 0; a < 256; ++a) gRegShadow[static_cast<size_t>(a)] = static_cast<uint8_t>((a * 37 + 5) & 0xFF);
-  gMainForm->mnuSave_Click();
+  gMainForm->Action("mnuSave")->trigger();
   frmSave& save = SaveForm();
   save.txtComment->SetText("  first board, 48 V  ");
   const QString path = PathOf("saved.sav");
@@ -234,7 +250,7 @@ TEST_F(SaveRecall, SaveReadsTheChosenChipLiveInAscendingOrder) {
   save.cmbDevAddr->SetText("4Ah");
   Choose(PathOf("b.sav"));
   ClearBus();
-  save.cmdsave_Click();
+  save.cmdsave->click();
   Strings expected;
   for (int a = 0; a <= 0x5D; ++a) {
     if (a == 0x19 || a == 0x2A) continue;
@@ -249,27 +265,44 @@ TEST_F(SaveRecall, ACancelledSaveHasReadTheChipAndWritesNothing) {
   frmSave& save = Open();
   Choose(QString());
   ClearBus();
-  save.cmdsave_Click();
+  save.cmdsave->click();
   EXPECT_EQ(Bus().size(), 92u);
   EXPECT_TRUE(QDir(dir_.path()).isEmpty());
   EXPECT_TRUE(gMainForm->tmrMaster->isActive());
 }
 
-TEST_F(SaveRecall, SaveReplacesAnExistingFileAndFailsQuietlyWhereItCannotWrite) {
+TEST_F(SaveRecall, SaveReplacesAnExistingFileAndSaysWhereItCannotWrite) {
   frmSave& save = Open();
   const QString path = Write("old.sav", QByteArray(5000, 'z'));
   Choose(path);
-  save.cmdsave_Click();
+  save.cmdsave->click();
   EXPECT_TRUE(Contents(path).startsWith("Velmora Inc.\r\n"));
   EXPECT_TRUE(Contents(path).endsWith("}\r\n"));
 
-  Choose(PathOf("no/such/folder/x.sav"));
-  const int fds = OpenFileDescriptors();
-  save.cmdsave_Click();
-  EXPECT_EQ(OpenFileDescriptors(), fds);
-  EXPECT_FALSE(QFile::exists(PathOf("no/such/folder/x.sav")));
-  EXPECT_TRUE(gMainForm->tmrMaster->isActive());
   EXPECT_TRUE(MsgBoxes().empty());
+
+  // A folder that does not exist, a folder in place of the file, and (where the
+  // test does not run as the superuser, who may write anywhere) a read-only file.
+  QStringList unwritable = {PathOf("no/such/folder/x.sav"), dir_.path()};
+  const QString readOnly = Write("readonly.sav", "kept");
+  QFile::setPermissions(readOnly, QFileDevice::ReadOwner);
+  if (QFileInfo(readOnly).isWritable() == false) unwritable << readOnly;
+  for (const QString& target : unwritable) {
+    SCOPED_TRACE(target.toStdString());
+    Choose(target);
+    const int fds = OpenFileDescriptors();
+    AnswerMsgBox(ui::vbOK);
+    save.cmdsave->click();
+    EXPECT_EQ(OpenFileDescriptors(), fds);
+    EXPECT_TRUE(gMainForm->tmrMaster->isActive());
+    ASSERT_FALSE(MsgBoxes().empty());
+    const QString prefix = "The settings could not be saved to " + target + ": ";
+    EXPECT_TRUE(MsgBoxes().back().prompt.startsWith(prefix)) << MsgBoxes().back().prompt.toStdString();
+    EXPECT_GT(MsgBoxes().back().prompt.size(), prefix.size()) << "the reason is missing";
+    EXPECT_EQ(MsgBoxes().back().style, ui::vbOKOnly | ui::vbCritical);
+  }
+  EXPECT_FALSE(QFile::exists(PathOf("no/such/folder/x.sav")));
+  EXPECT_EQ(Contents(readOnly), "kept");
 }
 
 TEST_F(SaveRecall, RecallIntoTheOtherChipWritesTheSameValuesInFileOrder) {
@@ -278,7 +311,7 @@ TEST_F(SaveRecall, RecallIntoTheOtherChipWritesTheSameValuesInFileOrder) {
   for (int a = 0; a < 0x69; ++a) Board().SetReg(0x48, a, static_cast<uint8_t>(random.bounded(256)));
   const QString path = PathOf("chip1.sav");
   Choose(path);
-  save.cmdsave_Click();
+  save.cmdsave->click();
 
   save.cmbDevAddr->SetText("4Ah");
   Choose(path);
@@ -314,7 +347,7 @@ TEST_F(SaveRecall, ABraceInTheCommentMovesTheBlockStartToIt) {
   save.txtComment->SetText("set {max} here");
   const QString path = PathOf("brace.sav");
   Choose(path);
-  save.cmdsave_Click();
+  save.cmdsave->click();
   // The rest of the comment line is skipped; the first "x" after it starts a register field.
   const Strings writes = Recall(Contents(path));
   ASSERT_EQ(writes.size(), 92u);
@@ -325,10 +358,33 @@ TEST_F(SaveRecall, ABraceInTheCommentMovesTheBlockStartToIt) {
             (Strings{"write 0x10 = 0x20", "write 0x21 = 0x98"}));
 }
 
+TEST_F(SaveRecall, PastedLineBreaksInTheCommentBecomeBlanksAndTheFileStillRecalls) {
+  frmSave& save = Open();
+  for (int a = 0; a < 0x69; ++a) Board().SetReg(0x48, a, static_cast<uint8_t>(0x80 + a));
+  const std::pair<const char*, const char*> cases[] = {{"a{\r\n}b", "a{ }b"}, {"{\r\n0x00\t0x00", "{ 0x00\t0x00"},
+                                                       {"one\ntwo\rthree", "one two three"}};
+  for (const auto& [pasted, kept] : cases) {
+    SCOPED_TRACE(pasted);
+    save.txtComment->clear();
+    QGuiApplication::clipboard()->setText(pasted);
+    save.txtComment->paste();
+    EXPECT_EQ(save.txtComment->Text(), kept);
+    const QString path = PathOf("pasted.sav");
+    Choose(path);
+    save.cmdsave->click();
+    EXPECT_TRUE(Contents(path).contains("\r\nComment : " + QByteArray(kept) + "\r\n\r\nKRV7310_Registers()\r\n{\r\n"));
+    // Every register comes back from its own line, none from the comment.
+    const Strings writes = Recall(Contents(path));
+    ASSERT_EQ(writes.size(), 92u);
+    EXPECT_EQ(writes.front(), "write 0x00 = 0x80");
+    EXPECT_EQ(writes.back(), "write 0x5D = 0xDD");
+  }
+}
+
 TEST_F(SaveRecall, ALineStartingWithABraceEndsRecall) {
   Open();
   EXPECT_EQ(Recall("x\r\n{\r\n0x21\t0x98\t // a\r\n}\r\n0x22\t0x11\t // b\r\n"), Strings{"write 0x21 = 0x98"});
-  EXPECT_EQ(Recall("{\r\n}0x21\t0x98\r\n"), Strings{});
+  EXPECT_EQ(Recall("{\r\n}0x21\t0x98\r\n", true), Strings{});
 }
 
 TEST_F(SaveRecall, AMissingClosingBraceKeepsEveryCompleteLine) {
@@ -338,53 +394,67 @@ TEST_F(SaveRecall, AMissingClosingBraceKeepsEveryCompleteLine) {
   // A last line without its line end is still written before the end is found.
   EXPECT_EQ(Recall("{\r\n0x21\t0x98"), Strings{"write 0x21 = 0x98"});
   // The reader takes exactly two characters after an "x": one left is the end of the file.
-  EXPECT_EQ(Recall("{\r\n0x21\t0x9"), Strings{});
-  EXPECT_TRUE(MsgBoxes().empty());
+  EXPECT_EQ(Recall("{\r\n0x21\t0x9", true), Strings{});
 }
 
-TEST_F(SaveRecall, BrokenFilesEndRecallSilentlyWithTheirFileClosed) {
+TEST_F(SaveRecall, BrokenFilesEndRecallWithTheirFileClosedAndSayWhenNothingWasFound) {
   Open();
   QByteArray binary(1 << 16, '\0');
   QRandomGenerator random(42);
   for (char& c : binary) c = static_cast<char>(random.bounded(256));
   QByteArray longLine = "{\r\n0" + QByteArray(1000000, 'a') + "x21 x98\r\n}\r\n";
 
-  EXPECT_EQ(Recall(""), Strings{});
-  EXPECT_EQ(Recall("no brace at all, x12 x34\r\n"), Strings{});
-  EXPECT_EQ(Recall("{\r\n0x"), Strings{});
-  EXPECT_EQ(Recall("{\r\n0x21\tx"), Strings{});
-  EXPECT_EQ(Recall("{"), Strings{});
+  EXPECT_EQ(Recall("", true), Strings{});
+  EXPECT_EQ(Recall("no brace at all, x12 x34\r\n", true), Strings{});
+  EXPECT_EQ(Recall("{\r\n0x", true), Strings{});
+  EXPECT_EQ(Recall("{\r\n0x21\tx", true), Strings{});
+  EXPECT_EQ(Recall("{", true), Strings{});
   EXPECT_EQ(Recall(longLine), Strings{"write 0x21 = 0x98"});
-  EXPECT_EQ(Recall("{" + QByteArray(1000000, 'q')), Strings{});
-  Recall(binary);  // whatever it writes, it ends
-  EXPECT_TRUE(MsgBoxes().empty());
+  EXPECT_EQ(Recall("{" + QByteArray(1000000, 'q'), true), Strings{});
+  EXPECT_FALSE(Recall(binary).empty()) << "this noise holds a brace and x's";
 }
 
-TEST_F(SaveRecall, FilesThatCannotBeReadOrACancelledDialogWriteNothing) {
+TEST_F(SaveRecall, FilesThatCannotBeReadAreReportedAndACancelledDialogWritesNothing) {
   frmSave& save = Open();
-  for (const QString& path : {PathOf("missing.sav"), dir_.path()}) {
+  const std::pair<QString, QString> cases[] = {{PathOf("missing.sav"), "No such file or directory"},
+                                               {dir_.path(), "This is a folder, not a file"}};
+  for (const auto& [path, reason] : cases) {
     Choose(path);
     ClearBus();
-    save.cmdRecall_Click();
+    AnswerMsgBox(ui::vbOK);
+    save.cmdRecall->click();
     EXPECT_TRUE(Bus().empty());
     EXPECT_TRUE(gMainForm->tmrMaster->isActive());
+    ASSERT_FALSE(MsgBoxes().empty());
+    EXPECT_EQ(MsgBoxes().back().prompt, "The settings could not be read from " + path + ": " + reason);
+    EXPECT_EQ(MsgBoxes().back().style, ui::vbOKOnly | ui::vbCritical);
   }
   gMainForm->tmrMaster->stop();
   Choose(QString());
-  save.cmdRecall_Click();
+  save.cmdRecall->click();
   EXPECT_TRUE(Bus().empty());
   EXPECT_FALSE(gMainForm->tmrMaster->isActive()) << "a cancel ends before the timer is touched";
 }
 
-TEST_F(SaveRecall, AFailedWriteDuringRecallEndsTheProgramWithTheFileClosed) {
+TEST_F(SaveRecall, AFailedWriteDuringRecallEndsTheProgramWithTheFileClosedAndTheMonitorsLogWhole) {
   Open();
-  Choose(Write("in.sav", "{\r\n0x21\t0x98\t // a\r\n0x22\t0x11\t // b\r\n}\r\n"));
-  Board().FailRequestNumber(Board().RequestCount() + 2);
-  AnswerMsgBox(ui::vbOK);
+  gMainForm->Action("mnuSpy")->trigger();
+  SpyForm().chkWrites->SetValue(1);
+  Choose(Write("in.sav", "{\r\n0x21\t0x98\t // a\r\n0x22\t0x11\t // b\r\n0x23\t0x05\t // c\r\n}\r\n"));
+  Board().FailRequestNumber(Board().RequestCount() + 3);
+  // What the monitor holds when the message comes: every write before the failed one, and only those.
+  QStringList logged;
+  ui::SetMsgBoxHandler([&logged](const QString&, int, const QString&) {
+    for (int i = 0; i < SpyForm().lstSpy->ListCount(); ++i) logged << SpyForm().lstSpy->List(i);
+    return int(ui::vbOK);
+  });
   const int fds = OpenFileDescriptors();
   ClearBus();
   EXPECT_THROW(SaveForm().cmdRecall_Click(), support::ProgramEnded);
   EXPECT_EQ(OpenFileDescriptors(), fds);
   EXPECT_EQ(gSaveFileNum, nullptr);
-  EXPECT_EQ(Bus().size(), 2u);
+  EXPECT_EQ(Bus().size(), 3u);
+  EXPECT_EQ(logged, (QStringList{"Write Dev Addr=0x48 Addr Ptr=0x21 Data Out=0x98",
+                                 "Write Dev Addr=0x48 Addr Ptr=0x22 Data Out=0x11"}));
+  EXPECT_FALSE(SpyForm().IsLoaded());
 }

@@ -38,7 +38,7 @@ class RegMapScreenshots : public support::ShellFixture {
 
 TEST_F(RegMapScreenshots, RegisterMapWithAByteRegisterChosen) {
   gRegShadow[0x21] = 0x98;
-  gMainForm->mnuRegMap_Click();
+  gMainForm->Action("mnuRegMap")->trigger();
   frmRegMap& map = RegMapForm();
   QTreeWidgetItem* node = Node("CS1 Gain Trim");
   ASSERT_NE(node, nullptr);
@@ -51,7 +51,7 @@ TEST_F(RegMapScreenshots, RegisterMapWithAByteRegisterChosen) {
 
 TEST_F(RegMapScreenshots, RegisterMapWithAReadingChosen) {
   gRegShadow[0x14] = 0x9C;
-  gMainForm->mnuRegMap_Click();
+  gMainForm->Action("mnuRegMap")->trigger();
   frmRegMap& map = RegMapForm();
   QTreeWidgetItem* node = Node("VS1 Voltage Value");
   ASSERT_NE(node, nullptr);
@@ -64,7 +64,7 @@ TEST_F(RegMapScreenshots, RegisterMapWithAReadingChosen) {
 }
 
 TEST_F(RegMapScreenshots, BusMonitorWithSomeLines) {
-  gMainForm->mnuSpy_Click();
+  gMainForm->Action("mnuSpy")->trigger();
   frmSpy& spy = SpyForm();
   spy.chkReads->SetValue(1);
   spy.chkWrites->SetValue(1);
@@ -79,7 +79,7 @@ TEST_F(RegMapScreenshots, BusMonitorWithSomeLines) {
 }
 
 TEST_F(RegMapScreenshots, SaveWindow) {
-  gMainForm->mnuSave_Click();
+  gMainForm->Action("mnuSave")->trigger();
   SaveForm().txtComment->SetText("Bench set-up, 48 V input");
   Snap(SaveForm(), "save");
 }

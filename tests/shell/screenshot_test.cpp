@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -31,7 +32,7 @@ class Screenshots : public support::ShellFixture {
   // screen, with the live values of the block diagram shown.
   frmMain& Session() {
     MultiDeviceForm().Show();
-    MultiDeviceForm().cmdOK_Click();
+    support::Find<QPushButton>(MultiDeviceForm(), "cmdOK")->click();
     frmMain& main = *gMainForm;
     main.tmrMaster->stop();
     main.Window()->setWindowState(Qt::WindowNoState);

@@ -2,6 +2,8 @@
 // simulation question, the device picker and the first block diagram.
 
 #include <QListWidget>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include "link/BoardLink.h"
@@ -12,6 +14,7 @@
 #include "shell/frmDevice.h"
 #include "shell/frmMultiDevice.h"
 #include "shell/frmSplash.h"
+#include "support/ChildProcess.h"
 #include "support/ShellFixture.h"
 
 namespace {
@@ -75,7 +78,7 @@ TEST_F(StartUp, WithoutBoardSimulationLeadsToTheLiveBlockDiagram) {
   EXPECT_EQ(PickerLines(), QStringList{"KRV7310 at address 0x48"});
   EXPECT_EQ(MultiDeviceForm().Caption(), "KRV7310 Devices Found");
 
-  MultiDeviceForm().cmdOK_Click();
+  support::Find<QPushButton>(MultiDeviceForm(), "cmdOK")->click();
   ASSERT_TRUE(gMainForm && gMainForm->IsVisible());
   EXPECT_EQ(gMainForm->Caption(), "KRV7310 Evaluation Software (simulation mode)");
   EXPECT_FALSE(MultiDeviceForm().IsLoaded());
@@ -93,6 +96,41 @@ TEST_F(StartUp, WithoutBoardSimulationLeadsToTheLiveBlockDiagram) {
   EXPECT_EQ(diagram.lblOutputCurrent->Caption(), "2A");
   EXPECT_EQ(diagram.lblShareVoltage->Caption(), "4V");
   EXPECT_FALSE(gMainForm->Action("mnuDevice2")->isEnabled());
+}
+
+TEST_F(StartUp, EnterPressesThePickersOKWhereverTheFocusIs) {
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+    Answer({ui::vbYes});
+    Main();
+    frmMultiDevice& picker = MultiDeviceForm();
+    QWidget* window = picker.lstDevices->window();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    picker.lstDevices->setFocus();
+    QTest::keyClick(picker.lstDevices, key);
+    ASSERT_TRUE(gMainForm && gMainForm->IsVisible());
+    EXPECT_FALSE(picker.IsLoaded());
+    gMainForm->tmrMaster->stop();
+    gMainForm->Unload();
+    gMainForm.reset();
+  }
+}
+
+// Cancel ends the program from inside the shortcut's signal, so the real end runs in a child process.
+TEST_F(StartUp, EscapeCancelsThePickerAndEndsTheProgram) {
+  Answer({ui::vbYes});
+  const support::ChildResult child = support::RunUntilProgramEnds(
+      [] {
+        Main();
+        QWidget* window = MultiDeviceForm().lstDevices->window();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window)) return;
+        QTest::keyClick(MultiDeviceForm().lstDevices, Qt::Key_Escape);
+      },
+      [] { return std::string(MultiDeviceForm().IsLoaded() ? "picker loaded" : "picker unloaded"); });
+  EXPECT_TRUE(child.exited);
+  EXPECT_EQ(child.exitCode, 0);
+  EXPECT_EQ(child.report, "picker unloaded");
 }
 
 TEST_F(StartUp, DecliningSimulationAfterAnEmptyScanEndsWithoutUsbMessage) {
@@ -136,7 +174,7 @@ TEST_F(StartUp, TwoChipsGiveAPickerOfTwoLinesAndBothDeviceMenus) {
   Main();
   EXPECT_TRUE(asked.empty());
   EXPECT_EQ(PickerLines(), (QStringList{"KRV7310 at address 0x48", "KRV7310 at address 0x4A"}));
-  MultiDeviceForm().cmdOK_Click();
+  support::Find<QPushButton>(MultiDeviceForm(), "cmdOK")->click();
   gMainForm->tmrMaster->stop();
   EXPECT_EQ(gMainForm->Caption(), "KRV7310 Evaluation Software");
   EXPECT_TRUE(gMainForm->Action("mnuDevice2")->isEnabled());

@@ -68,9 +68,25 @@ void OptionButton::SetValue(bool value) {
 }
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
-  connect(this, &QLineEdit::textChanged, this, [this](const QString&) {
+  connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+    // The folded text comes back through this handler; the broken one is never reported.
+    if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'))) {
+      FoldLineBreaks();
+      return;
+    }
     if (onChange) onChange();
   });
+}
+
+void TextBox::FoldLineBreaks() {
+  const int cursor = cursorPosition();
+  const int before = static_cast<int>(text().size());
+  QString folded = text();
+  folded.replace(QLatin1String("\r\n"), QLatin1String(" "));
+  folded.replace(QLatin1Char('\r'), QLatin1Char(' '));
+  folded.replace(QLatin1Char('\n'), QLatin1Char(' '));
+  setText(folded);
+  setCursorPosition(cursor - (before - static_cast<int>(folded.size())));
 }
 
 CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {

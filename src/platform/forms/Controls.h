@@ -56,6 +56,8 @@ class OptionButton : public QRadioButton {
 };
 
 // A one-line text box.
+// A single-line text box. A pasted line break becomes a blank, so the box never
+// holds more than one line whatever reaches it.
 class TextBox : public QLineEdit {
   Q_OBJECT
  public:
@@ -63,6 +65,9 @@ class TextBox : public QLineEdit {
   std::function<void()> onChange;  // runs whenever the text changes
   QString Text() const { return text(); }
   void SetText(const QString& value) { setText(value); }
+
+ private:
+  void FoldLineBreaks();
 };
 
 class CommandButton : public QPushButton {

@@ -2,7 +2,9 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QMdiArea>
+#include <QStyle>
 #include <algorithm>
 
 #include "FormWindows.h"
@@ -13,7 +15,23 @@ namespace forms {
 namespace {
 
 QPointer<QMdiArea> gMdiArea;
-std::vector<Form*> gLoaded;
+
+// Never destroyed: a form that lives in a static of some other file may be
+// destroyed after this file's statics, and its destructor still looks here.
+std::vector<Form*>& Loaded() {
+  static auto* loaded = new std::vector<Form*>;
+  return *loaded;
+}
+
+QIcon ChildWindowIcon(const QWidget* window) {
+  static const QIcon icon = window->style()->standardIcon(QStyle::SP_TitleBarMenuButton, nullptr, window);
+  return icon;
+}
+
+void Forget(Form* form) {
+  std::vector<Form*>& loaded = Loaded();
+  loaded.erase(std::remove(loaded.begin(), loaded.end(), form), loaded.end());
+}
 
 // Every window unloads first, each running its own unload handling.
 [[maybe_unused]] const bool kResetRegistered =
@@ -51,7 +69,7 @@ void FormMainWindow::closeEvent(QCloseEvent* event) {
 Form::Form(WindowKind kind) : kind_(kind) {}
 
 Form::~Form() {
-  gLoaded.erase(std::remove(gLoaded.begin(), gLoaded.end(), this), gLoaded.end());
+  Forget(this);
   // Widgets cannot outlive the application object; a form destroyed after it has none left to delete.
   if (QCoreApplication::instance()) delete window_.data();
 }
@@ -64,6 +82,9 @@ void Form::Load() {
       // Designed windows have a fixed size, so there is nothing to maximise.
       sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+      // One icon for every child window: a title bar left to find its own makes
+      // a new icon each time, and the pictures cached for it pile up.
+      sub->setWindowIcon(ChildWindowIcon(sub));
       auto* client = new QWidget;
       sub->setWidget(client);
       if (gMdiArea) gMdiArea->addSubWindow(sub);
@@ -84,13 +105,17 @@ void Form::Load() {
       break;
     }
   }
-  gLoaded.push_back(this);
+  Loaded().push_back(this);
   Form_Load();
 }
 
 void Form::Show() {
   Load();
   if (!window_) return;  // Form_Load may unload its own form
+  // A window the user minimised comes back as it was when it is asked for again.
+  if (window_->isMinimized()) {
+    window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+  }
   window_->show();
   ZOrder();
 }
@@ -106,7 +131,7 @@ void Form::Unload() {
   QWidget* window = window_;
   window_ = nullptr;
   client_ = nullptr;
-  gLoaded.erase(std::remove(gLoaded.begin(), gLoaded.end(), this), gLoaded.end());
+  Forget(this);
   if (auto* sub = qobject_cast<QMdiSubWindow*>(window); sub && sub->mdiArea()) sub->mdiArea()->removeSubWindow(sub);
   window->hide();
   // Unload often runs inside a handler of one of the window's own controls; the
@@ -177,7 +202,7 @@ void ApplyMousePointer(QWidget* widget, int shape) {
 void SetMdiArea(QMdiArea* area) { gMdiArea = area; }
 QMdiArea* MdiArea() { return gMdiArea; }
 
-std::vector<Form*> LoadedForms() { return gLoaded; }
+std::vector<Form*> LoadedForms() { return Loaded(); }
 
 void UnloadAllForms() {
   for (Form* form : LoadedForms()) form->Unload();

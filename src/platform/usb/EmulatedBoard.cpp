@@ -53,6 +53,7 @@ int16_t EmulatedBoard::Request(int16_t request, int32_t value, int32_t index, in
                                uint8_t* buffer) {
   VendorRequest entry{request, value, index, direction, length, 0, 0};
   ++requestCount_;
+  if (beforeRequest_) beforeRequest_(requestCount_);
   if (!firmwareRunning_ || requestCount_ == failAt_) {
     entry.status = -1;
   } else if (request == kRequestHandshake) {

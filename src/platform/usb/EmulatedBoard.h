@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -41,6 +42,9 @@ class EmulatedBoard {
   void FailHandshakes(int count) { handshakeFailures_ = count; }
   // The request with this 1-based number (counting every request since attach) fails.
   void FailRequestNumber(int number) { failAt_ = number; }
+  // Runs with each request's 1-based number before the request is answered; it
+  // may still make that very request fail (FailRequestNumber).
+  void SetBeforeRequest(std::function<void(int number)> hook) { beforeRequest_ = std::move(hook); }
   // The firmware download is refused whatever the file.
   void RefuseFirmware(bool refuse) { refuseFirmware_ = refuse; }
 
@@ -68,6 +72,7 @@ class EmulatedBoard {
   bool firmwareRunning_ = false;
   std::string firmwarePath_;
   std::vector<VendorRequest> log_;
+  std::function<void(int)> beforeRequest_;
 };
 
 // Plugs a board in (or, with nullptr, pulls it out). The library talks to this board.
