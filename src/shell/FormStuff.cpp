@@ -101,7 +101,8 @@ void OpenDevicePage(PageKind kind, int index, const QString& title, int32_t addr
   page->Load();
   page->SetCaption(PageCaption(title, address));
   page->SetupFormAfterLoad();
-  page->Show();
+  // A page that closed itself during set-up (the user declined what it offered) stays closed.
+  if (page->IsLoaded()) page->Show();
 }
 
 void OpenDevicePage(PageKind kind, int index) {

@@ -13,6 +13,7 @@
 #include "platform/ui/Printer.h"
 #include "platform/ui/WindowCapture.h"
 #include "support/Fixture.h"
+#include "support/PdfFile.h"
 
 namespace {
 
@@ -24,30 +25,9 @@ class PrintSeams : public support::Fixture {
     pdf_ = dir_.filePath("page.pdf");
     ui::SetPrinterFactory([this] { return PdfPrinter(pdf_); });
   }
-  static std::unique_ptr<QPrinter> PdfPrinter(const QString& path) {
-    auto device = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    device->setOutputFormat(QPrinter::PdfFormat);
-    device->setOutputFileName(path);
-    device->setPageSize(QPageSize(QPageSize::A4));
-    return device;
-  }
-  QByteArray Pdf() const {
-    QFile file(pdf_);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  }
-  // The drawing instructions of every page, unpacked.
-  QString PageContent() const {
-    const QByteArray pdf = Pdf();
-    QString content;
-    for (qsizetype at = pdf.indexOf("/FlateDecode"); at >= 0; at = pdf.indexOf("/FlateDecode", at + 1)) {
-      const qsizetype start = pdf.indexOf("stream\n", at) + 7;
-      const qsizetype end = pdf.indexOf("\nendstream", start);
-      // Qt's unpacking wants the size ahead of the packed bytes; a generous guess will do.
-      const QByteArray packed = QByteArray::fromHex("00100000") + pdf.mid(start, end - start);
-      content += QString::fromLatin1(qUncompress(packed));
-    }
-    return content;
-  }
+  static std::unique_ptr<QPrinter> PdfPrinter(const QString& path) { return support::PdfPrinter(path); }
+  QByteArray Pdf() const { return support::ReadPdf(pdf_); }
+  QString PageContent() const { return support::PdfPageContent(Pdf()); }
   QTemporaryDir dir_;
   QString pdf_;
 };
@@ -58,25 +38,8 @@ QImage Picture(int width, int height) {
   return picture;
 }
 
-// Where a picture landed on the page, from the PDF's drawing instructions, in twips.
-struct Placed {
-  double left = -1, top = -1, width = -1, height = -1;
-};
-
-Placed PlacedPicture(const QString& content, int resolution) {
-  // "sx 0 0 sy x y cm" then "w 0 0 -h 0 h cm /Im.. Do": device units of the printer.
-  static const QRegularExpression drawn(
-      QStringLiteral(R"(([\d.]+) 0 0 ([\d.]+) ([\d.-]+) ([\d.-]+) cm\s+(\d+) 0 0 -(\d+) 0 \d+ cm /Im)"));
-  const QRegularExpressionMatch m = drawn.match(content);
-  Placed placed;
-  if (!m.hasMatch()) return placed;
-  const double twips = 1440.0 / resolution;
-  placed.width = m.captured(1).toDouble() * m.captured(5).toDouble() * twips;
-  placed.height = m.captured(2).toDouble() * m.captured(6).toDouble() * twips;
-  placed.left = m.captured(3).toDouble() * twips;
-  placed.top = m.captured(4).toDouble() * twips;
-  return placed;
-}
+using Placed = support::PlacedPicture;
+Placed PlacedPicture(const QString& content, int resolution) { return support::FindPlacedPicture(content, resolution); }
 
 struct PageCase {
   int orientation;

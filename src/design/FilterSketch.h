@@ -1,0 +1,86 @@
+#pragma once
+// The digital filter's gain as an asymptote sketch on the Bode chart: an
+// integrator line falling at 20 dB per decade, a flat part at the zero's level,
+// a line rising from the zero marker to the pole marker and a flat part beyond.
+// Holds where every sketch item is and what its captions say, and the
+// click-to-pick, click-to-drop dragging of the pole, the zero and the integrator
+// line; the designer window copies it into its items.
+
+#include <QString>
+
+#include "BodeGeometry.h"
+#include "FilterCodec.h"
+
+namespace filter {
+
+// Pointer shapes while hovering the sketch.
+constexpr int kPointerDefault = 0;
+constexpr int kPointerSizeNS = 7;   // the integrator line
+constexpr int kPointerSizeWE = 9;   // the zero marker
+constexpr int kPointerSizeAll = 15;  // the pole marker
+
+struct SketchBox {
+  float Left, Top, Width, Height;
+  float CentreX() const { return Left + Width / 2; }
+  float CentreY() const { return Top + Height / 2; }
+  // Strictly inside: a point on the border is not.
+  bool Contains(float x, float y) const { return Left < x && x < Left + Width && Top < y && y < Top + Height; }
+};
+
+struct SketchLine {
+  float X1, Y1, X2, Y2;
+};
+
+// Whose move CheckMarkerMove judges.
+enum SketchHandle { kPoleHandle = 1, kZeroHandle = 2, kLowGainHandle = 3 };
+
+// Can the set's sketch be drawn: the pole above the zero, the zero below the HF
+// gain, and the integrator line strictly lower on the chart than the zero marker
+// at the zero frequency and than the pole marker at the pole frequency.
+bool FilterSetIsDrawable(const FilterSettings& set, const BodeChart& chart);
+
+class FilterSketch {
+ public:
+  SketchBox Pole{0, 0, 160, 160};
+  SketchBox Zero{0, 0, 165, 165};
+  SketchLine IstSlope{}, Hor1{}, Slope2{}, Hor2{};
+
+  // The value labels beside the chart ("8.31 kHz", "-10.33dB", "60dB ") and the handles' captions.
+  QString PoleFreqText, HighFGainText, ZeroFreqText, LowFGainText;
+  QString PolePosText, ZeroPosText, LowGainPosText;
+
+  bool PolePicked = false;
+  bool ZeroPicked = false;
+  bool LowGainPicked = false;
+  bool OverPole = false;
+
+  // Places the whole sketch from a set.
+  void UpdateFilterSketch(const FilterSettings& set, const BodeChart& chart);
+  void PlacePoleMarker(const FilterSettings& set, const BodeChart& chart);
+  void PlaceZeroMarker(const FilterSettings& set, const BodeChart& chart);
+  void PlaceLowGainLine(const FilterSettings& set, const BodeChart& chart);
+  void DrawGainAsymptotes(const BodeChart& chart);
+
+  // Y of the zero marker's centre for a zero frequency: on the rising line through the pole marker.
+  float CalcSlopeYAtZeroFreq(float zeroFreq, const BodeChart& chart) const;
+  // May the handle go to (x, y)? Nothing changes.
+  bool CheckMarkerMove(float x, float y, int handle, const BodeChart& chart) const;
+  // Would the zero at x stay between 0 dB and the bottom line?
+  bool IsOnZeroSlopeInRange(float x, const BodeChart& chart) const;
+  // Within 100 twips above or below the integrator line, and not below the zero's level.
+  bool NearIntegratorLine(float x, float y, const BodeChart& chart) const;
+
+  // A click: drops each picked handle and picks each resting one under the
+  // pointer, pole, zero and integrator line in turn. True when one was dropped
+  // (the curves are then drawn again).
+  bool MouseDown(float x, float y, const BodeChart& chart);
+  // A pointer move: picked handles follow where their checks allow, storing
+  // their values in the set in steps of 10 Hz and 0.01 dB. Returns the pointer shape.
+  int MouseMove(float x, float y, FilterSettings& set, const BodeChart& chart);
+
+ private:
+  // The integrator line's constant: it is y = s x + c.
+  float IntegratorConstant(float s) const { return IstSlope.Y1 - s * IstSlope.X1; }
+};
+
+}  // namespace filter
