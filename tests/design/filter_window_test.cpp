@@ -6,6 +6,7 @@
 
 #include "design/FilterGlobals.h"
 #include "design/LoopModel.h"
+#include "design/frmPWM.h"
 #include "pagekit/SwitchingFrequency.h"
 #include "filter_fixture.h"
 #include "platform/ui/Seams.h"
@@ -147,31 +148,14 @@ TEST_F(FilterWindow, WithoutASwitchingFrequencyApplyWritesNothing) {
   EXPECT_EQ(MsgBoxes().back().style, ui::vbOKOnly | ui::vbInformation);
 }
 
-// A PWM page with the one control the filter window touches.
-class StandInPWMPage : public DevicePage {
- public:
-  void SetupFormAfterLoad() override { gPWMOpen[static_cast<size_t>(DeviceIndex())] = true; }
-  QPointer<forms::ComboBox> cmbFreq;
-
- protected:
-  void Form_Load() override {
-    SetSize(3000, 2000);
-    cmbFreq = forms::Make<forms::ComboBox>(Client(), QStringLiteral("cmbFreq"), 120, 120, 1500, 330);
-    for (const QString& item : pagekit::SwitchingFrequencyItems()) cmbFreq->AddItem(item);
-    cmbFreq->SetText(QStringLiteral("49kHz"));
-  }
-  void Form_Unload() override { gPWMOpen[static_cast<size_t>(DeviceIndex())] = false; }
-};
-
 TEST_F(FilterWindow, FrequencyChoiceReReadsBothSetsAndReachesTheSameChipsPWMPage) {
-  struct Row {
-    int pwmDevice;
-    const char* pwmText;
-  } rows[] = {{0, "250kHz"}, {1, "49kHz"}};
-  RegisterPage(PageKind::PWM, [] { return std::make_unique<StandInPWMPage>(); });
   StartFilterBoard({0x48, 0x4A});
-  for (const Row& r : rows) {
-    OpenDevicePage(PageKind::PWM, r.pwmDevice);
+  for (int pwmDevice : {0, 1}) {
+    SCOPED_TRACE(pwmDevice);
+    OpenDevicePage(PageKind::PWM, pwmDevice);
+    frmPWM& pwm = PageAt<frmPWM>(PageKind::PWM, pwmDevice);
+    const QString pwmBefore = pwm.lblPWMFreq->Caption();
+    const QString periodBefore = pwm.lblT[0]->Caption();
     frmDigFilter& page = OpenFilter(0);
     ClearBus();
     page.cmbFreq->SetText(QStringLiteral("250kHz"));
@@ -183,11 +167,18 @@ TEST_F(FilterWindow, FrequencyChoiceReReadsBothSetsAndReachesTheSameChipsPWMPage
     EXPECT_EQ(page.lnHFGain->Y2(), chart.HFBarY2);
     // The chip's unchanged codes stand for other frequencies now.
     EXPECT_EQ(page.mFilter[kCCM].PoleFreq, filter::ZeroPoleCodeToFreq(0x96, 250000));
-    EXPECT_EQ(PageAt<StandInPWMPage>(PageKind::PWM, r.pwmDevice).cmbFreq->Text(), r.pwmText);
-    Pages(PageKind::PWM).Existing(r.pwmDevice)->Unload();
+    // The PWM editor of the same chip takes the choice as if its own list had been used.
+    if (pwmDevice == 0) {
+      EXPECT_EQ(pwm.cmbFreq->Text(), "250kHz");
+      EXPECT_EQ(pwm.lblPWMFreq->Caption(), "250kHz");
+      EXPECT_EQ(pwm.lblT[0]->Caption(), "4us");
+    } else {
+      EXPECT_EQ(pwm.lblPWMFreq->Caption(), pwmBefore);
+      EXPECT_EQ(pwm.lblT[0]->Caption(), periodBefore);
+    }
+    pwm.Unload();
     page.Unload();
   }
-  RegisterPage(PageKind::PWM, nullptr);
 }
 
 TEST_F(FilterWindow, BothWindowsEncodeWithTheFrequencyChosenLast) {
