@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "BenchSession.h"
 #include "platform/instruments/Strip.h"
 
 namespace {
@@ -96,12 +97,4 @@ BENCHMARK(BM_HourOfHistoryMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::Main(argc, argv); }

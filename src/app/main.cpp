@@ -4,8 +4,9 @@
 
 #include "design/DesignPages.h"
 #include "platform/forms/DesignFont.h"
+#include "platform/globals/ProgramGlobals.h"
+#include "platform/ui/WindowSystemSeams.h"
 #include "settings/SettingsPages.h"
-#include "shell/FormStuff.h"
 #include "shell/StartUpMain.h"
 
 int main(int argc, char** argv) {
@@ -15,12 +16,13 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   forms::ApplyDesignFont();
+  ui::InstallWindowSystemSeams();
   RegisterSettingsPages();
   RegisterDesignPages();
   Main();
   const int status = app.exec();
   // Every window goes while the application object still exists.
-  ResetShellState();
+  globals::ResetProgramGlobals();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   return status;
 }

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "BusMonitor.h"
-#include "platform/forms/FormRegistry.h"
+#include "platform/globals/ProgramGlobals.h"
 #include "platform/ui/Seams.h"
 #include "platform/usb/USBFunctions.h"
 
@@ -20,6 +20,7 @@ bool gIgnoreContinuousReads = false;
 namespace {
 
 constexpr int16_t kVendorRequest = 0xDE;
+constexpr int16_t kHandshakeRequest = 0xDD;
 constexpr int kPathBufferSize = 513;
 
 uint8_t mReadBuffer = 0;
@@ -36,9 +37,15 @@ bool MonitorTakes(bool reads) {
   return reads ? gSink->ShowReads() : gSink->ShowWrites();
 }
 
+BusRecord Record(BusRecord::Kind kind, int32_t DevAddr, int32_t reg, int32_t data) {
+  return {kind, static_cast<uint8_t>(DevAddr), static_cast<uint8_t>(reg), static_cast<uint8_t>(data)};
+}
+
 // Register addresses are one byte on the bus; a larger number must not reach
 // past the image or spill into the data byte of a write.
 int32_t RegisterByte(int32_t RegAddr) { return RegAddr & 0xFF; }
+
+[[maybe_unused]] const bool kResetRegistered = globals::RegisterReset(globals::ResetStage::State, &ResetBoardLink);
 
 }  // namespace
 
@@ -54,10 +61,7 @@ int16_t ReadRegister(int32_t DevAddr, int32_t RegAddr) {
     if (status != 0) ShowUsbErrorAndEnd(3);
     byte = mReadBuffer;
   }
-  if (MonitorTakes(true) && IsSpyLoggedRead(reg)) {
-    gSink->AddLine(QStringLiteral("Read Dev Addr=") + FormatHex(DevAddr) + QStringLiteral(" Addr Ptr=") +
-                   FormatHex(reg) + QStringLiteral(" Data In=") + FormatHex(byte));
-  }
+  if (MonitorTakes(true) && IsSpyLoggedRead(reg)) gSink->AddRecord(Record(BusRecord::Read, DevAddr, reg, byte));
   return byte;
 }
 
@@ -74,10 +78,7 @@ int16_t WriteRegister(int32_t DevAddr, int32_t RegAddr, int32_t& Data) {
     if (status != 0) ShowUsbErrorAndEnd(3);
     AfterRegisterWrite(reg);
   }
-  if (MonitorTakes(false)) {
-    gSink->AddLine(QStringLiteral("Write Dev Addr=") + FormatHex(DevAddr) + QStringLiteral(" Addr Ptr=") +
-                   FormatHex(reg) + QStringLiteral(" Data Out=") + FormatHex(Data));
-  }
+  if (MonitorTakes(false)) gSink->AddRecord(Record(BusRecord::Write, DevAddr, reg, Data));
   return 0;
 }
 
@@ -88,6 +89,11 @@ int16_t DownloadFirmwareFrom(const QString& directory) {
   // A path the buffer cannot hold is a failed download, never a shortened path.
   if (!StringToPathBytes(mFirmwarePath)) return -1;
   return LoadFirmWare(mPathBytes.data());
+}
+
+bool Handshake() {
+  uint8_t buffer = 0;
+  return VendorIORequest(kHandshakeRequest, 0x30, 0x33, 0, 0, &buffer) == 0;
 }
 
 bool StringToPathBytes(const QString& Text) {
@@ -128,7 +134,7 @@ void ShowUsbErrorAndEnd(int16_t ErrCode) {
     default: text = QStringLiteral("Communications Interrupted - Check USB connections"); break;
   }
   ui::MsgBox(text, ui::vbOKOnly | ui::vbCritical, ui::kAppTitle);
-  forms::UnloadAllForms();
+  ui::AboutToEnd();
   ui::End();
 }
 

@@ -26,6 +26,8 @@ int16_t DownloadFirmware();
 // The same with the firmware file in the given directory. A path longer than
 // the 512-byte buffer is a failed download; the library is not called.
 int16_t DownloadFirmwareFrom(const QString& directory);
+// One handshake with the board's firmware: true when the board answered.
+bool Handshake();
 // Fills the firmware path buffer; false when the text does not fit it.
 bool StringToPathBytes(const QString& Text);
 const char* FirmwarePathBytes();
@@ -36,8 +38,9 @@ void LoadSimulatedRegisters();
 // False only for a polled telemetry register while polled reads are hidden.
 bool IsSpyLoggedRead(int32_t RegAddr);
 
-// Message, every window unloaded, program ended. From its start no register
-// transfer reaches the board any more (reads give 0).
+// Message, the program's about-to-end hook (the shell unloads every window
+// there), program ended. From its start no register transfer reaches the board
+// any more (reads give 0).
 [[noreturn]] void ShowUsbErrorAndEnd(int16_t ErrCode);
 
 // Runs after every successful write to the board.

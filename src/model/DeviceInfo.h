@@ -53,5 +53,9 @@ extern float gScaleVS2;
 extern float gScaleVS3;
 extern float gScaleOutputCurrent;
 
-// The record index of a chip address: 0 for device 1's address, 1 for anything else.
+// The record index of a chip address: 0 for device 1's address, 1 for anything
+// else. Records, open flags and window pairs are all found this way.
 int DeviceRecordIndex(int32_t DevAddr);
+// For the live windows that show nothing for a chip they do not know: 0 or 1
+// for the address of device 1 or 2, -1 for an address of neither.
+int MatchingDeviceIndex(int32_t DevAddr);

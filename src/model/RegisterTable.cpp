@@ -1,8 +1,13 @@
 #include "RegisterTable.h"
 
+#include "platform/globals/ProgramGlobals.h"
+
 std::array<RegisterInfo, kRegisterCount> gRegTable{};
 
 namespace {
+
+[[maybe_unused]] const bool kResetRegistered =
+    globals::RegisterReset(globals::ResetStage::State, &ResetRegisterTable);
 
 const char* const kNames[kRegisterCount] = {
     "Fault 1", "Fault 2", "Fault 3", "Fault 4",                                          // 0x00

@@ -6,7 +6,6 @@
 #include "NumberText.h"
 #include "link/BoardLink.h"
 #include "platform/ui/Seams.h"
-#include "platform/usb/USBFunctions.h"
 
 void EnterSimulation() {
   gSimulationMode = true;
@@ -50,8 +49,7 @@ void ConnectAndFindDevices(StartUpProgress& progress) {
   progress.ShowStatus(QStringLiteral("Connecting..."));
   bool connected = false;
   for (int tries = 0; tries < 20 && !connected; ++tries) {
-    uint8_t buffer = 0;
-    connected = VendorIORequest(0xDD, 0x30, 0x33, 0, 0, &buffer) == 0;
+    connected = Handshake();
     Delay(200);
     progress.ProcessEvents();
   }

@@ -3,6 +3,7 @@
 #include "DeviceInfo.h"
 #include "NumberText.h"
 #include "link/BoardLink.h"
+#include "platform/globals/ProgramGlobals.h"
 
 std::array<DeviceInfo, 2> gDevices{};
 int16_t gDeviceCount = 0;
@@ -18,6 +19,9 @@ namespace {
 
 int16_t mPollPhase = 0;
 
+[[maybe_unused]] const bool kResetRegistered =
+    globals::RegisterReset(globals::ResetStage::State, &ResetDeviceState);
+
 float Scaled(int32_t DevAddr, int32_t RegAddr, float factor) {
   const float value = Read12BitCode(DevAddr, RegAddr) * factor;
   return static_cast<float>(numtext::Round(value, 3));
@@ -26,6 +30,12 @@ float Scaled(int32_t DevAddr, int32_t RegAddr, float factor) {
 }  // namespace
 
 int DeviceRecordIndex(int32_t DevAddr) { return DevAddr == gDevAddr[0] ? 0 : 1; }
+
+int MatchingDeviceIndex(int32_t DevAddr) {
+  if (DevAddr == gDevAddr[0]) return 0;
+  if (DevAddr == gDevAddr[1]) return 1;
+  return -1;
+}
 
 int16_t PollPhase() { return mPollPhase; }
 

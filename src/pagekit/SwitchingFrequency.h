@@ -8,9 +8,13 @@
 #include <array>
 #include <cstdint>
 
+#include "BitField.h"
+
 namespace pagekit {
 
 constexpr int kSwitchFreqReg = 0x5D;
+constexpr BitField kMainFrequencyField{0, 4};  // 0x5D: the main PWM outputs
+constexpr BitField kAuxFrequencyField{4, 4};   // 0x5D: the AUX output
 constexpr int kSwitchingFrequencyCount = 12;
 // One PWM step, in microseconds, as the single-precision value the editor holds.
 constexpr float kStepUs = 0.005f;

@@ -4,7 +4,7 @@
 
 #include <QStringList>
 
-#include "BitField.h"
+#include "pagekit/BitField.h"
 
 namespace currentsense {
 
@@ -15,16 +15,16 @@ constexpr int kCS2OffsetReg = 0x24;
 constexpr int kCS2LimitReg = 0x25;
 constexpr int kOCPReg = 0x26;
 
-constexpr settings::BitField kCS1Gain{3, 5};       // 0x21; bits 2:0 belong to others
-constexpr settings::BitField kCS1Limit{3, 5};      // 0x22
-constexpr settings::BitField kFastOCPDelay{0, 3};  // 0x22
-constexpr settings::BitField kCS2Gain{0, 8};       // 0x23
-constexpr settings::BitField kCS2Offset{0, 7};     // 0x24
-constexpr settings::BitField kCS2Limit{0, 5};      // 0x25
-constexpr settings::BitField kOCPBandwidth{5, 3};  // 0x26
-constexpr settings::BitField kFoldback{4, 1};      // 0x26
-constexpr settings::BitField kCCFromCS1{3, 1};     // 0x26: 1 = CS1, 0 = CS2
-constexpr settings::BitField kOCPOffDelay{0, 3};   // 0x26
+constexpr pagekit::BitField kCS1Gain{3, 5};       // 0x21; bits 2:0 belong to others
+constexpr pagekit::BitField kCS1Limit{3, 5};      // 0x22
+constexpr pagekit::BitField kFastOCPDelay{0, 3};  // 0x22
+constexpr pagekit::BitField kCS2Gain{0, 8};       // 0x23
+constexpr pagekit::BitField kCS2Offset{0, 7};     // 0x24
+constexpr pagekit::BitField kCS2Limit{0, 5};      // 0x25
+constexpr pagekit::BitField kOCPBandwidth{5, 3};  // 0x26
+constexpr pagekit::BitField kFoldback{4, 1};      // 0x26
+constexpr pagekit::BitField kCCFromCS1{3, 1};     // 0x26: 1 = CS1, 0 = CS2
+constexpr pagekit::BitField kOCPOffDelay{0, 3};   // 0x26
 
 inline QStringList DelayItems() {
   return {QStringLiteral("0ns"),   QStringLiteral("40ns"),  QStringLiteral("80ns"),

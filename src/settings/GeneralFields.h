@@ -4,28 +4,29 @@
 
 #include <QStringList>
 
-#include "BitField.h"
+#include "pagekit/BitField.h"
+#include "pagekit/SwitchingFrequency.h"
 
 namespace general {
 
 constexpr int kTemperatureReg = 0x2B;
 constexpr int kPSONReg = 0x2C;
 constexpr int kPolarityReg = 0x2D;
-// The register that holds the switching-frequency choice in bits 3:0, the same
-// one the PWM editor and the filter designer use.
-constexpr int kSwitchFreqReg = 0x5D;
+// The hidden frequency choice is the main switching frequency the PWM editor
+// and the filter designer use: its register, field and count are the kit's.
+using pagekit::kSwitchFreqReg;
 constexpr int kSyncRectReg = 0x3C;
 
-constexpr settings::BitField kLinearize{5, 1};     // 0x2B; bits 7:6 are written 0
-constexpr settings::BitField kThermistor{4, 1};    // 0x2B
-constexpr settings::BitField kOTPThreshold{0, 4};  // 0x2B
-constexpr settings::BitField kSoftStart{1, 2};     // 0x2C
-constexpr settings::BitField kPSON{0, 1};          // 0x2C
-constexpr settings::BitField kPGOODPol{2, 1};      // 0x2D
-constexpr settings::BitField kGatePol{1, 1};       // 0x2D
-constexpr settings::BitField kPSONPol{0, 1};       // 0x2D
-constexpr settings::BitField kSwitchFreq{0, 4};    // 0x5D
-constexpr settings::BitField kSyncRectOff{0, 3};   // 0x3C
+constexpr pagekit::BitField kLinearize{5, 1};     // 0x2B; bits 7:6 are written 0
+constexpr pagekit::BitField kThermistor{4, 1};    // 0x2B
+constexpr pagekit::BitField kOTPThreshold{0, 4};  // 0x2B
+constexpr pagekit::BitField kSoftStart{1, 2};     // 0x2C
+constexpr pagekit::BitField kPSON{0, 1};          // 0x2C
+constexpr pagekit::BitField kPGOODPol{2, 1};      // 0x2D
+constexpr pagekit::BitField kGatePol{1, 1};       // 0x2D
+constexpr pagekit::BitField kPSONPol{0, 1};       // 0x2D
+constexpr pagekit::BitField kSwitchFreq = pagekit::kMainFrequencyField;
+constexpr pagekit::BitField kSyncRectOff{0, 3};   // 0x3C
 
 inline QStringList LinearizeItems() { return {QStringLiteral("Normal Mode"), QStringLiteral("Linearization Enabled")}; }
 inline QStringList ThermistorItems() { return {QStringLiteral("10K"), QStringLiteral("100K")}; }
@@ -34,6 +35,7 @@ inline QStringList SoftStartItems() {
   return {QStringLiteral("300us"), QStringLiteral("10ms"), QStringLiteral("20ms"), QStringLiteral("40ms")};
 }
 inline QStringList PolarityItems() { return {QStringLiteral("Non-Inverted"), QStringLiteral("Inverted")}; }
+// The page's own texts for the kit's twelve frequencies, in index order.
 inline QStringList SwitchFreqItems() {
   return {QStringLiteral("50 kHz"),  QStringLiteral("75 kHz"),  QStringLiteral("100 kHz"), QStringLiteral("125 kHz"),
           QStringLiteral("150 kHz"), QStringLiteral("200 kHz"), QStringLiteral("250 kHz"), QStringLiteral("300 kHz"),

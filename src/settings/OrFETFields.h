@@ -4,17 +4,17 @@
 
 #include <QStringList>
 
-#include "BitField.h"
+#include "pagekit/BitField.h"
 
 namespace orfet {
 
 constexpr int kOrFETReg = 0x30;
 
-constexpr settings::BitField kReverseOff{6, 2};
-constexpr settings::BitField kForwardOn{4, 2};
-constexpr settings::BitField kReverseOffDisabled{3, 1};  // 1 when the turn-off is not enabled
-constexpr settings::BitField kForwardOnDisabled{2, 1};   // 1 when the turn-on is not enabled
-constexpr settings::BitField kFilter{0, 2};
+constexpr pagekit::BitField kReverseOff{6, 2};
+constexpr pagekit::BitField kForwardOn{4, 2};
+constexpr pagekit::BitField kReverseOffDisabled{3, 1};  // 1 when the turn-off is not enabled
+constexpr pagekit::BitField kForwardOnDisabled{2, 1};   // 1 when the turn-on is not enabled
+constexpr pagekit::BitField kFilter{0, 2};
 
 inline QStringList ReverseOffItems() {
   return {QStringLiteral("10mV"), QStringLiteral("15mV"), QStringLiteral("20mV"), QStringLiteral("25mV")};

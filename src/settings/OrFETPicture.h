@@ -2,13 +2,9 @@
 // The fixed drawing of the OrFET page: the OrFET in the output path with its
 // body diode, and the comparator across it that switches its gate.
 
-#include <QFrame>
+namespace forms {
+class PictureBox;
+}
 
-class OrFETPicture : public QFrame {
-  Q_OBJECT
- public:
-  explicit OrFETPicture(QWidget* parent = nullptr);
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-};
+// Draws onto a placed picture box, sized to it.
+void DrawOrFETPicture(forms::PictureBox& picture);

@@ -4,7 +4,7 @@
 
 #include <QStringList>
 
-#include "BitField.h"
+#include "pagekit/BitField.h"
 
 namespace share {
 
@@ -12,10 +12,10 @@ constexpr int kOffsetReg = 0x27;
 constexpr int kSlopeReg = 0x28;
 constexpr int kSettingReg = 0x29;
 
-constexpr settings::BitField kTrim{0, 8};
-constexpr settings::BitField kBandwidth{3, 5};
-constexpr settings::BitField kCapture{1, 2};
-constexpr settings::BitField kEnable{0, 1};
+constexpr pagekit::BitField kTrim{0, 8};
+constexpr pagekit::BitField kBandwidth{3, 5};
+constexpr pagekit::BitField kCapture{1, 2};
+constexpr pagekit::BitField kEnable{0, 1};
 
 inline QStringList CaptureItems() {
   return {QStringLiteral("1%"), QStringLiteral("2%"), QStringLiteral("3%"), QStringLiteral("4%")};

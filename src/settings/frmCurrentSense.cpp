@@ -1,10 +1,11 @@
 #include "frmCurrentSense.h"
 
-#include "ListControls.h"
 #include "ListTexts.h"
-#include "PageLayout.h"
 #include "model/NumberText.h"
+#include "pagekit/ListControls.h"
+#include "pagekit/PageLayout.h"
 
+using namespace pagekit;
 using namespace settings;
 using namespace currentsense;
 

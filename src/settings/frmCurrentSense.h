@@ -7,11 +7,11 @@
 #include <array>
 
 #include "CurrentSenseFields.h"
-#include "ListField.h"
-#include "SettingsPage.h"
+#include "pagekit/ListField.h"
 #include "platform/forms/Controls.h"
+#include "shell/FormStuff.h"
 
-class frmCurrentSense : public SettingsPage {
+class frmCurrentSense : public DevicePage {
  public:
   void SetupFormAfterLoad() override;
   void cmdApply_Click();
@@ -39,12 +39,12 @@ class frmCurrentSense : public SettingsPage {
  private:
   void FillCurrentSenseLists();
 
-  settings::ListField mCS1Gain{currentsense::kCS1Gain, 32};
-  settings::ListField mCS1Limit{currentsense::kCS1Limit, 32};
-  settings::ListField mDelay{currentsense::kFastOCPDelay, 6};
-  settings::ListField mCS2Gain{currentsense::kCS2Gain, 256};
-  settings::ListField mCS2Offset{currentsense::kCS2Offset, 64};
-  settings::ListField mCS2Limit{currentsense::kCS2Limit, 32};
-  settings::ListField mOCPBandwidth{currentsense::kOCPBandwidth, 8};
-  settings::ListField mOCPOffDelay{currentsense::kOCPOffDelay, 8};
+  pagekit::ListField mCS1Gain{currentsense::kCS1Gain, 32};
+  pagekit::ListField mCS1Limit{currentsense::kCS1Limit, 32};
+  pagekit::ListField mDelay{currentsense::kFastOCPDelay, 6};
+  pagekit::ListField mCS2Gain{currentsense::kCS2Gain, 256};
+  pagekit::ListField mCS2Offset{currentsense::kCS2Offset, 64};
+  pagekit::ListField mCS2Limit{currentsense::kCS2Limit, 32};
+  pagekit::ListField mOCPBandwidth{currentsense::kOCPBandwidth, 8};
+  pagekit::ListField mOCPOffDelay{currentsense::kOCPOffDelay, 8};
 };

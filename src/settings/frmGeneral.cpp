@@ -1,9 +1,10 @@
 #include "frmGeneral.h"
 
-#include "ListControls.h"
 #include "ListTexts.h"
-#include "PageLayout.h"
+#include "pagekit/ListControls.h"
+#include "pagekit/PageLayout.h"
 
+using namespace pagekit;
 using namespace settings;
 using namespace general;
 

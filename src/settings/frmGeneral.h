@@ -7,11 +7,11 @@
 #include <QPointer>
 
 #include "GeneralFields.h"
-#include "ListField.h"
-#include "SettingsPage.h"
+#include "pagekit/ListField.h"
 #include "platform/forms/Controls.h"
+#include "shell/FormStuff.h"
 
-class frmGeneral : public SettingsPage {
+class frmGeneral : public DevicePage {
  public:
   void SetupFormAfterLoad() override;
   void cmdApply_Click();
@@ -41,14 +41,14 @@ class frmGeneral : public SettingsPage {
   void Form_Load() override;
 
  private:
-  settings::ListField mLinearize{general::kLinearize, 2};
-  settings::ListField mThermistor{general::kThermistor, 2};
-  settings::ListField mOTPThreshold{general::kOTPThreshold, 16};
-  settings::ListField mPSON{general::kPSON, 2};
-  settings::ListField mSoftStart{general::kSoftStart, 4};
-  settings::ListField mPGOOD{general::kPGOODPol, 2};
-  settings::ListField mGate{general::kGatePol, 2};
-  settings::ListField mPSONPol{general::kPSONPol, 2};
-  settings::ListField mSwitchFreq{general::kSwitchFreq, 12};
-  settings::ListField mSyncRectOff{general::kSyncRectOff, 7};
+  pagekit::ListField mLinearize{general::kLinearize, 2};
+  pagekit::ListField mThermistor{general::kThermistor, 2};
+  pagekit::ListField mOTPThreshold{general::kOTPThreshold, 16};
+  pagekit::ListField mPSON{general::kPSON, 2};
+  pagekit::ListField mSoftStart{general::kSoftStart, 4};
+  pagekit::ListField mPGOOD{general::kPGOODPol, 2};
+  pagekit::ListField mGate{general::kGatePol, 2};
+  pagekit::ListField mPSONPol{general::kPSONPol, 2};
+  pagekit::ListField mSwitchFreq{general::kSwitchFreq, pagekit::kSwitchingFrequencyCount};
+  pagekit::ListField mSyncRectOff{general::kSyncRectOff, 7};
 };

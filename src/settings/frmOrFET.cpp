@@ -1,10 +1,10 @@
 #include "frmOrFET.h"
 
-#include "ListControls.h"
 #include "OrFETPicture.h"
-#include "PageLayout.h"
+#include "pagekit/ListControls.h"
+#include "pagekit/PageLayout.h"
 
-using namespace settings;
+using namespace pagekit;
 using namespace orfet;
 
 void frmOrFET::Form_Load() {
@@ -31,9 +31,10 @@ void frmOrFET::Form_Load() {
   chkReverseCurrent =
       AddCheckRow(fraReverse, grid, 5, QStringLiteral("chkReverseCurrent"), QStringLiteral("Reverse Current"));
 
-  Picture1 = new OrFETPicture(client);
-  Picture1->setObjectName(QStringLiteral("Picture1"));
-  forms::Place(Picture1, 5100, 210, 2100, 3900);
+  Picture1 = forms::Make<forms::PictureBox>(client, QStringLiteral("Picture1"), 5100, 210, 2100, 3900);
+  Picture1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  Picture1->SetBackColor(Qt::white);
+  DrawOrFETPicture(*Picture1);
 
   const int top = 4440;
   const int right = 5100 + 2100;

@@ -6,12 +6,11 @@
 #include <QPointer>
 
 #include "OrFETFields.h"
-#include "SettingsPage.h"
 #include "platform/forms/Controls.h"
+#include "platform/forms/PictureBox.h"
+#include "shell/FormStuff.h"
 
-class OrFETPicture;
-
-class frmOrFET : public SettingsPage {
+class frmOrFET : public DevicePage {
  public:
   void SetupFormAfterLoad() override;
   void cmbReverseOff_Click();
@@ -31,7 +30,7 @@ class frmOrFET : public SettingsPage {
   QPointer<forms::CheckBox> chkBypassOff;
   QPointer<forms::CheckBox> chkBypassOn;
   QPointer<forms::CheckBox> chkReverseCurrent;
-  QPointer<OrFETPicture> Picture1;
+  QPointer<forms::PictureBox> Picture1;
   QPointer<forms::CommandButton> cmdOK;
   QPointer<forms::CommandButton> cmdApply;
   QPointer<forms::CommandButton> cmdClose;
@@ -41,5 +40,5 @@ class frmOrFET : public SettingsPage {
 
  private:
   // Reads 0x30, puts one field's code in, writes it back.
-  void WriteField(settings::BitField field, int code);
+  void WriteField(pagekit::BitField field, int code);
 };

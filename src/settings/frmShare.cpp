@@ -1,10 +1,11 @@
 #include "frmShare.h"
 
-#include "ListControls.h"
 #include "ListTexts.h"
-#include "PageLayout.h"
 #include "model/NumberText.h"
+#include "pagekit/ListControls.h"
+#include "pagekit/PageLayout.h"
 
+using namespace pagekit;
 using namespace settings;
 
 void frmShare::Form_Load() {

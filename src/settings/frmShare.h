@@ -4,12 +4,12 @@
 
 #include <QPointer>
 
-#include "ListField.h"
-#include "SettingsPage.h"
 #include "ShareFields.h"
+#include "pagekit/ListField.h"
 #include "platform/forms/Controls.h"
+#include "shell/FormStuff.h"
 
-class frmShare : public SettingsPage {
+class frmShare : public DevicePage {
  public:
   void SetupFormAfterLoad() override;
   void cmdApply_Click();
@@ -30,8 +30,8 @@ class frmShare : public SettingsPage {
   void Form_Load() override;
 
  private:
-  settings::ListField mOffset{share::kTrim, 256};
-  settings::ListField mSlope{share::kTrim, 256};
-  settings::ListField mBandwidth{share::kBandwidth, 32};
-  settings::ListField mCapture{share::kCapture, 4};
+  pagekit::ListField mOffset{share::kTrim, 256};
+  pagekit::ListField mSlope{share::kTrim, 256};
+  pagekit::ListField mBandwidth{share::kBandwidth, 32};
+  pagekit::ListField mCapture{share::kCapture, 4};
 };

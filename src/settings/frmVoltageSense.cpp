@@ -1,12 +1,13 @@
 #include "frmVoltageSense.h"
 
-#include "ListControls.h"
 #include "ListTexts.h"
-#include "PageLayout.h"
 #include "SenseCircuitPicture.h"
 #include "model/DeviceInfo.h"
 #include "model/NumberText.h"
+#include "pagekit/ListControls.h"
+#include "pagekit/PageLayout.h"
 
+using namespace pagekit;
 using namespace settings;
 using namespace voltagesense;
 
@@ -31,9 +32,9 @@ void frmVoltageSense::Form_Load() {
   CenterInMainForm(*this);
 
   QWidget* client = Client();
-  Picture1 = new SenseCircuitPicture(client);
-  Picture1->setObjectName(QStringLiteral("Picture1"));
-  forms::Place(Picture1, 120, 120, 7755, 3060);
+  Picture1 = forms::Make<forms::PictureBox>(client, QStringLiteral("Picture1"), 120, 120, 7755, 3060);
+  Picture1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  Picture1->SetBackColor(Qt::white);
   LayOutPicture();
 
   const RowGrid grid{180, 1740, 1980, 1650, 420, 510};
@@ -80,7 +81,6 @@ void frmVoltageSense::LayOutPicture() {
   // Rows of the picture in twips: the VS1, VS2 and VS3 pins, then the output trim.
   const int rows[] = {600, 1200, 1800, 2460};
   const int half = kListHeight / 2;
-  Picture1->SetChip(QStringLiteral("KRV7310"), 6300, 180, 1260, 2100);
 
   const RowGrid trims{180, 930, 1170, 960, 0, 0};
   const RowGrid values{2790, 1650, 4500, 1080, 0, 0};
@@ -102,9 +102,10 @@ void frmVoltageSense::LayOutPicture() {
   lblOutputVal = addValue(3, QStringLiteral("lblOutputVal"), QStringLiteral("O/P Voltage Value"));
 
   const int wireFrom = values.listLeft + 1080;
-  Picture1->AddPin(QStringLiteral("VS1"), rows[0] + half, wireFrom);
-  Picture1->AddPin(QStringLiteral("VS2"), rows[1] + half, wireFrom);
-  Picture1->AddPin(QStringLiteral("VS3"), rows[2] + half, wireFrom);
+  DrawSenseCircuit(*Picture1, QStringLiteral("KRV7310"), QRect(6300, 180, 1260, 2100),
+                   {{QStringLiteral("VS1"), rows[0] + half, wireFrom},
+                    {QStringLiteral("VS2"), rows[1] + half, wireFrom},
+                    {QStringLiteral("VS3"), rows[2] + half, wireFrom}});
 }
 
 void frmVoltageSense::SetupFormAfterLoad() {

@@ -6,14 +6,14 @@
 #include <QPointer>
 #include <array>
 
-#include "ListField.h"
-#include "SettingsPage.h"
 #include "VoltageSenseFields.h"
+#include "pagekit/ListField.h"
 #include "platform/forms/Controls.h"
+#include "platform/forms/PictureBox.h"
+#include "shell/FormStuff.h"
 
-class SenseCircuitPicture;
 
-class frmVoltageSense : public SettingsPage {
+class frmVoltageSense : public DevicePage {
  public:
   void SetupFormAfterLoad() override;
   void DisplayValues() override;
@@ -35,7 +35,7 @@ class frmVoltageSense : public SettingsPage {
   QPointer<forms::Label> lblVS2Val;
   QPointer<forms::Label> lblVS3Val;
   QPointer<forms::Label> lblOutputVal;
-  QPointer<SenseCircuitPicture> Picture1;
+  QPointer<forms::PictureBox> Picture1;
   QPointer<forms::CommandButton> cmdOK;
   QPointer<forms::CommandButton> cmdApply;
   QPointer<forms::CommandButton> cmdClose;
@@ -47,11 +47,11 @@ class frmVoltageSense : public SettingsPage {
  private:
   void LayOutPicture();
 
-  settings::ListField mOutputTrim{voltagesense::kWholeByte, 256};
-  std::array<settings::ListField, 2> mOVP{{{voltagesense::kOVP, 16}, {voltagesense::kOVP, 16}}};
-  settings::ListField mVS1Debounce{voltagesense::kDebounce, 4};
-  settings::ListField mVS3Debounce{voltagesense::kDebounce, 4};
-  settings::ListField mUVP{voltagesense::kUVP, 16};
-  std::array<settings::ListField, 3> mTrim{
+  pagekit::ListField mOutputTrim{voltagesense::kWholeByte, 256};
+  std::array<pagekit::ListField, 2> mOVP{{{voltagesense::kOVP, 16}, {voltagesense::kOVP, 16}}};
+  pagekit::ListField mVS1Debounce{voltagesense::kDebounce, 4};
+  pagekit::ListField mVS3Debounce{voltagesense::kDebounce, 4};
+  pagekit::ListField mUVP{voltagesense::kUVP, 16};
+  std::array<pagekit::ListField, 3> mTrim{
       {{voltagesense::kWholeByte, 256}, {voltagesense::kWholeByte, 256}, {voltagesense::kWholeByte, 256}}};
 };

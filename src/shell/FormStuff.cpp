@@ -1,21 +1,15 @@
 #include "FormStuff.h"
 
+#include <QMdiArea>
 #include <algorithm>
-#include <cmath>
 
-#include "SingleWindows.h"
 #include "frmDevice.h"
-#include "frmMain.h"
 #include "link/BoardLink.h"
 #include "model/DeviceInfo.h"
 #include "model/NumberText.h"
-#include "model/RegisterTable.h"
-#include "model/Telemetry.h"
 #include "platform/forms/Twips.h"
+#include "platform/globals/ProgramGlobals.h"
 
-#include <QTimer>
-
-std::unique_ptr<frmMain> gMainForm;
 std::array<bool, 2> gDiagramOpen{};
 std::array<bool, 2> gLimitsOpen{};
 std::array<bool, 2> gVoltageSenseOpen{};
@@ -34,6 +28,20 @@ std::array<PagePair, kPageKindCount> MakePages() {
 
 std::array<PagePair, kPageKindCount> gPages = MakePages();
 
+// The windows go, their types stay registered.
+void ResetPageScheme() {
+  for (PagePair& pair : gPages) pair.Clear();
+  gDiagramOpen = {};
+  gLimitsOpen = {};
+  gVoltageSenseOpen = {};
+  gPWMOpen = {};
+  gRegMapOpen = false;
+  gPollingDisabled = false;
+}
+
+[[maybe_unused]] const bool kResetRegistered =
+    globals::RegisterReset(globals::ResetStage::Windows, &ResetPageScheme);
+
 }  // namespace
 
 int32_t AddressFromCaption(const QString& caption) {
@@ -42,13 +50,13 @@ int32_t AddressFromCaption(const QString& caption) {
   return numtext::HexVal(caption.mid(x + 1).section(QLatin1Char('x'), 0, 0));
 }
 
-int DeviceIndexOf(int32_t address) { return address == gDevAddr[0] ? 0 : 1; }
+int DevicePage::DeviceIndex() const { return DeviceRecordIndex(ChipAddress()); }
 
-int MatchingDeviceIndex(int32_t address) {
-  if (address == gDevAddr[0]) return 0;
-  if (address == gDevAddr[1]) return 1;
-  return -1;
-}
+int DevicePage::MatchingIndex() const { return MatchingDeviceIndex(ChipAddress()); }
+
+int DevicePage::Read(int reg) const { return ReadRegister(ChipAddress(), reg); }
+
+void DevicePage::Write(int reg, int value) const { WriteRegister(ChipAddress(), reg, value); }
 
 DevicePage* PagePair::At(int index) {
   if (index < 0 || index > 1) return nullptr;
@@ -111,9 +119,11 @@ void OpenBlockDiagram(int index) {
 }
 
 void CenterInMainForm(forms::Form& frm) {
-  if (!gMainForm || !gMainForm->IsLoaded()) return;
+  // The document area lives exactly as long as the main window's load.
+  QMdiArea* area = forms::MdiArea();
+  if (!area) return;
   // The main window's outer size, its frame and title bar included.
-  const QRect outer = gMainForm->Window()->frameGeometry();
+  const QRect outer = area->window()->frameGeometry();
   const float mainWidth = static_cast<float>(forms::ToTwips(outer.width()));
   const float mainHeight = static_cast<float>(forms::ToTwips(outer.height()));
   const float left = mainWidth / 2 - static_cast<float>(frm.Width()) / 2;
@@ -121,38 +131,4 @@ void CenterInMainForm(forms::Form& frm) {
   // A window whose title bar starts above the document area could never be moved back.
   frm.SetLeft(std::max(0, numtext::RoundToInt(left)));
   frm.SetTop(std::max(0, numtext::RoundToInt(top)));
-}
-
-void InitSession() {
-  BuildRegisterTable();
-  SetReadingFullScales();
-  if (gMainForm && gMainForm->tmrMaster) gMainForm->tmrMaster->start();
-  DeviceInfo& first = gDevices[0];
-  first.L = 10;
-  first.C = 5000;
-  first.ESR = 12;
-  first.Rload = 0.5f;
-  gDevices[1].L = first.L;
-  gDevices[1].C = first.C;
-  gDevices[1].ESR = first.ESR;
-  gDevices[1].Rload = first.Rload;
-}
-
-void ConfigureMenusForDeviceCount() {
-  if (gDeviceCount != 1 || !gMainForm) return;
-  if (QAction* menu = gMainForm->Action(QStringLiteral("mnuDevice2"))) menu->setEnabled(false);
-  if (QAction* button = gMainForm->ToolbarButton(7)) button->setEnabled(false);
-}
-
-void ResetShellState() {
-  forms::UnloadAllForms();
-  for (PagePair& pair : gPages) pair.Clear();
-  ResetSingleWindows();
-  gMainForm.reset();
-  gDiagramOpen = {};
-  gLimitsOpen = {};
-  gVoltageSenseOpen = {};
-  gPWMOpen = {};
-  gRegMapOpen = false;
-  gPollingDisabled = false;
 }

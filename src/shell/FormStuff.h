@@ -1,7 +1,7 @@
 #pragma once
 // The per-device window scheme: which window serves which chip, how a page is
-// opened and finds its chip again, the open flags the master timer reads, and
-// the session set-up the device picker runs.
+// opened and finds its chip again and talks to it, and the open flags the
+// master timer reads. The session the device picker starts is in Session.h.
 
 #include <QString>
 #include <array>
@@ -10,11 +10,6 @@
 #include <memory>
 
 #include "platform/forms/Form.h"
-
-class frmMain;
-
-// The main window, created by the device picker's OK.
-extern std::unique_ptr<frmMain> gMainForm;
 
 // Open flags: set when a live window is set up or loaded, cleared when it unloads.
 extern std::array<bool, 2> gDiagramOpen;
@@ -28,10 +23,6 @@ extern bool gPollingDisabled;
 // The chip address a page caption carries: the hexadecimal number after its
 // first lower-case "x" ("Share Bus Settings (0x48)" gives 0x48); -1 without an "x".
 int32_t AddressFromCaption(const QString& caption);
-// 0 when the address is device 1's, 1 otherwise.
-int DeviceIndexOf(int32_t address);
-// 0 or 1 when the address is that device's, -1 when it is neither.
-int MatchingDeviceIndex(int32_t address);
 
 // A window that works on one chip, found from its own caption.
 class DevicePage : public forms::Form {
@@ -46,8 +37,15 @@ class DevicePage : public forms::Form {
   virtual void UpdateFlags() {}
 
   int32_t ChipAddress() const { return AddressFromCaption(Caption()); }
-  int DeviceIndex() const { return DeviceIndexOf(ChipAddress()); }
-  int MatchingIndex() const { return MatchingDeviceIndex(ChipAddress()); }
+  // Records, open flags and window pairs: 0 for device 1's address, 1 otherwise.
+  int DeviceIndex() const;
+  // 0 or 1 for device 1's or 2's address, -1 for neither.
+  int MatchingIndex() const;
+
+ protected:
+  // One register of the chip the caption names.
+  int Read(int reg) const;
+  void Write(int reg, int value) const;
 };
 
 // The per-device window types. Each has two instances, index 0 for device 1.
@@ -93,10 +91,3 @@ void OpenBlockDiagram(int index);
 
 // Places a child window centred in the main window, 1000 twips above its middle.
 void CenterInMainForm(forms::Form& frm);
-
-// Called by the device picker's OK, in this order.
-void InitSession();
-void ConfigureMenusForDeviceCount();
-
-// Every window destroyed and every flag of the shell back to its program-start value.
-void ResetShellState();

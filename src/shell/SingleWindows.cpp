@@ -7,6 +7,7 @@
 #include "frmSave.h"
 #include "frmSplash.h"
 #include "frmSpy.h"
+#include "platform/globals/ProgramGlobals.h"
 
 namespace {
 
@@ -15,6 +16,9 @@ std::unique_ptr<frmMultiDevice> gMultiDevice;
 std::unique_ptr<frmRegMap> gRegMap;
 std::unique_ptr<frmSave> gSave;
 std::unique_ptr<frmSpy> gSpy;
+
+[[maybe_unused]] const bool kResetRegistered =
+    globals::RegisterReset(globals::ResetStage::Windows, &ResetSingleWindows);
 
 template <typename T>
 T& Single(std::unique_ptr<T>& slot) {

@@ -1,33 +1,29 @@
 #pragma once
-// The bus monitor's lines, kept compactly: a transfer line as the link writes it
-// is four bytes, turned back into its text when it is shown. Any other text is
-// kept as it came.
+// The bus monitor's lines, kept as the transfers they record: four bytes a
+// line, in blocks that are never moved, so a line costs the same to add at ten
+// million lines as at ten. A line's text is made only when it is asked for.
 
 #include <QString>
-#include <cstdint>
-#include <utility>
+#include <cstddef>
+#include <memory>
 #include <vector>
+
+#include "link/BusMonitor.h"
 
 class SpyLineStore {
  public:
-  void Append(const QString& line);
+  void Append(const BusRecord& record);
   void Clear();
-  size_t Size() const { return records_.size(); }
+  size_t Size() const { return size_; }
+  // Row 0 is the oldest line. Record needs a row below Size; Line gives "" past the end.
+  const BusRecord& Record(size_t row) const;
   QString Line(size_t row) const;
-  // Bytes held for the lines, container slack included.
+  // Bytes held for the lines, unused room of the last block included.
   size_t MemoryBytes() const;
 
  private:
-  enum Kind : uint8_t { kRead, kWrite, kText };
-  struct Record {
-    Kind kind;
-    uint8_t device;
-    uint8_t reg;
-    uint8_t data;
-  };
-  static QString Compose(const Record& r);
-  static bool Parse(const QString& line, Record& r);
-
-  std::vector<Record> records_;
-  std::vector<std::pair<size_t, QString>> texts_;  // rows of kind kText, ascending
+  static constexpr size_t kBlockShift = 12;
+  static constexpr size_t kBlockSize = size_t{1} << kBlockShift;  // 16 KiB of records
+  std::vector<std::unique_ptr<BusRecord[]>> blocks_;
+  size_t size_ = 0;
 };

@@ -5,9 +5,13 @@
 #include "frmSplash.h"
 #include "model/DeviceInfo.h"
 #include "model/StartUp.h"
+#include "platform/forms/FormRegistry.h"
 #include "platform/ui/Seams.h"
 
+void InstallAboutToEnd() { ui::SetAboutToEnd(&forms::UnloadAllForms); }
+
 void Main() {
+  InstallAboutToEnd();
   frmSplash& splash = SplashForm();
   splash.Show();
   splash.Window()->repaint();

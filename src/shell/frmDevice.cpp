@@ -1,8 +1,6 @@
 #include "frmDevice.h"
 
 #include <QApplication>
-#include <QFontInfo>
-#include <QFontMetrics>
 #include <algorithm>
 
 #include "DeviceArtwork.h"
@@ -42,26 +40,6 @@ QString Indexed(const char* name, int index) { return QStringLiteral("%1(%2)").a
 // A reading to 2 decimals, halves to even, in its shortest text.
 QString Reading(float value, const char* unit) {
   return numtext::Plain(numtext::Round(static_cast<double>(value), 2)) + QLatin1String(unit);
-}
-
-// The font made just small enough for the text to fit the width (a stand-in face may be wider than the
-// designed one). Not every font engine can narrow a face, so the size gives way instead.
-QFont FittedFont(QFont font, const QString& text, int widthPixels, const QWidget* device) {
-  // Without the designed face, metrics and painting may pick different stand-ins; name one outright,
-  // preferring a face with the same metrics.
-  if (!QFontInfo(font).exactMatch()) {
-    font.setFamily(QStringLiteral("Liberation Sans"));
-    if (!QFontInfo(font).exactMatch()) font.setFamily(device->font().family());
-  }
-  for (double points = font.pointSizeF(); points >= 6; points -= 0.25) {
-    font.setPointSizeF(points);
-    // Measured as the label lays its text out, so the fitted text stays on one line.
-    const QFontMetrics metrics(font, device);
-    const QRect laidOut = metrics.boundingRect(QRect(0, 0, widthPixels, 10 * metrics.height()),
-                                               Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
-    if (laidOut.height() <= metrics.height() && laidOut.width() <= widthPixels) break;
-  }
-  return font;
 }
 
 }  // namespace
@@ -151,7 +129,7 @@ void frmDevice::BuildHotAreas() {
   QFont font(QStringLiteral("Arial"));
   font.setPointSize(12);
   general->SetCaption(QStringLiteral("  General Settings"));
-  general->SetFont(FittedFont(font, general->Caption(), forms::ToPixels(general->Width()) - 4, pctDevice));
+  general->SetFittedFont(font);
   general->SetBackColor(face);
   general->SetForeColor(title);
   general->SetOpaque(true);

@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "FormStuff.h"
+#include "Session.h"
 #include "ToolbarIcons.h"
 #include "frmMain.h"
 #include "model/DeviceInfo.h"
@@ -52,11 +53,7 @@ void frmMultiDevice::Form_Unload() {
 }
 
 void frmMultiDevice::cmdOK_Click() {
-  gMainForm = std::make_unique<frmMain>();
-  gMainForm->Load();
-  InitSession();
-  ConfigureMenusForDeviceCount();
-  gMainForm->Show();
+  StartSession();
   OpenBlockDiagram(0);
   Unload();
 }

@@ -7,6 +7,7 @@
 
 #include "FormStuff.h"
 #include "SavFormat.h"
+#include "Session.h"
 #include "SavReader.h"
 #include "frmMain.h"
 #include "link/BoardLink.h"

@@ -69,6 +69,6 @@ void frmSpy::cmdClose_Click() { Unload(); }
 bool frmSpy::ShowReads() const { return chkReads && chkReads->Value() == 1; }
 bool frmSpy::ShowWrites() const { return chkWrites && chkWrites->Value() == 1; }
 
-void frmSpy::AddLine(const QString& line) {
-  if (lstSpy) lstSpy->AddItem(line);
+void frmSpy::AddRecord(const BusRecord& record) {
+  if (lstSpy) lstSpy->AddItem(record);
 }

@@ -22,7 +22,7 @@ class frmSpy : public forms::Form, public BusMonitorSink {
   // BusMonitorSink
   bool ShowReads() const override;
   bool ShowWrites() const override;
-  void AddLine(const QString& line) override;
+  void AddRecord(const BusRecord& record) override;
 
   QPointer<SpyListBox> lstSpy;
   QPointer<forms::CheckBox> chkReads;

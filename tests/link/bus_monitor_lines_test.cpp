@@ -12,7 +12,7 @@ class MonitorStub : public BusMonitorSink {
  public:
   bool ShowReads() const override { return reads; }
   bool ShowWrites() const override { return writes; }
-  void AddLine(const QString& line) override { lines << line; }
+  void AddRecord(const BusRecord& record) override { lines << BusMonitorLine(record); }
   bool reads = true;
   bool writes = true;
   QStringList lines;

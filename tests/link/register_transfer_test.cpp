@@ -29,6 +29,23 @@ TEST_F(RegisterTransfer, EveryReadAsksTheBoardAgain) {
   EXPECT_EQ(board.Log().size(), 3u);
 }
 
+TEST_F(RegisterTransfer, HandshakeIsOneRequestAnsweredOnceTheBoardIsReady) {
+  usb::EmulatedBoard& board = StartWithChips({0x48});
+  board.FailHandshakes(1);
+  EXPECT_FALSE(Handshake());
+  EXPECT_TRUE(Handshake());
+  ASSERT_EQ(board.Log().size(), 2u);
+  for (const usb::VendorRequest& r : board.Log()) {
+    EXPECT_EQ(r.request, 0xDD);
+    EXPECT_EQ(r.value, 0x30);
+    EXPECT_EQ(r.index, 0x33);
+    EXPECT_EQ(r.direction, 0);
+    EXPECT_EQ(r.length, 0);
+  }
+  usb::AttachBoard(nullptr);
+  EXPECT_FALSE(Handshake()) << "nothing plugged in";
+}
+
 TEST_F(RegisterTransfer, ReadOfAnAddressWithoutAChipCompletes) {
   StartWithChips({0x48});
   EXPECT_EQ(ReadRegister(0x21, 0x3D), 0xFF);

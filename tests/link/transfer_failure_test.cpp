@@ -33,7 +33,7 @@ class MonitorStub : public BusMonitorSink {
  public:
   bool ShowReads() const override { return true; }
   bool ShowWrites() const override { return true; }
-  void AddLine(const QString& line) override { lines << line; }
+  void AddRecord(const BusRecord& record) override { lines << BusMonitorLine(record); }
   QStringList lines;
 };
 
@@ -55,6 +55,8 @@ class TransferFailure : public support::Fixture, public ::testing::WithParamInte
     });
     SetBusMonitorSink(&monitor);
     gSpyOpen = true;
+    // What the shell does once a fatal message has been read.
+    ui::SetAboutToEnd(&forms::UnloadAllForms);
   }
 
   // Reads and writes in turn until one fails; returns how many completed.
@@ -124,6 +126,20 @@ TEST_F(TransferFailure, NoTransferWhileTheMessageIsUpNorWhileWindowsUnload) {
   EXPECT_EQ(asked.size(), 1u) << "a second failure would stack a second message";
   EXPECT_EQ(monitor.lines.size(), 1);
   EXPECT_EQ(board.Reg(0x48, 0x30), 0);
+}
+
+TEST_F(TransferFailure, AboutToEndRunsOnceBetweenTheMessageAndTheEnd) {
+  StartWithChips({0x48});
+  std::vector<std::string> order;
+  duringMessage = [&] { order.push_back("message"); };
+  ui::SetAboutToEnd([&] { order.push_back("about to end"); });
+  ui::SetEndHandler([&] {
+    order.push_back("end");
+    throw support::ProgramEnded{};
+  });
+  usb::AttachBoard(nullptr);
+  EXPECT_THROW(WriteRegister(0x48, 0x30, 1), support::ProgramEnded);
+  EXPECT_EQ(order, (std::vector<std::string>{"message", "about to end", "end"}));
 }
 
 TEST_F(TransferFailure, BoardPulledOutMidRunIsTheSameFailure) {

@@ -62,6 +62,12 @@ const QString kSearching = QStringLiteral("Searching for KRV7310 on USB...");
 
 class Discovery : public support::Fixture {
  protected:
+  void SetUp() override {
+    Fixture::SetUp();
+    // What the shell does once a fatal message has been read.
+    ui::SetAboutToEnd(&forms::UnloadAllForms);
+  }
+
   // Every vendor request as "handshake" or "read 0x05 0x3D" (address, register).
   std::vector<std::string> Requests() const { return Bus(true); }
   static std::vector<std::string> ScanOfAllAddresses() {

@@ -333,6 +333,25 @@ TEST_F(TelemetryPoll, AnAddressOfNeitherDeviceFillsRecordTwo) {
   EXPECT_EQ(DeviceRecordIndex(0x50), 1);
 }
 
+TEST_F(TelemetryPoll, DeviceIndexOfAnAddressByRecordAndByMatch) {
+  struct Row {
+    std::vector<int> chips;
+    int32_t address;
+    int record;    // records, open flags, window pairs
+    int matching;  // live windows that show nothing for a chip they do not know
+  };
+  const Row rows[] = {
+      {{0x48, 0x4A}, 0x48, 0, 0}, {{0x48, 0x4A}, 0x4A, 1, 1}, {{0x48, 0x4A}, 0x50, 1, -1},
+      {{0x48}, 0x48, 0, 0},       {{0x48}, 0x00, 1, 1},       {{0x48}, -1, 1, -1},
+  };
+  for (const Row& row : rows) {
+    gDevAddr = {};
+    StartWithChips(row.chips);
+    EXPECT_EQ(DeviceRecordIndex(row.address), row.record) << row.address;
+    EXPECT_EQ(MatchingDeviceIndex(row.address), row.matching) << row.address;
+  }
+}
+
 TEST_F(TelemetryPoll, SimulationGivesTheFixedReadingsWhateverTheScales) {
   StartInSimulation();
   gScaleInputVoltage = gScaleVS3 = 1;

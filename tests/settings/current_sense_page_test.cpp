@@ -1,13 +1,13 @@
 // The current sense page: decode of 0x21 to 0x26, encode on Apply, and the
 // fields whose codes have no list item.
 
-#include "SettingsFixture.h"
 #include "settings/ListTexts.h"
 #include "settings/frmCurrentSense.h"
+#include "support/PageFixture.h"
 
 namespace {
 
-class CurrentSensePage : public SettingsFixture {
+class CurrentSensePage : public support::PageFixture {
  protected:
   frmCurrentSense& OpenPage(int index = 0) { return Open<frmCurrentSense>(PageKind::CurrentSense, index); }
   void SetRegs(usb::EmulatedBoard& board, std::initializer_list<std::pair<int, int>> regs) {

@@ -3,12 +3,12 @@
 
 #include <QAction>
 
-#include "SettingsFixture.h"
 #include "settings/frmCurrentSense.h"
 #include "settings/frmGeneral.h"
 #include "settings/frmOrFET.h"
 #include "settings/frmShare.h"
 #include "settings/frmVoltageSense.h"
+#include "support/PageFixture.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ struct PageCase {
 };
 void PrintTo(const PageCase& c, std::ostream* os) { *os << c.name; }
 
-class DevicePages : public SettingsFixture, public ::testing::WithParamInterface<PageCase> {};
+class DevicePages : public support::PageFixture, public ::testing::WithParamInterface<PageCase> {};
 
 TEST_P(DevicePages, SecondDeviceReadsAndWritesOnlyItsOwnChip) {
   usb::EmulatedBoard& board = StartBoard({0x48, 0x4A});

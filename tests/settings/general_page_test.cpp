@@ -1,12 +1,12 @@
 // The general settings page: temperature, PS ON, pin polarities, the hidden
 // switching frequency (0x5D) and the sync-rectifier turn-off.
 
-#include "SettingsFixture.h"
 #include "settings/frmGeneral.h"
+#include "support/PageFixture.h"
 
 namespace {
 
-class GeneralPage : public SettingsFixture {
+class GeneralPage : public support::PageFixture {
  protected:
   frmGeneral& OpenPage(int index = 0) { return Open<frmGeneral>(PageKind::General, index); }
 };

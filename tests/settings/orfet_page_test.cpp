@@ -1,12 +1,12 @@
 // The OrFET page: register 0x30 shown at set-up and changed field by field,
 // each change one read and one write.
 
-#include "SettingsFixture.h"
 #include "settings/frmOrFET.h"
+#include "support/PageFixture.h"
 
 namespace {
 
-class OrFETPage : public SettingsFixture {
+class OrFETPage : public support::PageFixture {
  protected:
   frmOrFET& OpenPage(int index = 0) { return Open<frmOrFET>(PageKind::OrFET, index); }
 };

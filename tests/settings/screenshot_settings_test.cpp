@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "SettingsFixture.h"
 #include "model/DeviceInfo.h"
+#include "support/PageFixture.h"
 #include "support/Snapshot.h"
 
 namespace {
@@ -27,7 +27,7 @@ const ShotCase kPages[] = {{"settings-share", PageKind::Share},
                            {"settings-general", PageKind::General},
                            {"settings-orfet", PageKind::OrFET}};
 
-class SettingsScreens : public SettingsFixture {};
+class SettingsScreens : public support::PageFixture {};
 
 TEST_F(SettingsScreens, EveryPageAfterSetUp) {
   StartInSimulation();
@@ -55,15 +55,15 @@ int NeededWidth(const QComboBox* box) {
   return probe.sizeHint().width();
 }
 
-class SettingsLayout : public SettingsFixture, public ::testing::WithParamInterface<int> {
+class SettingsLayout : public support::PageFixture, public ::testing::WithParamInterface<int> {
  protected:
   void SetUp() override {
-    SettingsFixture::SetUp();
+    PageFixture::SetUp();
     saved_ = QApplication::font();
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), GetParam()));
   }
   void TearDown() override {
-    SettingsFixture::TearDown();
+    PageFixture::TearDown();
     QApplication::setFont(saved_);
   }
   QFont saved_;

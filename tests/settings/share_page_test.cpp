@@ -1,11 +1,11 @@
 // The share bus page: decode of 0x27 to 0x29 at set-up, encode on Apply.
 
-#include "SettingsFixture.h"
 #include "settings/frmShare.h"
+#include "support/PageFixture.h"
 
 namespace {
 
-class SharePage : public SettingsFixture {
+class SharePage : public support::PageFixture {
  protected:
   frmShare& OpenShare(int index = 0) { return Open<frmShare>(PageKind::Share, index); }
 };

@@ -1,13 +1,13 @@
 // The voltage sense page: set-up with its trim write-backs, trims written at
 // once, limits on Apply, the open flag and the live readings.
 
-#include "SettingsFixture.h"
 #include "model/DeviceInfo.h"
 #include "settings/frmVoltageSense.h"
+#include "support/PageFixture.h"
 
 namespace {
 
-class VoltageSensePage : public SettingsFixture {
+class VoltageSensePage : public support::PageFixture {
  protected:
   frmVoltageSense& OpenPage(int index = 0) { return Open<frmVoltageSense>(PageKind::VoltageSense, index); }
 };

@@ -1,53 +1,70 @@
 // The bus monitor: compact line storage, the lines in their exact text, the
 // show, ignore and pause switches, and what survives closing the window.
 
+#include <QElapsedTimer>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
+#include <functional>
 
 #include "link/BoardLink.h"
 #include "link/BusMonitor.h"
+#include "platform/ui/Seams.h"
 #include "shell/SingleWindows.h"
 #include "shell/SpyLineStore.h"
 #include "shell/SpyListBox.h"
 #include "shell/frmSpy.h"
 #include "support/ShellFixture.h"
+#include "support/SpyView.h"
 
 // ---- Line storage -------------------------------------------------------------
 
-class SpyLineRoundTrip : public ::testing::TestWithParam<const char*> {};
+struct RecordLine {
+  BusRecord record;
+  const char* line;
+};
 
-TEST_P(SpyLineRoundTrip, EveryLineComesBackExactly) {
+class SpyLineRoundTrip : public ::testing::TestWithParam<RecordLine> {};
+
+TEST_P(SpyLineRoundTrip, EveryRecordComesBackAsItsExactLine) {
   SpyLineStore store;
-  store.Append("Read Dev Addr=0x48 Addr Ptr=0x3D Data In=0x41");
-  store.Append(GetParam());
-  store.Append("Write Dev Addr=0x4A Addr Ptr=0x2B Data Out=0xFF");
+  store.Append({BusRecord::Read, 0x48, 0x3D, 0x41});
+  store.Append(GetParam().record);
+  store.Append({BusRecord::Write, 0x4A, 0x2B, 0xFF});
   ASSERT_EQ(store.Size(), 3u);
   EXPECT_EQ(store.Line(0), "Read Dev Addr=0x48 Addr Ptr=0x3D Data In=0x41");
-  EXPECT_EQ(store.Line(1), GetParam());
+  EXPECT_EQ(store.Line(1), GetParam().line);
+  EXPECT_EQ(store.Record(1), GetParam().record);
   EXPECT_EQ(store.Line(2), "Write Dev Addr=0x4A Addr Ptr=0x2B Data Out=0xFF");
   EXPECT_EQ(store.Line(3), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, SpyLineRoundTrip,
-                         ::testing::Values("Read Dev Addr=0x00 Addr Ptr=0x00 Data In=0x00",
-                                           "Write Dev Addr=0x7F Addr Ptr=0x68 Data Out=0x0A",
-                                           "Read Dev Addr=0x148 Addr Ptr=0x3D Data In=0x41",
-                                           "Read Dev Addr=0x48 Addr Ptr=0x3d Data In=0x41",
-                                           "Read Dev Addr=0x48 Addr Ptr=0x3D Data In=0x41 ",
-                                           "Read Dev Addr=0x48 Addr Ptr=0x3D Data Out=0x41",
-                                           "Write Dev Addr=0x48 Addr Ptr=0x3D Data Out=0x4", "", "hello"));
+INSTANTIATE_TEST_SUITE_P(
+    Lines, SpyLineRoundTrip,
+    ::testing::Values(RecordLine{{BusRecord::Read, 0x00, 0x00, 0x00}, "Read Dev Addr=0x00 Addr Ptr=0x00 Data In=0x00"},
+                      RecordLine{{BusRecord::Write, 0x7F, 0x68, 0x0A}, "Write Dev Addr=0x7F Addr Ptr=0x68 Data Out=0x0A"},
+                      RecordLine{{BusRecord::Read, 0x48, 0x0F, 0x10}, "Read Dev Addr=0x48 Addr Ptr=0x0F Data In=0x10"},
+                      RecordLine{{BusRecord::Write, 0x48, 0xFF, 0x04}, "Write Dev Addr=0x48 Addr Ptr=0xFF Data Out=0x04"}));
 
-TEST(SpyLineStoreTest, KeepsTransferLinesInAFewBytesAndClearGivesTheMemoryBack) {
+TEST(SpyLineStoreTest, KeepsLinesInAFewBytesAcrossBlocksAndClearGivesTheMemoryBack) {
   SpyLineStore store;
-  for (int i = 0; i < 100000; ++i) {
-    store.Append(i % 2 == 0 ? "Read Dev Addr=0x48 Addr Ptr=0x11 Data In=0x7E"
-                            : "Write Dev Addr=0x48 Addr Ptr=0x21 Data Out=0x98");
+  constexpr int kLines = 100000;  // many blocks, the last one part full
+  for (int i = 0; i < kLines; ++i) {
+    store.Append({i % 2 == 0 ? BusRecord::Read : BusRecord::Write, 0x48, static_cast<uint8_t>(i % 251),
+                  static_cast<uint8_t>(i & 0xFF)});
   }
-  EXPECT_LE(store.MemoryBytes(), 100000u * 8u);
-  EXPECT_EQ(store.Line(99999), "Write Dev Addr=0x48 Addr Ptr=0x21 Data Out=0x98");
+  EXPECT_LE(store.MemoryBytes(), static_cast<size_t>(kLines) * 8u);
+  for (int i : {0, 4095, 4096, 8191, 8192, kLines - 1}) {
+    const BusRecord expected{i % 2 == 0 ? BusRecord::Read : BusRecord::Write, 0x48, static_cast<uint8_t>(i % 251),
+                             static_cast<uint8_t>(i & 0xFF)};
+    EXPECT_EQ(store.Record(static_cast<size_t>(i)), expected) << "row " << i;
+  }
+  EXPECT_EQ(store.Line(kLines - 1), "Write Dev Addr=0x48 Addr Ptr=0x65 Data Out=0x9F");
   store.Clear();
   EXPECT_EQ(store.Size(), 0u);
   EXPECT_EQ(store.MemoryBytes(), 0u);
+  store.Append({BusRecord::Read, 0x48, 0x3D, 0x41});
+  EXPECT_EQ(store.Line(0), "Read Dev Addr=0x48 Addr Ptr=0x3D Data In=0x41") << "usable again after Clear";
 }
 
 TEST(SpyListBoxTest, ScrollsByWholeRowsAndChoosesByClickAndKeys) {
@@ -56,11 +73,14 @@ TEST(SpyListBoxTest, ScrollsByWholeRowsAndChoosesByClickAndKeys) {
   list.show();
   const int rows = list.verticalScrollBar()->pageStep();
   ASSERT_GT(rows, 3);
-  for (int i = 0; i < 100; ++i) list.AddItem(QStringLiteral("Read Dev Addr=0x48 Addr Ptr=0x%1 Data In=0x00").arg(i % 10 + 10));
-  QCoreApplication::processEvents();
+  for (int i = 0; i < 100; ++i) list.AddItem({BusRecord::Read, 0x48, static_cast<uint8_t>(i % 10 + 16), 0});
+  support::ShowPendingLines(list);
   EXPECT_EQ(list.verticalScrollBar()->maximum(), 100 - rows);
-  EXPECT_EQ(list.TopIndex(), 0) << "new lines do not move the view";
+  EXPECT_EQ(list.TopIndex(), 100 - rows) << "an empty list shows its newest line, so it follows new lines";
   EXPECT_EQ(list.ListIndex(), -1);
+  QTest::keyClick(&list, Qt::Key_Home);
+  EXPECT_EQ(list.ListIndex(), 0);
+  EXPECT_EQ(list.TopIndex(), 0);
 
   const int rowHeight = list.viewport()->height() / rows;
   QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(20, rowHeight * 2 + rowHeight / 2));
@@ -223,4 +243,108 @@ TEST_F(BusMonitor, HoldsManyLinesWithTheNewestLast) {
   EXPECT_EQ(spy.lstSpy->ListCount(), 200000);
   EXPECT_EQ(spy.lstSpy->List(199999), "Write Dev Addr=0x48 Addr Ptr=0x21 Data Out=0x3F");
   EXPECT_EQ(spy.lstSpy->List(0), "Write Dev Addr=0x48 Addr Ptr=0x21 Data Out=0x00");
+}
+
+// ---- Following new lines, and one update per burst ------------------------------
+
+namespace {
+
+void WriteLines(int count) {
+  for (int i = 0; i < count; ++i) WriteRegister(0x48, 0x21, i & 0xFF);
+}
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+// What the user does between two bursts of lines, and whether the view then follows them.
+struct ScrollCase {
+  const char* name;
+  std::function<void(SpyListBox&)> act;
+  bool follows;
+};
+
+class MonitorFollowing : public BusMonitor, public ::testing::WithParamInterface<ScrollCase> {};
+
+}  // namespace
+
+TEST_P(MonitorFollowing, FollowsNewLinesOnlyWhileTheNewestIsInView) {
+  frmSpy& spy = Open();
+  spy.chkWrites->SetValue(1);
+  SpyListBox& list = *spy.lstSpy;
+  WriteLines(50);
+  support::ShowPendingLines(list);
+  ASSERT_EQ(list.TopIndex(), 50 - list.RowsInView()) << "an opened monitor shows the newest lines";
+
+  GetParam().act(list);
+  QCoreApplication::processEvents();
+  const int before = list.TopIndex();
+  WriteLines(30);
+  support::ShowPendingLines(list);
+  EXPECT_EQ(list.ListCount(), 80);
+  if (GetParam().follows) {
+    EXPECT_EQ(list.TopIndex(), 80 - list.RowsInView());
+  } else {
+    EXPECT_EQ(list.TopIndex(), before) << "the view stays where the user put it";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MonitorFollowing,
+    ::testing::Values(
+        ScrollCase{"Untouched", [](SpyListBox&) {}, true},
+        ScrollCase{"OneRowUp",
+                   [](SpyListBox& l) { l.verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub); },
+                   false},
+        ScrollCase{"HomeKey", [](SpyListBox& l) { QTest::keyClick(&l, Qt::Key_Home); }, false},
+        ScrollCase{"UpAndBackToTheEnd",
+                   [](SpyListBox& l) {
+                     l.verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
+                     l.verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
+                   },
+                   true},
+        ScrollCase{"EndKeyChoosesTheNewest",
+                   [](SpyListBox& l) {
+                     QTest::keyClick(&l, Qt::Key_Home);
+                     QTest::keyClick(&l, Qt::Key_End);
+                   },
+                   true}),
+    [](const ::testing::TestParamInfo<ScrollCase>& info) { return std::string(info.param.name); });
+
+TEST_F(BusMonitor, ABurstOfLinesIsOneUpdateOnceTheIntervalHasPassed) {
+  frmSpy& spy = Open();
+  spy.chkWrites->SetValue(1);
+  SpyListBox& list = *spy.lstSpy;
+  QCoreApplication::processEvents();
+  QSignalSpy ranges(list.verticalScrollBar(), &QAbstractSlider::rangeChanged);
+  PaintCounter viewport;
+  list.viewport()->installEventFilter(&viewport);
+
+  for (int burst = 1; burst <= 2; ++burst) {
+    WriteLines(500);
+    QTest::qWait(150);  // the timer comes, but the interval has not passed on the program's clock
+    EXPECT_EQ(ranges.count(), burst - 1) << "burst " << burst;
+    EXPECT_EQ(viewport.paints, burst - 1) << "burst " << burst;
+    EXPECT_EQ(list.ListCount(), 500 * burst) << "lines are kept at once, only the view waits";
+    support::ShowPendingLines(list);
+    EXPECT_EQ(ranges.count(), burst) << "one update for the whole burst";
+    EXPECT_EQ(viewport.paints, burst);
+    EXPECT_EQ(list.TopIndex(), 500 * burst - list.RowsInView());
+  }
+
+  // A line that comes once the interval has passed is shown at the next turn of the event loop.
+  WriteLines(1);
+  ui::SleepSeconds(SpyListBox::kUpdateInterval);
+  WriteLines(1);
+  QCoreApplication::processEvents();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(ranges.count(), 3);
+  EXPECT_EQ(list.TopIndex(), 1002 - list.RowsInView());
+  list.viewport()->removeEventFilter(&viewport);
 }

@@ -8,10 +8,12 @@
 #include <QPaintEvent>
 #include <QTest>
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "platform/forms/Form.h"
 #include "platform/forms/PictureBox.h"
+#include "platform/forms/Twips.h"
 
 using forms::LabelItem;
 using forms::LineItem;
@@ -304,3 +306,170 @@ TEST_F(Surface, DraggingOneOfSeveralHundredLinesIsFast) {
 #endif
   EXPECT_LT(msPerMove, limit);
 }
+
+// ---- Hit tests ------------------------------------------------------------------
+
+struct ShapeHit {
+  float x, y;
+  const char* expected;  // object name of the shape hit, "" for none
+};
+
+class SurfaceShapeHits : public Surface, public ::testing::WithParamInterface<ShapeHit> {};
+
+TEST_P(SurfaceShapeHits, TheTopmostVisibleShapeWhoseBoxHoldsThePointBorderExcluded) {
+  // A 160-twip marker over a larger box, a hidden shape over both, and a label.
+  picture->AddShape("box", forms::ShapeKind::Rectangle, 1000, 1000, 1000, 1000);
+  picture->AddShape("marker", forms::ShapeKind::Rectangle, 1420, 1420, 160, 160);
+  picture->AddShape("hidden", forms::ShapeKind::Ellipse, 0, 0, 3000, 3000)->SetVisible(false);
+  picture->AddLabel("label", 0, 0, 3000, 3000);
+  ShapeItem* hit = picture->ShapeAt(GetParam().x, GetParam().y);
+  EXPECT_EQ(hit ? hit->objectName().toStdString() : std::string(), GetParam().expected);
+  if (hit) {
+    EXPECT_TRUE(hit->Contains(GetParam().x, GetParam().y));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Points, SurfaceShapeHits,
+                         ::testing::Values(ShapeHit{1500, 1500, "marker"}, ShapeHit{1420.01f, 1579.99f, "marker"},
+                                           ShapeHit{1420, 1500, "box"}, ShapeHit{1500, 1580, "box"},
+                                           ShapeHit{1000.5f, 1999.5f, "box"}, ShapeHit{1000, 1500, ""},
+                                           ShapeHit{2000, 1500, ""}, ShapeHit{500, 500, ""}));
+
+struct LineHit {
+  double x1, y1, x2, y2;
+  float x, y, tolerance;
+  bool hitsX, hitsY;
+};
+
+class SurfaceLineHits : public Surface, public ::testing::WithParamInterface<LineHit> {};
+
+TEST_P(SurfaceLineHits, WithinTheToleranceStrictly) {
+  const LineHit& c = GetParam();
+  LineItem* line = picture->AddLine("ln", c.x1, c.y1, c.x2, c.y2);
+  EXPECT_EQ(line->HitsX(c.x, c.tolerance), c.hitsX);
+  EXPECT_EQ(line->HitsY(c.x, c.y, c.tolerance), c.hitsY);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Points, SurfaceLineHits,
+    ::testing::Values(
+        // An upright edge line: only the distance across it counts, wherever the click is in height.
+        LineHit{2703.75, 240, 2703.75, 840, 2603.75f, 500, 100, false, false},
+        LineHit{2703.75, 240, 2703.75, 840, 2603.85f, 500, 100, true, false},
+        LineHit{2703.75, 240, 2703.75, 840, 2803.65f, 5000, 100, true, false},
+        LineHit{2703.75, 240, 2703.75, 840, 2803.75f, 500, 100, false, false},
+        // A line falling 420 twips per 2873.75: its height at the click, 100 twips either way.
+        LineHit{600, 1000, 3473.75, 1420, 2036.875f, 1310 - 99.5f, 100, false, true},
+        LineHit{600, 1000, 3473.75, 1420, 2036.875f, 1310 + 100, 100, false, false},
+        LineHit{600, 1000, 3473.75, 1420, 6000, 1000 + 420 * (5400 / 2873.75f), 100, false, true}));
+
+// ---- The drawn layer -----------------------------------------------------------------
+
+TEST_F(Surface, DrawnStrokesLieUnderTheItemsAndClsRemovesOnlyThem) {
+  ShapeItem* box = picture->AddShape("shp", forms::ShapeKind::Rectangle, 1500, 0, 1500, 3000);
+  box->SetFilled(true);
+  box->SetFillColor(Qt::blue);
+  LineItem* line = picture->AddLine("ln", 0, 3750, 6000, 3750);
+  picture->DrawPolyline(QPolygonF({{0, 750}, {4500, 750}}), Qt::red, 3);
+  picture->DrawPolygon(QPolygonF({{4500, 1500}, {5250, 1500}, {5250, 2250}, {4500, 2250}}), Qt::black, 1, Qt::green);
+
+  QImage img = Drawing();
+  EXPECT_EQ(img.pixelColor(50, 50), QColor(Qt::red));
+  EXPECT_EQ(img.pixelColor(150, 50), QColor(Qt::blue)) << "items are painted over the drawn layer";
+  EXPECT_EQ(img.pixelColor(325, 125), QColor(Qt::green));
+  EXPECT_LT(qGray(img.pixel(325, 100)), 160) << "the outline";
+
+  picture->Cls();
+  img = Drawing();
+  EXPECT_EQ(img.pixelColor(50, 50), QColor(Qt::white));
+  EXPECT_EQ(img.pixelColor(325, 125), QColor(Qt::white));
+  EXPECT_EQ(img.pixelColor(150, 50), QColor(Qt::blue));
+  EXPECT_EQ(img.pixelColor(50, 250), QColor(Qt::black)) << "the line item stays";
+  EXPECT_EQ(picture->Items().size(), 2u);
+  (void)line;
+}
+
+struct Segment {
+  double x1, y1, x2, y2;
+  int width;
+  forms::BorderStyle style;
+};
+
+class SurfaceDrawnSegments : public Surface, public ::testing::WithParamInterface<Segment> {};
+
+TEST_P(SurfaceDrawnSegments, PaintTheSamePixelsAsALineItem) {
+  const Segment& s = GetParam();
+  LineItem* line = picture->AddLine("ln", s.x1, s.y1, s.x2, s.y2);
+  line->SetBorderWidth(s.width);
+  line->SetStyle(s.style);
+  line->SetBorderColor(Qt::darkGreen);
+  const QImage asItem = Drawing();
+  line->SetVisible(false);
+  picture->DrawPolyline(QPolygonF({{s.x1, s.y1}, {s.x2, s.y2}}), Qt::darkGreen, s.width, s.style);
+  EXPECT_EQ(Drawing(), asItem);
+}
+
+INSTANTIATE_TEST_SUITE_P(Segments, SurfaceDrawnSegments,
+                         ::testing::Values(Segment{600, 6300, 12095, 6300, 1, forms::BorderStyle::Dot},
+                                           Segment{600, 0, 600, 4000, 1, forms::BorderStyle::Dot},
+                                           Segment{150, 300, 5000, 300, 2, forms::BorderStyle::Solid},
+                                           Segment{100, 4000, 5800, 250.5, 1, forms::BorderStyle::Solid},
+                                           Segment{3000, 100, 3100, 4400, 3, forms::BorderStyle::Solid}));
+
+TEST_F(Surface, RedrawingTheLayerRepaintsItsStrokesOnlyAndHoldsNoMoreMemory) {
+  picture->AddLine("grid", 0, 4000, 6000, 4000);
+  ShowAndSettle();
+  auto curve = [](int shift) {
+    QPolygonF points;
+    for (int i = 0; i <= 200; ++i) points << QPointF(30 * i, 1500 + shift + 600 * std::sin(i / 20.0));
+    return points;
+  };
+  auto redraw = [&](int shift) {
+    picture->Cls();
+    picture->DrawPolyline(curve(shift), Qt::magenta, 1);
+    picture->DrawPolyline(curve(shift + 300), Qt::black, 1);
+  };
+  redraw(0);
+  QCoreApplication::processEvents();
+  const size_t memory = picture->DrawnMemoryBytes();
+  EXPECT_GT(memory, 0u);
+  PaintSpy spy;
+  picture->installEventFilter(&spy);
+  for (int i = 1; i <= 1000; ++i) redraw(i % 7);
+  QCoreApplication::processEvents();
+  picture->removeEventFilter(&spy);
+  EXPECT_EQ(picture->DrawnMemoryBytes(), memory) << "clearing keeps the room, drawing again reuses it";
+  const QRect painted = spy.painted.boundingRect().translated(-picture->contentsRect().topLeft());
+  EXPECT_FALSE(painted.isEmpty());
+  EXPECT_LE(painted.bottom(), (1500 + 300 + 6 + 600) / 15 + 3) << "the grid line below the curves is not repainted";
+}
+
+// ---- Fitted fonts ------------------------------------------------------------------
+
+struct FitCase {
+  int labelWidth;  // twips
+  const char* caption;
+  bool shrinks;
+};
+
+class SurfaceFittedFont : public Surface, public ::testing::WithParamInterface<FitCase> {};
+
+TEST_P(SurfaceFittedFont, TheCaptionStaysOnOneLineWithinTheLabel) {
+  LabelItem* label = picture->AddLabel("lbl", 0, 0, GetParam().labelWidth, 375, GetParam().caption);
+  QFont designed(QStringLiteral("DejaVu Sans"));
+  designed.setPointSize(12);
+  label->SetFittedFont(designed);
+  const QFontMetrics metrics(label->Font(), picture);
+  EXPECT_LE(metrics.horizontalAdvance(label->Caption()), forms::ToPixels(label->Width()) - 4);
+  if (GetParam().shrinks) {
+    EXPECT_LT(label->Font().pointSizeF(), 12);
+    EXPECT_GT(label->Font().pointSizeF(), 6);
+  } else {
+    EXPECT_EQ(label->Font().pointSizeF(), 12);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Captions, SurfaceFittedFont,
+                         ::testing::Values(FitCase{1935, "  General Settings", true},
+                                           FitCase{4000, "  General Settings", false},
+                                           FitCase{1935, "General", false}));

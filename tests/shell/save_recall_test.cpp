@@ -113,7 +113,7 @@ class TimerWatch : public BusMonitorSink {
  public:
   bool ShowReads() const override { return true; }
   bool ShowWrites() const override { return true; }
-  void AddLine(const QString&) override { running.push_back(gMainForm->tmrMaster->isActive()); }
+  void AddRecord(const BusRecord&) override { running.push_back(gMainForm->tmrMaster->isActive()); }
   std::vector<bool> running;
 };
 

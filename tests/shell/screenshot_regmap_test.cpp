@@ -10,6 +10,7 @@
 #include "shell/frmSpy.h"
 #include "support/ShellFixture.h"
 #include "support/Snapshot.h"
+#include "support/SpyView.h"
 
 namespace {
 
@@ -73,6 +74,7 @@ TEST_F(RegMapScreenshots, BusMonitorWithSomeLines) {
     if (reg % 4 == 0) WriteRegister(0x48, reg, data);
   }
   EXPECT_EQ(spy.lstSpy->ListCount(), 30);
+  support::ShowPendingLines(*spy.lstSpy);
   Snap(spy, "spy");
 }
 

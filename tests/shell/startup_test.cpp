@@ -119,6 +119,7 @@ TEST_F(StartUp, AFailedReadDuringTheScanEndsWithTheUsbMessage) {
   usb::EmulatedBoard& board = AttachBoard({0x48});
   board.FailRequestNumber(1 + 60);  // the handshake, then the read of address 59
   Answer({ui::vbOK});
+  ui::SetAboutToEnd(nullptr);  // Main puts the shell's own in place
   EXPECT_THROW(Main(), support::ProgramEnded);
   ASSERT_EQ(asked.size(), 1u);
   EXPECT_EQ(asked[0].prompt, "Communications Interrupted - Check USB connections");

@@ -4,23 +4,13 @@
 #include <QWidget>
 #include <cstdio>
 
-#include "link/BoardLink.h"
 #include "model/DeviceInfo.h"
-#include "model/RegisterTable.h"
 #include "model/StartUp.h"
-#include "model/Telemetry.h"
-#include "platform/forms/Form.h"
+#include "platform/globals/ProgramGlobals.h"
 #include "platform/ui/Seams.h"
+#include "platform/ui/WindowCapture.h"
 
 namespace support {
-
-void ResetCoreGlobals() {
-  ui::ResetSeams();
-  usb::AttachBoard(nullptr);
-  ResetBoardLink();
-  ResetDeviceState();
-  ResetRegisterTable();
-}
 
 std::vector<std::string> Transfers(const std::vector<usb::VendorRequest>& log, bool withDevice) {
   std::vector<std::string> lines;
@@ -47,7 +37,7 @@ std::vector<std::string> Transfers(const std::vector<usb::VendorRequest>& log, b
 }
 
 void Fixture::SetUp() {
-  ResetCoreGlobals();
+  globals::ResetProgramGlobals();
   ui::SetMsgBoxHandler([this](const QString& prompt, int style, const QString& title) {
     asked_.push_back({prompt, style, title});
     if (answers_.empty()) {
@@ -73,10 +63,10 @@ void Fixture::TearDown() {
     ADD_FAILURE() << "a modal dialog was left open: " << modal->windowTitle().toStdString();
     modal->close();
   }
-  forms::UnloadAllForms();
+  // Windows unload while the scripted answers are still in place.
+  globals::ResetProgramGlobals();
   FlushDeletes();
   if (!answers_.empty()) ADD_FAILURE() << answers_.size() << " scripted message box answer(s) were not used";
-  ResetCoreGlobals();
 }
 
 usb::EmulatedBoard& Fixture::AttachBoard(const std::vector<int>& chipAddresses) {

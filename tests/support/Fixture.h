@@ -26,9 +26,6 @@ struct AskedMsgBox {
   QString title;
 };
 
-// Resets the globals of platform, link and model to their program-start values.
-void ResetCoreGlobals();
-
 // Turns the board log into lines a test can compare:
 // "read 0x48 0x30" and "write 0x48 0x30 = 0x9B" (handshakes: "handshake").
 std::vector<std::string> Transfers(const std::vector<usb::VendorRequest>& log, bool withDevice = true);

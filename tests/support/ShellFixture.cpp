@@ -2,25 +2,17 @@
 
 #include <QTimer>
 
+#include "shell/StartUpMain.h"
+
 namespace support {
 
 void ShellFixture::SetUp() {
   Fixture::SetUp();
-  ResetShellState();
-}
-
-void ShellFixture::TearDown() {
-  ResetShellState();
-  FlushDeletes();
-  Fixture::TearDown();
+  InstallAboutToEnd();
 }
 
 frmMain& ShellFixture::OpenMainWindow() {
-  gMainForm = std::make_unique<frmMain>();
-  gMainForm->Load();
-  InitSession();
-  ConfigureMenusForDeviceCount();
-  gMainForm->Show();
+  StartSession();
   gMainForm->tmrMaster->stop();
   return *gMainForm;
 }

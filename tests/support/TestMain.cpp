@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "platform/forms/DesignFont.h"
+#include "platform/ui/WindowSystemSeams.h"
 
 int main(int argc, char** argv) {
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -15,5 +16,6 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QLocale::setDefault(QLocale::c());
   forms::ApplyDesignFont();
+  ui::InstallWindowSystemSeams();
   return RUN_ALL_TESTS();
 }

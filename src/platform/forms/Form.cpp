@@ -7,12 +7,17 @@
 
 #include "FormWindows.h"
 #include "Twips.h"
+#include "platform/globals/ProgramGlobals.h"
 
 namespace forms {
 namespace {
 
 QPointer<QMdiArea> gMdiArea;
 std::vector<Form*> gLoaded;
+
+// Every window unloads first, each running its own unload handling.
+[[maybe_unused]] const bool kResetRegistered =
+    globals::RegisterReset(globals::ResetStage::UnloadWindows, &UnloadAllForms);
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include "LabelItem.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -33,6 +34,27 @@ void LabelItem::SetFontSize(double points, bool bold) {
   QFont font = font_;
   font.setPointSizeF(points);
   font.setBold(bold);
+  SetFont(font);
+}
+
+void LabelItem::SetFittedFont(const QFont& designed, int marginPixels) {
+  QFont font = designed;
+  const QWidget* device = Surface();
+  // Without the designed face, metrics and painting may pick different stand-ins; name one outright,
+  // preferring a face with the same metrics.
+  if (!QFontInfo(font).exactMatch()) {
+    font.setFamily(QStringLiteral("Liberation Sans"));
+    if (!QFontInfo(font).exactMatch() && device) font.setFamily(device->font().family());
+  }
+  const int widthPixels = ToPixels(Width()) - 2 * marginPixels;
+  for (double points = font.pointSizeF(); points >= 6; points -= 0.25) {
+    font.setPointSizeF(points);
+    // Measured as Paint lays the caption out, so the fitted caption stays on one line.
+    const QFontMetrics metrics(font, device);
+    const QRect laidOut = metrics.boundingRect(QRect(0, 0, widthPixels, 10 * metrics.height()),
+                                               Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption_);
+    if (laidOut.height() <= metrics.height() && laidOut.width() <= widthPixels) break;
+  }
   SetFont(font);
 }
 

@@ -24,6 +24,11 @@ class LabelItem : public BoxItem, public MouseHandlers {
   void SetFont(const QFont& font);
   // Point size and weight of the current font.
   void SetFontSize(double points, bool bold = false);
+  // The designed font, made just small enough (down to 6 points) for the caption
+  // to stay on one line within the label's width less the margin on each side.
+  // A stand-in face may be wider than the designed one, and not every font
+  // engine can narrow a face, so the size gives way instead.
+  void SetFittedFont(const QFont& designed, int marginPixels = 2);
   QColor ForeColor() const { return foreColor_; }
   void SetForeColor(const QColor& color) { Change(foreColor_, color); }
   QColor BackColor() const { return backColor_; }

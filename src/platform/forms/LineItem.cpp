@@ -1,6 +1,7 @@
 #include "LineItem.h"
 
 #include <QPainter>
+#include <cmath>
 
 namespace forms {
 
@@ -13,6 +14,38 @@ LineItem::LineItem(PictureBox* surface, double x1, double y1, double x2, double 
 
 void LineItem::SetPoints(double x1, double y1, double x2, double y2) {
   ChangeFour(x1_, y1_, x2_, y2_, x1, y1, x2, y2);
+}
+
+bool LineItem::HitsX(float x, float tolerance) const {
+  const float low = static_cast<float>(static_cast<double>(x1_) - tolerance);
+  const float high = static_cast<float>(static_cast<double>(x1_) + tolerance);
+  return low < x && x < high;
+}
+
+bool LineItem::HitsY(float x, float y, float tolerance) const {
+  if (x1_ == x2_) return false;
+  const double height = y1_ + (static_cast<double>(y2_) - y1_) * (x - x1_) / (static_cast<double>(x2_) - x1_);
+  return height - tolerance < y && y < height + tolerance;
+}
+
+QPen LineItem::MakePen(const QColor& color, qreal widthPixels, BorderStyle style) {
+  QPen pen(color, widthPixels);
+  if (style == BorderStyle::Dot) {
+    pen.setStyle(Qt::DotLine);
+    pen.setCapStyle(Qt::FlatCap);
+  } else {
+    pen.setCapStyle(Qt::SquareCap);
+  }
+  return pen;
+}
+
+void LineItem::PaintSegment(QPainter& painter, const QPen& pen, QPoint a, QPoint b) {
+  // Level and plumb lines of whole pixels stay crisp; slanted lines and
+  // fractional widths, which no whole pixel can show, are smoothed.
+  const bool smooth = (a.x() != b.x() && a.y() != b.y()) || pen.widthF() != std::floor(pen.widthF());
+  if (painter.testRenderHint(QPainter::Antialiasing) != smooth) painter.setRenderHint(QPainter::Antialiasing, smooth);
+  painter.setPen(pen);
+  painter.drawLine(a, b);
 }
 
 QRect LineItem::PixelBounds() const {
@@ -28,20 +61,10 @@ void LineItem::Paint(QPainter& painter) const {
   const QPoint a(TwipsToPixel(x1_), TwipsToPixel(y1_));
   const QPoint b(TwipsToPixel(x2_), TwipsToPixel(y2_));
   if (!penReady_) {
-    pen_ = QPen(color_, width_);
-    if (style_ == BorderStyle::Dot) {
-      pen_.setStyle(Qt::DotLine);
-      pen_.setCapStyle(Qt::FlatCap);
-    } else {
-      pen_.setCapStyle(Qt::SquareCap);
-    }
+    pen_ = MakePen(color_, width_, style_);
     penReady_ = true;
   }
-  // Level and plumb lines stay crisp; slanted ones are smoothed.
-  const bool smooth = a.x() != b.x() && a.y() != b.y();
-  if (painter.testRenderHint(QPainter::Antialiasing) != smooth) painter.setRenderHint(QPainter::Antialiasing, smooth);
-  painter.setPen(pen_);
-  painter.drawLine(a, b);
+  PaintSegment(painter, pen_, a, b);
 }
 
 }  // namespace forms

@@ -74,6 +74,10 @@ LabelItem* PictureBox::AddLabel(const QString& name, double left, double top, do
 void PictureBox::SetBackColor(const QColor& color) {
   if (color == backColor_) return;
   backColor_ = color;
+  // Styles shade a picture's frame from its window colour.
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, color);
+  setPalette(colours);
   update();
 }
 
@@ -89,6 +93,24 @@ void PictureBox::RepaintPixels(const QRect& drawingPixels) {
   const QRect inner = contentsRect();
   const QRect area = drawingPixels.translated(inner.topLeft()).intersected(inner);
   if (!area.isEmpty()) update(area);
+}
+
+ShapeItem* PictureBox::ShapeAt(float x, float y) const {
+  for (auto it = items_.rbegin(); it != items_.rend(); ++it) {
+    auto* shape = qobject_cast<ShapeItem*>(*it);
+    if (shape && shape->Visible() && shape->Contains(x, y)) return shape;
+  }
+  return nullptr;
+}
+
+void PictureBox::Cls() { RepaintPixels(drawn_.Clear()); }
+
+void PictureBox::DrawPolyline(const QPolygonF& twips, const QColor& color, qreal widthPixels, BorderStyle style) {
+  RepaintPixels(drawn_.AddPolyline(twips, color, widthPixels, style));
+}
+
+void PictureBox::DrawPolygon(const QPolygonF& twips, const QColor& border, qreal widthPixels, const QColor& fill) {
+  RepaintPixels(drawn_.AddPolygon(twips, border, widthPixels, fill));
 }
 
 void PictureBox::BringToFront(DrawItem* item) {
@@ -122,6 +144,10 @@ void PictureBox::paintEvent(QPaintEvent* event) {
   painter.fillRect(dirty, backColor_);
   painter.translate(inner.topLeft());
   const QRect drawingDirty = dirty.translated(-inner.topLeft());
+  if (!drawn_.Empty()) {
+    drawn_.Paint(painter, drawingDirty);
+    painter.setBrush(Qt::NoBrush);
+  }
   for (const DrawItem* item : items_) {
     if (item->Visible() && item->PixelBounds().intersects(drawingDirty)) item->Paint(painter);
   }

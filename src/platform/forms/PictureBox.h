@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "DrawItem.h"
+#include "DrawnLayer.h"
 #include "LabelItem.h"
 #include "LineItem.h"
 #include "MouseHandlers.h"
@@ -42,6 +43,18 @@ class PictureBox : public QFrame, public MouseHandlers {
 
   // The topmost visible hot label at a point of the drawing (twips), or nullptr.
   LabelItem* HotAreaAt(float x, float y) const;
+  // The topmost visible shape whose box holds the point, its border excluded, or nullptr.
+  ShapeItem* ShapeAt(float x, float y) const;
+
+  // The drawn layer, under every item: strokes in twips that stay until Cls
+  // clears them, leaving the items as they are. Widths are in pixels.
+  void Cls();
+  void DrawPolyline(const QPolygonF& twips, const QColor& color, qreal widthPixels = 1,
+                    BorderStyle style = BorderStyle::Solid);
+  // A closed outline, filled unless the fill colour is invalid.
+  void DrawPolygon(const QPolygonF& twips, const QColor& border, qreal widthPixels, const QColor& fill = QColor());
+  // Bytes the drawn layer holds, room kept for the next drawing included.
+  size_t DrawnMemoryBytes() const { return drawn_.MemoryBytes(); }
 
   // Called by the items.
   void RepaintPixels(const QRect& drawingPixels);
@@ -66,6 +79,7 @@ class PictureBox : public QFrame, public MouseHandlers {
   void ShowPointerOf(LabelItem* target);
 
   std::vector<DrawItem*> items_;
+  DrawnLayer drawn_;
   QColor backColor_;
   QPointer<LabelItem> captured_;   // took the press of the buttons now held
   bool pictureCaptured_ = false;   // the picture itself took that press

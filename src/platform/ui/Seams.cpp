@@ -1,64 +1,43 @@
 #include "Seams.h"
 
 #include <QDate>
-#include <QFileDialog>
 #include <QLocale>
-#include <QMessageBox>
 #include <QTime>
+#include <QtGlobal>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
+
+#include "platform/globals/ProgramGlobals.h"
 
 namespace ui {
 namespace {
 
 MsgBoxHandler gMsgBoxHandler;
 std::function<void()> gEndHandler;
+std::function<void()> gAboutToEnd;
 std::function<float()> gTimerClock;
 std::function<double()> gMonotonicClock;
 std::function<void(double)> gSleep;
 std::function<QString()> gDateText;
 std::function<QString()> gTimeText;
-std::function<QString(const FileDialogRequest&)> gFileDialog;
+FileDialogHandler gFileDialog;
 
-int RealMsgBox(const QString& prompt, int style, const QString& title) {
-  QMessageBox box;
-  box.setWindowTitle(title);
-  box.setText(prompt);
-  switch (style & 0x70) {
-    case vbCritical: box.setIcon(QMessageBox::Critical); break;
-    case vbQuestion: box.setIcon(QMessageBox::Question); break;
-    case vbExclamation: box.setIcon(QMessageBox::Warning); break;
-    case vbInformation: box.setIcon(QMessageBox::Information); break;
-    default: box.setIcon(QMessageBox::NoIcon); break;
-  }
-  switch (style & 0x0F) {
-    case vbYesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    case vbOKCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    default: box.setStandardButtons(QMessageBox::Ok); break;
-  }
-  switch (box.exec()) {
-    case QMessageBox::Yes: return vbYes;
-    case QMessageBox::No: return vbNo;
-    case QMessageBox::Cancel: return vbCancel;
-    default: return vbOK;
-  }
-}
+// The window system's own boxes, installed once and kept by ResetSeams.
+MsgBoxHandler gSystemMsgBox;
+FileDialogHandler gSystemFileDialog;
 
-// "Text Files (*.sav)|*.sav" pairs become Qt's "Text Files (*.sav)".
-QString QtFilter(const QString& filter) {
-  const QStringList parts = filter.split(QLatin1Char('|'));
-  QStringList names;
-  for (int i = 0; i + 1 < parts.size(); i += 2) names << parts[i];
-  return names.join(QStringLiteral(";;"));
-}
+[[maybe_unused]] const bool kResetRegistered = globals::RegisterReset(globals::ResetStage::Seams, &ResetSeams);
 
 }  // namespace
 
 int MsgBox(const QString& prompt, int style, const QString& title) {
   const QString caption = title.isEmpty() ? kAppTitle : title;
-  return gMsgBoxHandler ? gMsgBoxHandler(prompt, style, caption) : RealMsgBox(prompt, style, caption);
+  if (gMsgBoxHandler) return gMsgBoxHandler(prompt, style, caption);
+  // A question nobody can see must not be answered on the user's behalf.
+  if (!gSystemMsgBox) qFatal("no window system to show the message: %s", qPrintable(prompt));
+  return gSystemMsgBox(prompt, style, caption);
 }
 void SetMsgBoxHandler(MsgBoxHandler handler) { gMsgBoxHandler = std::move(handler); }
 
@@ -68,6 +47,11 @@ void End() {
   std::_Exit(0);
 }
 void SetEndHandler(std::function<void()> handler) { gEndHandler = std::move(handler); }
+
+void AboutToEnd() {
+  if (gAboutToEnd) gAboutToEnd();
+}
+void SetAboutToEnd(std::function<void()> hook) { gAboutToEnd = std::move(hook); }
 
 float Timer() {
   if (gTimerClock) return gTimerClock();
@@ -105,15 +89,20 @@ void SetDateTimeText(std::function<QString()> date, std::function<QString()> tim
 
 QString ChooseFile(const FileDialogRequest& request) {
   if (gFileDialog) return gFileDialog(request);
-  const QString filter = QtFilter(request.filter);
-  return request.save ? QFileDialog::getSaveFileName(nullptr, QString(), request.initialDir, filter)
-                      : QFileDialog::getOpenFileName(nullptr, QString(), request.initialDir, filter);
+  if (!gSystemFileDialog) qFatal("no window system to show a file dialog");
+  return gSystemFileDialog(request);
 }
-void SetFileDialogHandler(std::function<QString(const FileDialogRequest&)> handler) { gFileDialog = std::move(handler); }
+void SetFileDialogHandler(FileDialogHandler handler) { gFileDialog = std::move(handler); }
+
+void SetWindowSystem(MsgBoxHandler msgBox, FileDialogHandler fileDialog) {
+  gSystemMsgBox = std::move(msgBox);
+  gSystemFileDialog = std::move(fileDialog);
+}
 
 void ResetSeams() {
   gMsgBoxHandler = nullptr;
   gEndHandler = nullptr;
+  gAboutToEnd = nullptr;
   gTimerClock = nullptr;
   gMonotonicClock = nullptr;
   gSleep = nullptr;

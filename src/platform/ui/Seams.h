@@ -1,7 +1,8 @@
 #pragma once
 // The program's contact points with the person at the screen and with the clock.
 // Each has the real behaviour by default; tests replace them so that every road
-// runs without a person and without ending the test process.
+// runs without a person and without ending the test process. No widget code:
+// the board link and the model call these.
 
 #include <QString>
 #include <functional>
@@ -32,6 +33,11 @@ void SetMsgBoxHandler(MsgBoxHandler handler);  // an empty handler restores the 
 [[noreturn]] void End();
 void SetEndHandler(std::function<void()> handler);  // must not return
 
+// Runs when the program is about to end after a failure, once its message has
+// been read: the shell unloads every window here. Nothing until one is set.
+void AboutToEnd();
+void SetAboutToEnd(std::function<void()> hook);
+
 // Seconds since midnight, as the master timer reads them (single precision).
 float Timer();
 void SetTimerClock(std::function<float()> clock);
@@ -53,10 +59,16 @@ struct FileDialogRequest {
   QString initialDir;
   QString filter;  // "Text Files (*.sav)|*.sav"
 };
+using FileDialogHandler = std::function<QString(const FileDialogRequest&)>;
 QString ChooseFile(const FileDialogRequest& request);
-void SetFileDialogHandler(std::function<QString(const FileDialogRequest&)> handler);
+void SetFileDialogHandler(FileDialogHandler handler);
 
-// Puts every seam back to its real behaviour.
+// The real message box and file dialogs need the window system, which this
+// library does not link: its widget part installs them once at program start
+// (WindowSystemSeams.h), and ResetSeams keeps them.
+void SetWindowSystem(MsgBoxHandler msgBox, FileDialogHandler fileDialog);
+
+// Puts every seam back to its real behaviour, and the about-to-end hook to none.
 void ResetSeams();
 
 }  // namespace ui

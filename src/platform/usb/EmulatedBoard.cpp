@@ -4,11 +4,15 @@
 #include <fstream>
 
 #include "USBFunctions.h"
+#include "platform/globals/ProgramGlobals.h"
 
 namespace usb {
 namespace {
 
 std::shared_ptr<EmulatedBoard> gBoard;
+// The program starts with nothing plugged in.
+[[maybe_unused]] const bool kResetRegistered =
+    globals::RegisterReset(globals::ResetStage::State, [] { gBoard.reset(); });
 
 int HexNibble(char c) {
   if (c >= '0' && c <= '9') return c - '0';

@@ -2,7 +2,7 @@
 
 #include "model/NumberText.h"
 
-namespace settings {
+namespace pagekit {
 
 void FillList(forms::ComboBox* box, const QStringList& items) {
   for (const QString& item : items) box->AddItem(item);
@@ -22,4 +22,4 @@ int ShownNumber(const forms::ComboBox* box) {
   return numtext::RoundToInt(numtext::Val(box->Text()));
 }
 
-}  // namespace settings
+}  // namespace pagekit

@@ -2,7 +2,7 @@
 // A field of bits inside one register byte: where its code sits and how a code
 // is taken out of a register value or put into one.
 
-namespace settings {
+namespace pagekit {
 
 struct BitField {
   int low = 0;    // lowest bit of the field
@@ -17,4 +17,4 @@ struct BitField {
   constexpr int Put(int reg, int code) const { return (reg & 0xFF & ~Mask()) | Place(code); }
 };
 
-}  // namespace settings
+}  // namespace pagekit

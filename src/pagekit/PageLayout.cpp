@@ -1,6 +1,6 @@
 #include "PageLayout.h"
 
-namespace settings {
+namespace pagekit {
 
 QString CaptionName(const QString& controlName) {
   const QString base = controlName.mid(3);
@@ -50,4 +50,4 @@ ButtonRow AddOkApplyCloseRow(QWidget* parent, int right, int top, const QString&
   return row;
 }
 
-}  // namespace settings
+}  // namespace pagekit

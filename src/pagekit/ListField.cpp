@@ -1,6 +1,6 @@
 #include "ListField.h"
 
-namespace settings {
+namespace pagekit {
 
 int ListField::Decode(int reg) {
   held_ = bits_.Get(reg);
@@ -13,4 +13,4 @@ int ListField::Put(int reg, int position) const {
   return HasItem(position) ? bits_.Put(reg, position) : reg & 0xFF;
 }
 
-}  // namespace settings
+}  // namespace pagekit

@@ -6,7 +6,7 @@
 
 #include "platform/forms/Controls.h"
 
-namespace settings {
+namespace pagekit {
 
 // Adds the items after those the list already has; runs no handler.
 void FillList(forms::ComboBox* box, const QStringList& items);
@@ -20,4 +20,4 @@ int ShownPosition(const forms::ComboBox* box);
 // chosen. In the lists of plain numbers it equals the position.
 int ShownNumber(const forms::ComboBox* box);
 
-}  // namespace settings
+}  // namespace pagekit

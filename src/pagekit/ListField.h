@@ -6,7 +6,7 @@
 
 #include "BitField.h"
 
-namespace settings {
+namespace pagekit {
 
 class ListField {
  public:
@@ -33,4 +33,4 @@ class ListField {
   int held_ = 0;
 };
 
-}  // namespace settings
+}  // namespace pagekit

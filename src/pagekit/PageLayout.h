@@ -1,13 +1,14 @@
 #pragma once
-// The shared geometry of the settings pages, in twips: rows of a caption beside
-// its list, check-box rows and command buttons, so every page lines up alike.
+// The shared geometry of the per-device pages, in twips: rows of a caption
+// beside its list, check-box rows, command buttons and the OK/Apply/Close row,
+// so every page lines up alike.
 
 #include <QString>
 #include <functional>
 
 #include "platform/forms/Controls.h"
 
-namespace settings {
+namespace pagekit {
 
 constexpr int kListHeight = 330;    // a drop-down list, 22 pixels
 constexpr int kButtonWidth = 1140;  // 76 pixels
@@ -51,4 +52,4 @@ ButtonRow AddOkApplyCloseRow(QWidget* parent, int right, int top, const QString&
                              const QString& closeCaption, std::function<void()> onOK, std::function<void()> onApply,
                              std::function<void()> onClose);
 
-}  // namespace settings
+}  // namespace pagekit

@@ -1,0 +1,34 @@
+#pragma once
+// What every benchmark of the windows starts from: the application offscreen
+// with the design font, the page types known to the shell, and a session with
+// an emulated board carrying two chips and the main window open.
+
+#include <functional>
+#include <memory>
+
+namespace usb {
+class EmulatedBoard;
+}
+
+namespace bench {
+
+// The main of every benchmark program: offscreen at the program's font
+// resolution, the application, the command line, then the run (by default
+// every benchmark the command line names).
+int Main(int argc, char** argv, const std::function<void()>& run = {});
+
+// A board with chips at 0x48 and 0x4A, both found, and the main window shown with
+// its master timer stopped, so that the benchmark ticks it by hand.
+class TwoChipSession {
+ public:
+  TwoChipSession();
+  ~TwoChipSession();
+  usb::EmulatedBoard& Board() { return *board_; }
+  // Lets the event loop run until nothing is pending: posted events and repaints.
+  static void Settle();
+
+ private:
+  std::shared_ptr<usb::EmulatedBoard> board_;
+};
+
+}  // namespace bench

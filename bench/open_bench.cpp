@@ -1,0 +1,118 @@
+// Opening every window of the program a second time (warm: its first opening
+// has already run), from the start of the opening to the end of its first
+// paint, with an emulated board carrying two chips: pages are set up from
+// their chip as the menus open them.
+// Run: build/bin/open_bench; one benchmark per window, times per opening.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "BenchSession.h"
+#include "shell/Session.h"
+#include "shell/FormStuff.h"
+#include "shell/SingleWindows.h"
+#include "shell/frmMain.h"
+#include "shell/frmMultiDevice.h"
+#include "shell/frmRegMap.h"
+#include "shell/frmSave.h"
+#include "shell/frmSplash.h"
+#include "shell/frmSpy.h"
+
+namespace {
+
+struct WindowCase {
+  std::string name;
+  std::function<forms::Form&()> open;  // as the program opens it
+};
+
+forms::Form& Page(PageKind kind) {
+  OpenDevicePage(kind, 0);
+  return *Pages(kind).Existing(0);
+}
+
+std::vector<WindowCase> Windows() {
+  return {
+      // Its master timer stays stopped: it is started by the session, not by the window.
+      {"MainWindow", [] () -> forms::Form& { gMainForm->Load(); gMainForm->Show(); return *gMainForm; }},
+      {"Splash", [] () -> forms::Form& { SplashForm().Show(); return SplashForm(); }},
+      {"DevicePicker", [] () -> forms::Form& { MultiDeviceForm().Show(); return MultiDeviceForm(); }},
+      {"BlockDiagram", [] () -> forms::Form& { OpenBlockDiagram(0); return *Pages(PageKind::Diagram).Existing(0); }},
+      {"RegisterMap", [] () -> forms::Form& { gMainForm->mnuRegMap_Click(); return RegMapForm(); }},
+      {"BusMonitor", [] () -> forms::Form& { gMainForm->mnuSpy_Click(); return SpyForm(); }},
+      {"SaveRecall", [] () -> forms::Form& { gMainForm->mnuSave_Click(); return SaveForm(); }},
+      {"ShareBus", [] () -> forms::Form& { return Page(PageKind::Share); }},
+      {"CurrentSense", [] () -> forms::Form& { return Page(PageKind::CurrentSense); }},
+      {"VoltageSense", [] () -> forms::Form& { return Page(PageKind::VoltageSense); }},
+      {"GeneralSettings", [] () -> forms::Form& { return Page(PageKind::General); }},
+      {"OrFET", [] () -> forms::Form& { return Page(PageKind::OrFET); }},
+  };
+}
+
+// Notes the widgets painted since the last Clear; a top-level window may be
+// painted before its Show returns.
+class PaintWatch : public QObject {
+ public:
+  void Clear() { painted_.clear(); }
+  bool PaintedPartOf(const forms::Form& form) const {
+    for (const QPointer<QWidget>& widget : painted_) {
+      for (const QWidget* part : {form.Window(), form.Client()}) {
+        if (widget && part && (widget == part || part->isAncestorOf(widget))) return true;
+      }
+    }
+    return false;
+  }
+  bool eventFilter(QObject* receiver, QEvent* event) override {
+    if (event->type() == QEvent::Paint && receiver->isWidgetType()) painted_.emplace_back(static_cast<QWidget*>(receiver));
+    return false;
+  }
+
+ private:
+  std::vector<QPointer<QWidget>> painted_;
+};
+
+void Close(forms::Form& form) {
+  form.Unload();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::processEvents();
+}
+
+void BM_WarmOpen(benchmark::State& state, const WindowCase& window) {
+  bench::TwoChipSession session;
+  PaintWatch paint;
+  qApp->installEventFilter(&paint);
+  Close(window.open());  // the first opening, not counted
+  for (auto _ : state) {
+    paint.Clear();
+    QElapsedTimer clock;
+    clock.start();
+    forms::Form& form = window.open();
+    while (!paint.PaintedPartOf(form) && clock.elapsed() < 5000) QCoreApplication::processEvents();
+    state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);
+    if (!paint.PaintedPartOf(form)) state.SkipWithError("the window was never painted");
+    Close(form);
+  }
+  qApp->removeEventFilter(&paint);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  return bench::Main(argc, argv, [] {
+    static const std::vector<WindowCase> windows = Windows();
+    for (const WindowCase& window : windows) {
+      benchmark::RegisterBenchmark(("BM_WarmOpen/" + window.name).c_str(), BM_WarmOpen, window)
+          ->UseManualTime()
+          ->Iterations(20)
+          ->Repetitions(3)
+          ->ReportAggregatesOnly(true)
+          ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::RunSpecifiedBenchmarks();
+  });
+}

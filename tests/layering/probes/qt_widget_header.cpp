@@ -1,0 +1,2 @@
+// Must not build: a widget-free target reaching a Qt Widgets header.
+#include <QtWidgets/QWidget>
