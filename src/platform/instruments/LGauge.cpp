@@ -170,7 +170,7 @@ void LGauge::paintEvent(QPaintEvent*) {
   painter.drawRect(track.adjusted(0, 0, -1, -1));
 
   // Ticks and their numbers.
-  const double major = NiceStep(maximum_ - minimum_, std::max(2, (right - left) / 55));
+  const double major = NiceStep(maximum_ - minimum_, std::max(2, (right - left) / 45));
   const double minor = (right - left) / ((maximum_ - minimum_) / (major / 5)) >= 4 ? major / 5 : major / 2;
   painter.setPen(QColor(60, 60, 60));
   for (double v : TickValues(minimum_, maximum_, minor)) {

@@ -4,6 +4,7 @@
 #include <QChartView>
 #include <QDateTime>
 #include <QDateTimeAxis>
+#include <QGraphicsLayout>
 #include <QLegend>
 #include <QLineSeries>
 #include <QValueAxis>
@@ -38,6 +39,7 @@ Strip::Strip(QWidget* parent) : QWidget(parent), clock_(SystemSecondsSinceMidnig
   chart_ = new QChart();
   chart_->setBackgroundRoundness(0);
   chart_->setMargins(QMargins(2, 2, 2, 2));
+  chart_->layout()->setContentsMargins(0, 0, 0, 0);  // the white chart fills the widget
   chart_->legend()->setAlignment(Qt::AlignBottom);
   chart_->legend()->setShowToolTips(true);
   // Eight channels' texts fit in one row under a chart of 600 pixels.
@@ -182,7 +184,10 @@ void Strip::Refresh() {
                       QDateTime::fromMSecsSinceEpoch(midnightMs_ + end));
   timeAxis_->setTickCount(std::clamp(plotWidth / 90, 2, 7) + 1);
   for (std::size_t a = 0; a < axes_.size(); ++a) {
-    const ValueRange range = low[a] <= high[a] ? NiceRange(low[a], high[a], kValueSteps) : ValueRange{0, 1, 0.2};
+    // A little room above and below, so no line runs along the plot's edge.
+    const double room = (high[a] - low[a]) * 0.05;
+    const ValueRange range =
+        low[a] <= high[a] ? NiceRange(low[a] - room, high[a] + room, kValueSteps) : ValueRange{0, 1, 0.2};
     QValueAxis* axis = axes_[a];
     if (axis->min() != range.low || axis->max() != range.high) {
       axis->setTickAnchor(range.low);
