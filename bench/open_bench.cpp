@@ -51,6 +51,7 @@ std::vector<WindowCase> Windows() {
       {"VoltageSense", [] () -> forms::Form& { return Page(PageKind::VoltageSense); }},
       {"GeneralSettings", [] () -> forms::Form& { return Page(PageKind::General); }},
       {"OrFET", [] () -> forms::Form& { return Page(PageKind::OrFET); }},
+      {"ReadingsAndLimits", [] () -> forms::Form& { return Page(PageKind::Limits); }},
   };
 }
 
