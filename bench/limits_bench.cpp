@@ -8,8 +8,8 @@
 #include <malloc.h>
 
 #include <QAction>
-#include <cmath>
 #include <QTabWidget>
+#include <cmath>
 
 #include "BenchSession.h"
 #include "model/DeviceInfo.h"
@@ -39,7 +39,8 @@ void Vary(int step) {
     record.VS3 = 12 + 0.2f * wave;
     record.OutputCurrent = 2 + 0.3f * wave;
     record.OutputPower = 24 + 3 * wave;
-    record.Flags[static_cast<size_t>(step % kFaultFlagCount)] = !record.Flags[static_cast<size_t>(step % kFaultFlagCount)];
+    record.Flags[static_cast<size_t>(step % kFaultFlagCount)] =
+        !record.Flags[static_cast<size_t>(step % kFaultFlagCount)];
   }
 }
 

@@ -58,8 +58,13 @@ void BM_StripRefresh(benchmark::State& state) {
   state.counters["shown_points"] = strip->ShownPoints(0).size();
 }
 
-BENCHMARK(BM_StripRefresh)->Arg(600)->Arg(36000)->Iterations(300)->Repetitions(3)->ReportAggregatesOnly(true)->Unit(
-    benchmark::kMillisecond);
+BENCHMARK(BM_StripRefresh)
+    ->Arg(600)
+    ->Arg(36000)
+    ->Iterations(300)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
 
 // Two devices, each with charts of 8, 4, 2 and 2 channels, filled for an hour.
 void BM_HourOfHistoryMemory(benchmark::State& state) {

@@ -31,11 +31,38 @@ QStringList ResolveItems() {
 QStringList TimingItems() { return Texts({"After Delay", "Immediately"}); }
 
 QStringList IndicatorCaptions() {
-  return Texts({"Power Supply", "OrFET", "PGood Fault", "ACSNS Timing", "ACSNS Amplitude", "Fast OCP", "OCP CS1",
-                "OCP CS2", "Voltage Sense", "UVP", "Reverse Voltage", "Vdd UV", "Vdd OV", "Ground Fault", "Load OVP",
-                "Local OVP", "OTP", "Share Bus", "Chip Temp Alert", "Constant Power", "Reserved", "Line Impedance",
-                "Efficiency", "External Flag", "Reserved", "ADDRESS", "DCM", "Subharmonic", "Duty Cycle",
-                "Loop Stability", "CRC Fault", "EEPROM Unlocked"});
+  return Texts({"Power Supply",
+                "OrFET",
+                "PGood Fault",
+                "ACSNS Timing",
+                "ACSNS Amplitude",
+                "Fast OCP",
+                "OCP CS1",
+                "OCP CS2",
+                "Voltage Sense",
+                "UVP",
+                "Reverse Voltage",
+                "Vdd UV",
+                "Vdd OV",
+                "Ground Fault",
+                "Load OVP",
+                "Local OVP",
+                "OTP",
+                "Share Bus",
+                "Chip Temp Alert",
+                "Constant Power",
+                "Reserved",
+                "Line Impedance",
+                "Efficiency",
+                "External Flag",
+                "Reserved",
+                "ADDRESS",
+                "DCM",
+                "Subharmonic",
+                "Duty Cycle",
+                "Loop Stability",
+                "CRC Fault",
+                "EEPROM Unlocked"});
 }
 
 QString IndicatorToolTip() { return QStringLiteral("Interrupt Status: Green=OK, Red=Bad, Invisible=Disabled"); }

@@ -14,8 +14,6 @@ using namespace pagekit;
 
 namespace {
 
-QString Indexed(const char* name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
-
 forms::Label* AddLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
                        int height = 240) {
   return forms::Make<forms::Label>(parent, name, left, top, width, height, caption);
@@ -56,7 +54,7 @@ void frmLimits::Form_Load() {
   };
   for (int i = 0; i < 5; ++i) {
     auto* tab = new QWidget;
-    tab->setObjectName(Indexed("SSTab1", i));
+    tab->setObjectName(forms::Indexed("SSTab1", i));
     SSTab1->addTab(tab, QString::fromLatin1(tabs[i].first));
     (this->*tabs[i].second)(tab);
   }
@@ -70,9 +68,9 @@ void frmLimits::BuildFlagsTab(QWidget* tab) {
   for (int i = 0; i < kIndicators; ++i) {
     const int left = i < 16 ? 240 : 2820;
     const int top = 360 + (i % 16) * kPitch;
-    tglStatus[i] = forms::Make<instruments::Toggle>(fraStatus, Indexed("tglStatus", i), left, top, 240, 240);
+    tglStatus[i] = forms::Make<instruments::Toggle>(fraStatus, forms::Indexed("tglStatus", i), left, top, 240, 240);
     tglStatus[i]->setToolTip(IndicatorToolTip());
-    AddLabel(fraStatus, Indexed("lblStatus", i), captions[i], left + 360, top, 2160);
+    AddLabel(fraStatus, forms::Indexed("lblStatus", i), captions[i], left + 360, top, 2160);
   }
 
   fraFirstFlag = forms::Make<forms::Frame>(tab, QStringLiteral("fraFirstFlag"), 5760, 120, 3480, 1320,
@@ -92,20 +90,22 @@ void frmLimits::BuildFaultTab(QWidget* tab) {
 
   const QStringList headings = FaultColumnHeadings();
   for (int c = 0; c < 3; ++c)
-    AddLabel(tab, Indexed("Label1", c), headings[c], listLeft[c], 120, listWidth[c])->setAlignment(Qt::AlignCenter);
+    AddLabel(tab, forms::Indexed("Label1", c), headings[c], listLeft[c], 120, listWidth[c])
+        ->setAlignment(Qt::AlignCenter);
   const QStringList captions = FaultRowCaptions();
   for (int row = 0; row < kFaultRows; ++row) {
     const int top = kFirstTop + row * kPitch;
-    auto* caption = AddLabel(tab, Indexed("lblFault", row), captions[row], kCaptionLeft, top - 60, kCaptionWidth, 450);
+    auto* caption =
+        AddLabel(tab, forms::Indexed("lblFault", row), captions[row], kCaptionLeft, top - 60, kCaptionWidth, 450);
     caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    cmbConfig[row] = forms::Make<forms::ComboBox>(tab, Indexed("cmbConfig", row), listLeft[0], top, listWidth[0],
-                                                   kListHeight);
+    cmbConfig[row] = forms::Make<forms::ComboBox>(tab, forms::Indexed("cmbConfig", row), listLeft[0], top, listWidth[0],
+                                                  kListHeight);
     FillList(cmbConfig[row], ActionItems());
-    cmbResolve[row] = forms::Make<forms::ComboBox>(tab, Indexed("cmbResolve", row), listLeft[1], top, listWidth[1],
-                                                    kListHeight);
+    cmbResolve[row] = forms::Make<forms::ComboBox>(tab, forms::Indexed("cmbResolve", row), listLeft[1], top,
+                                                   listWidth[1], kListHeight);
     FillList(cmbResolve[row], ResolveItems());
-    cmbTiming[row] = forms::Make<forms::ComboBox>(tab, Indexed("cmbTiming", row), listLeft[2], top, listWidth[2],
-                                                   kListHeight);
+    cmbTiming[row] = forms::Make<forms::ComboBox>(tab, forms::Indexed("cmbTiming", row), listLeft[2], top, listWidth[2],
+                                                  kListHeight);
     FillList(cmbTiming[row], TimingItems());
   }
 
@@ -113,8 +113,8 @@ void frmLimits::BuildFaultTab(QWidget* tab) {
   const int right = listLeft[2] + listWidth[2];
   cmdClose = AddButton(tab, QStringLiteral("cmdClose"), QStringLiteral("Close"), right - kButtonWidth, buttonsTop,
                        [this] { cmdClose_Click(); });
-  cmdApply = AddButton(tab, QStringLiteral("cmdApply"), QStringLiteral("Apply"),
-                       right - 2 * kButtonWidth - kButtonGap, buttonsTop, [this] { cmdApply_Click(); });
+  cmdApply = AddButton(tab, QStringLiteral("cmdApply"), QStringLiteral("Apply"), right - 2 * kButtonWidth - kButtonGap,
+                       buttonsTop, [this] { cmdApply_Click(); });
 }
 
 void frmLimits::BuildReadingsTab(QWidget* tab) {
@@ -124,8 +124,8 @@ void frmLimits::BuildReadingsTab(QWidget* tab) {
   forms::Frame* frames[3];
   for (int f = 0; f < 3; ++f) {
     const QRect& r = frameRects[f];
-    frames[f] = forms::Make<forms::Frame>(tab, QString::fromLatin1(frameNames[f]), r.x(), r.y(), r.width(),
-                                          r.height(), frameCaptions[f]);
+    frames[f] = forms::Make<forms::Frame>(tab, QString::fromLatin1(frameNames[f]), r.x(), r.y(), r.width(), r.height(),
+                                          frameCaptions[f]);
   }
   // Each frame fills its places top to bottom, the general frame in two columns.
   int placed[3] = {0, 0, 0};
@@ -133,9 +133,10 @@ void frmLimits::BuildReadingsTab(QWidget* tab) {
     const int place = placed[spec.frame]++;
     const int left = 180 + (place / 3) * 4680;
     const int top = 300 + (place % 3) * 1000;
-    AddLabel(frames[spec.frame], Indexed("lblReading", spec.index), QString::fromUtf8(spec.label), left, top, 2400);
-    auto* gauge = forms::Make<instruments::LGauge>(frames[spec.frame], Indexed("ggeReadings", spec.index), left,
-                                                    top + 240, 4290, 600);
+    AddLabel(frames[spec.frame], forms::Indexed("lblReading", spec.index), QString::fromUtf8(spec.label), left, top,
+             2400);
+    auto* gauge = forms::Make<instruments::LGauge>(frames[spec.frame], forms::Indexed("ggeReadings", spec.index), left,
+                                                   top + 240, 4290, 600);
     gauge->SetRange(0, spec.maximum);
     gauge->setToolTip(GaugeToolTip());
     const int index = spec.index;
@@ -151,7 +152,7 @@ void frmLimits::BuildGraphsTab(QWidget* tab) {
   cmbGraph->onClick = [this] { cmbGraph_Click(); };
   for (int c = 0; c < kCharts; ++c) {
     const ChartSpec& spec = kChartSpecs[static_cast<std::size_t>(c)];
-    auto* strip = forms::Make<instruments::Strip>(tab, Indexed("stpGraph", c), 60, 540, 9360, 7260);
+    auto* strip = forms::Make<instruments::Strip>(tab, forms::Indexed("stpGraph", c), 60, 540, 9360, 7260);
     strip->SetClock([] { return static_cast<double>(ui::Timer()); });
     for (const char* title : spec.axes)
       if (title) strip->AddAxis(QString::fromUtf8(title));
@@ -169,20 +170,20 @@ void frmLimits::BuildDefaultsTab(QWidget* tab) {
                                           QStringLiteral("Default Scale Factors"));
   const int columns[] = {240, 2280, 3540, 4860};
   const QStringList headings = ScaleHeadings();
-  for (int c = 0; c < 3; ++c) AddLabel(frame, Indexed("lblScaleHeading", c), headings[c], columns[c], 300, 1260);
+  for (int c = 0; c < 3; ++c) AddLabel(frame, forms::Indexed("lblScaleHeading", c), headings[c], columns[c], 300, 1260);
   for (std::size_t r = 0; r < kScaleRows.size(); ++r) {
     const ScaleRow& row = kScaleRows[r];
     const int top = 600 + static_cast<int>(r) * 345;
     const int i = static_cast<int>(r);
-    AddLabel(frame, Indexed("lblScaleChannel", i), QString::fromUtf8(row.channel), columns[0], top + 30, 1980);
-    AddLabel(frame, Indexed("lblScaleCode", i), QString::fromUtf8(row.code) + QLatin1Char('='), columns[1], top + 30,
-             1140);
+    AddLabel(frame, forms::Indexed("lblScaleChannel", i), QString::fromUtf8(row.channel), columns[0], top + 30, 1980);
+    AddLabel(frame, forms::Indexed("lblScaleCode", i), QString::fromUtf8(row.code) + QLatin1Char('='), columns[1],
+             top + 30, 1140);
     txtDefault[static_cast<std::size_t>(row.box)] =
-        forms::Make<forms::TextBox>(frame, Indexed("txtDefault", row.box), columns[2], top, 1200, 300);
-    AddLabel(frame, Indexed("lblScaleUnit", i), QString::fromUtf8(row.unit), columns[3], top + 30, 900);
+        forms::Make<forms::TextBox>(frame, forms::Indexed("txtDefault", row.box), columns[2], top, 1200, 300);
+    AddLabel(frame, forms::Indexed("lblScaleUnit", i), QString::fromUtf8(row.unit), columns[3], top + 30, 900);
   }
-  cmdSet = AddButton(tab, QStringLiteral("cmdSet"), QStringLiteral("Set  Values"), 120, 5460,
-                     [this] { cmdSet_Click(); }, 1500);
+  cmdSet = AddButton(
+      tab, QStringLiteral("cmdSet"), QStringLiteral("Set  Values"), 120, 5460, [this] { cmdSet_Click(); }, 1500);
 }
 
 void frmLimits::SetupFormAfterLoad() {

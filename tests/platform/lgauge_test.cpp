@@ -1,9 +1,9 @@
+#include "platform/instruments/LGauge.h"
+
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
 #include <QTest>
-
-#include "platform/instruments/LGauge.h"
 
 using instruments::LGauge;
 
@@ -76,7 +76,8 @@ TEST_F(LGaugeTest, DraggingAMarkerMovesItInRoundStepsAndSignalsOnce) {
     gauge.SelectPointer(1);
     gauge.SetValue(33);
     QSignalSpy moved(&gauge, &LGauge::pointerMoved);
-    const QPoint press = (r.pressOn == 0 ? gauge.ValuePosition(50) : gauge.PointerPosition(r.pressOn)) + QPoint(r.offset, 0);
+    const QPoint press =
+        (r.pressOn == 0 ? gauge.ValuePosition(50) : gauge.PointerPosition(r.pressOn)) + QPoint(r.offset, 0);
     const QPoint target(gauge.ValuePosition(r.to).x() + r.offset, press.y());
     QTest::mousePress(&gauge, Qt::LeftButton, Qt::NoModifier, press);
     QTest::mouseMove(&gauge, (press + target) / 2);

@@ -19,7 +19,8 @@ TEST(ScaleMath, NiceStepIsTheSmallestRoundStepThatFits) {
       {100, 10, 10}, {100, 4, 50}, {100, 6, 20}, {1000, 200, 5}, {100, 100, 1}, {0.4, 5, 0.1},
       {3, 5, 1},     {7, 5, 2},    {12, 5, 5},   {0, 5, 1},      {-3, 5, 1},    {914.6, 5, 200},
   };
-  for (const StepRow& r : rows) EXPECT_DOUBLE_EQ(NiceStep(r.span, r.maxSteps), r.step) << r.span << " in " << r.maxSteps;
+  for (const StepRow& r : rows)
+    EXPECT_DOUBLE_EQ(NiceStep(r.span, r.maxSteps), r.step) << r.span << " in " << r.maxSteps;
 }
 
 struct RangeRow {

@@ -47,7 +47,8 @@ TEST(StripHistory, FindsTimesAcrossBlocksAndKeepsThemExactOverGapsAndDays) {
   ASSERT_EQ(h.Size(), times.size() + 600);
   for (std::size_t i = 0; i < times.size(); ++i) EXPECT_EQ(h.At(i).ms, times[i]) << i;
   const std::pair<int64_t, std::size_t> rows[] = {
-      {-5, 0}, {10, 1}, {11, 2}, {65'536, 3}, {30 * day, 5}, {60 * day + 8, 8}, {60 * day + 100 + 300, 308}, {61 * day, 608},
+      {-5, 0},         {10, 1}, {11, 2}, {65'536, 3}, {30 * day, 5}, {60 * day + 8, 8}, {60 * day + 100 + 300, 308},
+      {61 * day, 608},
   };
   for (const auto& [ms, at] : rows) EXPECT_EQ(h.FirstAtOrAfter(ms), at) << ms;
 }
@@ -64,7 +65,11 @@ TEST(StripHistory, VisibleGivesTheSpanWithItsLeadInAndKeepsPeaksWhenThinned) {
   const float values[] = {5, 1, 9, 4, 4, 7, 2, 8, 3, 6};
   for (int i = 0; i < 10; ++i) h.Append(i * 10, values[i]);  // times 0, 10, ..., 90
   const VisibleRow rows[] = {
-      {"all in span", 0, 90, 100, {{0, 5}, {10, 1}, {20, 9}, {30, 4}, {40, 4}, {50, 7}, {60, 2}, {70, 8}, {80, 3}, {90, 6}}},
+      {"all in span",
+       0,
+       90,
+       100,
+       {{0, 5}, {10, 1}, {20, 9}, {30, 4}, {40, 4}, {50, 7}, {60, 2}, {70, 8}, {80, 3}, {90, 6}}},
       {"lead-in point", 45, 70, 100, {{40, 4}, {50, 7}, {60, 2}, {70, 8}}},
       {"only the lead-in", 100, 200, 100, {{90, 6}}},
       {"thinned to slices", 0, 80, 4, {{10, 1}, {20, 9}, {60, 2}, {70, 8}, {80, 3}}},

@@ -1,3 +1,5 @@
+#include "platform/instruments/Strip.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,8 +13,6 @@
 #include <QToolTip>
 #include <QValueAxis>
 #include <QWheelEvent>
-
-#include "platform/instruments/Strip.h"
 
 using instruments::Strip;
 
@@ -44,9 +44,7 @@ class StripTest : public ::testing::Test {
   QDateTime Today(double seconds) const {
     return QDateTime(QDate::currentDate(), QTime(0, 0)).addMSecs(std::llround(seconds * 1000));
   }
-  QDateTimeAxis* TimeAxis() const {
-    return qobject_cast<QDateTimeAxis*>(strip.Chart()->axes(Qt::Horizontal).value(0));
-  }
+  QDateTimeAxis* TimeAxis() const { return qobject_cast<QDateTimeAxis*>(strip.Chart()->axes(Qt::Horizontal).value(0)); }
   double clock = 36000;  // 10:00:00
   Strip strip;
 };
@@ -127,11 +125,11 @@ TEST_F(StripTest, DraggingAnEdgeArrowZoomsTheTimeSpan) {
   ShowStrip();
   Feed(1200);
   const ZoomRow rows[] = {
-      {"arrowLeft", 100, 30},     // inwards: half the span
-      {"arrowLeft", -200, 240},   // outwards: twice, twice
-      {"arrowRight", -100, 30},   // inwards from the right
-      {"arrowRight", 1000, 3600}, // no more than an hour
-      {"arrowLeft", 2000, 5},     // no less than five seconds
+      {"arrowLeft", 100, 30},      // inwards: half the span
+      {"arrowLeft", -200, 240},    // outwards: twice, twice
+      {"arrowRight", -100, 30},    // inwards from the right
+      {"arrowRight", 1000, 3600},  // no more than an hour
+      {"arrowLeft", 2000, 5},      // no less than five seconds
   };
   for (const ZoomRow& r : rows) {
     strip.SetSpan(60);

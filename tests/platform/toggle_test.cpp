@@ -1,8 +1,8 @@
+#include "platform/instruments/Toggle.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
-
-#include "platform/instruments/Toggle.h"
 
 using instruments::Toggle;
 

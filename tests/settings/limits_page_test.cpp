@@ -83,8 +83,9 @@ TEST_F(LimitsPage, TheBlockDiagramsFaultBlockOpensTheWindow) {
   OpenBlockDiagram(0);
   frmDevice& diagram = PageAt<frmDevice>(PageKind::Diagram, 0);
   const forms::LabelItem* hot = diagram.lblSelection[2];
-  const QPoint centre = diagram.pctDevice->contentsRect().topLeft() +
-                        QPoint(forms::ToPixels(hot->Left() + hot->Width() / 2), forms::ToPixels(hot->Top() + hot->Height() / 2));
+  const QPoint centre =
+      diagram.pctDevice->contentsRect().topLeft() +
+      QPoint(forms::ToPixels(hot->Left() + hot->Width() / 2), forms::ToPixels(hot->Top() + hot->Height() / 2));
   QTest::mouseClick(diagram.pctDevice, Qt::LeftButton, {}, centre);
   frmLimits& page = PageAt<frmLimits>(PageKind::Limits, 0);
   ASSERT_TRUE(page.IsVisible());
@@ -177,7 +178,7 @@ TEST_F(LimitsPage, ApplyBuildsEachRegisterFromItsTwoRows) {
 
 struct FlagCase {
   const char* what;
-  int fault[4];  // registers 0x00 to 0x03
+  int fault[4];   // registers 0x00 to 0x03
   int firstFlag;  // register 0x10
   std::vector<int> lit;
   const char* source;
@@ -222,8 +223,8 @@ TEST_F(LimitsPage, InSimulationEveryGaugeCaptionIsBlankNumberUnit) {
   frmLimits& page = OpenFromMenu();
   Tick(5);
   const std::pair<int, const char*> captions[] = {
-      {0, " 120V"}, {1, " .25A"}, {2, " 30W"},   {3, " 12.1V"}, {4, " 12.05V"}, {5, " 12V"},
-      {6, " 2A"},   {7, " 24W"},  {9, " 20V"},   {10, " 25°C"}, {11, " 4V"},    {12, " 45%"},
+      {0, " 120V"}, {1, " .25A"}, {2, " 30W"}, {3, " 12.1V"}, {4, " 12.05V"}, {5, " 12V"},
+      {6, " 2A"},   {7, " 24W"},  {9, " 20V"}, {10, " 25°C"}, {11, " 4V"},    {12, " 45%"},
   };
   for (const auto& [gauge, caption] : captions) {
     EXPECT_EQ(page.ggeReadings[static_cast<size_t>(gauge)]->Caption(), QString::fromUtf8(caption)) << gauge;
@@ -232,7 +233,8 @@ TEST_F(LimitsPage, InSimulationEveryGaugeCaptionIsBlankNumberUnit) {
   EXPECT_EQ(page.lblFlag->Caption(), "OrFET");
   EXPECT_EQ(page.lblFlagValue->Caption(), "0x3FC");
   // The preset image holds 0x85 in register 0x00.
-  for (int i = 0; i < 8; ++i) EXPECT_EQ(page.tglStatus[static_cast<size_t>(i)]->Value(), i == 0 || i == 5 || i == 7) << i;
+  for (int i = 0; i < 8; ++i)
+    EXPECT_EQ(page.tglStatus[static_cast<size_t>(i)]->Value(), i == 0 || i == 5 || i == 7) << i;
 }
 
 TEST_F(LimitsPage, DutyLimitMarkersComeFromTheLimitRegister) {
@@ -256,7 +258,7 @@ struct DragCase {
 
 TEST_F(LimitsPage, DraggedDutyMarkersAreHeldToTheirRangesAndOthersMoveFreely) {
   const DragCase cases[] = {
-      {12, 2, 20, 15}, {12, 2, 15, 15}, {12, 2, 10, 10}, {12, 3, 30, 40},
+      {12, 2, 20, 15}, {12, 2, 15, 15}, {12, 2, 10, 10},  {12, 3, 30, 40},
       {12, 3, 40, 40}, {12, 3, 60, 60}, {0, 2, 500, 500}, {0, 3, 100, 100},
   };
   StartBoard();  // 0x2E = 0: duty markers at 0 and 40
@@ -283,8 +285,10 @@ TEST_F(LimitsPage, ScaleFactorsShowTheirValuesAndSetTheLeadingNumberTyped) {
   EXPECT_EQ(shown, (QStringList{"670", "14.1", "14.2", "14.2", ".4", "2.4"}));
 
   const std::tuple<int, const char*, float*, float> typed[] = {
-      {0, "670V", &gScaleInputVoltage, 670}, {4, "abc", &gScaleInputCurrent, 0},
-      {1, "12.5", &gScaleVS3, 12.5f},       {5, "&H10", &gScaleOutputCurrent, 16},
+      {0, "670V", &gScaleInputVoltage, 670},
+      {4, "abc", &gScaleInputCurrent, 0},
+      {1, "12.5", &gScaleVS3, 12.5f},
+      {5, "&H10", &gScaleOutputCurrent, 16},
   };
   ShowTab(page, kDefaultsTab);
   for (const auto& [box, text, scale, expected] : typed) {

@@ -24,7 +24,7 @@ constexpr int64_t kDayMs = 86'400'000;
 constexpr int kValueSteps = 5;
 
 const QColor kChannelColors[] = {
-    QColor(31, 119, 180), QColor(214, 39, 40),  QColor(44, 160, 44),  QColor(255, 127, 14),
+    QColor(31, 119, 180),  QColor(214, 39, 40), QColor(44, 160, 44),   QColor(255, 127, 14),
     QColor(148, 103, 189), QColor(140, 86, 75), QColor(227, 119, 194), QColor(23, 190, 207),
 };
 
@@ -146,7 +146,8 @@ void Strip::ScheduleRefresh() {
   // Many points arrive in one go (a channel at a time); the lines are rebuilt once after them.
   if (refreshPending_ || !isVisible()) return;
   refreshPending_ = true;
-  QMetaObject::invokeMethod(this, [this] { Refresh(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this] { Refresh(); }, Qt::QueuedConnection);
 }
 
 void Strip::Refresh() {

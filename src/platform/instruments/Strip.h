@@ -56,7 +56,7 @@ class Strip : public QWidget {
   void SetSpan(double seconds);
 
   std::size_t HistorySize(int channel) const;
-  std::size_t HistoryBytes() const;  // the points of every channel
+  std::size_t HistoryBytes() const;               // the points of every channel
   QList<QPointF> ShownPoints(int channel) const;  // x: milliseconds since the epoch
   QChart* Chart() const { return chart_; }
 
@@ -71,8 +71,8 @@ class Strip : public QWidget {
     StripHistory history;
     int axis;
   };
-  int64_t Stamp();                        // the clock now on the chart's own timeline
-  int64_t Peek() const;                   // the same without noting the reading
+  int64_t Stamp();       // the clock now on the chart's own timeline
+  int64_t Peek() const;  // the same without noting the reading
   void ScheduleRefresh();
   void Refresh();
   void PlaceArrows();

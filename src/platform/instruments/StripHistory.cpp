@@ -49,9 +49,8 @@ StripPoint StripHistory::Newest() const {
 
 std::size_t StripHistory::FirstAtOrAfter(int64_t ms) const {
   // The first block whose last point is at or after ms holds the answer.
-  const auto block = std::partition_point(blocks_.begin(), blocks_.end(), [ms](const std::unique_ptr<Block>& b) {
-    return b->Point(b->count - 1).ms < ms;
-  });
+  const auto block = std::partition_point(
+      blocks_.begin(), blocks_.end(), [ms](const std::unique_ptr<Block>& b) { return b->Point(b->count - 1).ms < ms; });
   std::size_t index = 0;
   for (auto b = blocks_.begin(); b != block; ++b) index += (*b)->count;
   if (block == blocks_.end()) return index;
