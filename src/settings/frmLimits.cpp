@@ -45,19 +45,18 @@ void frmLimits::Form_Load() {
   CenterInMainForm(*this);
 
   SSTab1 = forms::Make<QTabWidget>(Client(), QStringLiteral("SSTab1"), 60, 60, 9570, 8370);
-  const std::pair<const char*, void (frmLimits::*)(QWidget*)> tabs[] = {
-      {"Flags", &frmLimits::BuildFlagsTab},
-      {"Fault Configuration", &frmLimits::BuildFaultTab},
-      {"Readings and Limits", &frmLimits::BuildReadingsTab},
-      {"Graphs", &frmLimits::BuildGraphsTab},
-      {"Defaults", &frmLimits::BuildDefaultsTab},
-  };
+  const char* const titles[] = {"Flags", "Fault Configuration", "Readings and Limits", "Graphs", "Defaults"};
+  QWidget* tabs[5];
   for (int i = 0; i < 5; ++i) {
-    auto* tab = new QWidget;
-    tab->setObjectName(forms::Indexed("SSTab1", i));
-    SSTab1->addTab(tab, QString::fromLatin1(tabs[i].first));
-    (this->*tabs[i].second)(tab);
+    tabs[i] = new QWidget;
+    tabs[i]->setObjectName(forms::Indexed("SSTab1", i));
+    SSTab1->addTab(tabs[i], QString::fromLatin1(titles[i]));
   }
+  BuildFlagsTab(tabs[0]);
+  BuildFaultTab(tabs[1]);
+  BuildReadingsTab(tabs[2]);
+  BuildGraphsTab(tabs[3]);
+  BuildDefaultsTab(tabs[4]);
 }
 
 void frmLimits::BuildFlagsTab(QWidget* tab) {
