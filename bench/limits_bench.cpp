@@ -22,11 +22,6 @@ namespace {
 
 constexpr int kGraphsTab = 3;
 
-size_t HeapInUse() {
-  const struct mallinfo2 info = mallinfo2();
-  return info.uordblks + info.hblkhd;
-}
-
 // Readings that move, as the poll would bring them, so the lines are not flat.
 void Vary(int step) {
   for (DeviceInfo& record : gDevices) {
@@ -93,7 +88,7 @@ void BM_HourOfRefreshesMemory(benchmark::State& state) {
     frmLimits& second = OpenLimits(2);
     bench::TwoChipSession::Settle();
     malloc_trim(0);
-    const size_t before = HeapInUse();
+    const size_t before = bench::HeapInUse();
     for (int i = 0; i < 36000; ++i) {
       now += 0.1;
       Vary(i);
@@ -101,7 +96,7 @@ void BM_HourOfRefreshesMemory(benchmark::State& state) {
       second.PlotData();
     }
     bench::TwoChipSession::Settle();
-    const size_t after = HeapInUse();
+    const size_t after = bench::HeapInUse();
     size_t history = 0;
     for (frmLimits* page : {&first, &second})
       for (const auto& strip : page->stpGraph) history += strip->HistoryBytes();

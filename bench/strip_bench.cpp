@@ -19,11 +19,6 @@ namespace {
 
 using instruments::Strip;
 
-size_t HeapInUse() {
-  const struct mallinfo2 info = mallinfo2();
-  return info.uordblks + info.hblkhd;
-}
-
 // A chart laid out as the readings window's first one: three value axes, eight channels.
 std::unique_ptr<Strip> EightChannelStrip(double& clock) {
   auto strip = std::make_unique<Strip>();
@@ -70,7 +65,7 @@ BENCHMARK(BM_StripRefresh)
 void BM_HourOfHistoryMemory(benchmark::State& state) {
   for (auto _ : state) {
     malloc_trim(0);
-    const size_t heapAtStart = HeapInUse();
+    const size_t heapAtStart = bench::HeapInUse();
     double clock = 3600;
     std::vector<std::unique_ptr<Strip>> strips;
     for (int device = 0; device < 2; ++device) {
@@ -82,13 +77,13 @@ void BM_HourOfHistoryMemory(benchmark::State& state) {
         strips.push_back(std::move(strip));
       }
     }
-    const size_t heapEmpty = HeapInUse();
+    const size_t heapEmpty = bench::HeapInUse();
     for (int i = 0; i < static_cast<int>(Strip::kHistoryPoints); ++i) {
       clock += 0.1;
       for (auto& strip : strips)
         for (int c = 0; c < strip->ChannelCount(); ++c) strip->AddPoint(c, c + i * 1e-3);
     }
-    const size_t heapFull = HeapInUse();
+    const size_t heapFull = bench::HeapInUse();
     size_t historyBytes = 0;
     for (auto& strip : strips) historyBytes += strip->HistoryBytes();
     state.counters["history_MB"] = historyBytes / 1e6;
