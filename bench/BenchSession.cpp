@@ -1,6 +1,7 @@
 #include "BenchSession.h"
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 #include <QApplication>
 #include <QTimer>
@@ -36,6 +37,11 @@ int Main(int argc, char** argv, const std::function<void()>& run) {
   }
   benchmark::Shutdown();
   return 0;
+}
+
+size_t HeapInUse() {
+  const struct mallinfo2 info = mallinfo2();
+  return info.uordblks + info.hblkhd;
 }
 
 TwoChipSession::TwoChipSession() : board_(std::make_shared<usb::EmulatedBoard>()) {

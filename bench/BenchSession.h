@@ -3,6 +3,7 @@
 // with the design font, the page types known to the shell, and a session with
 // an emulated board carrying two chips and the main window open.
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 
@@ -16,6 +17,10 @@ namespace bench {
 // resolution, the application, the command line, then the run (by default
 // every benchmark the command line names).
 int Main(int argc, char** argv, const std::function<void()>& run = {});
+
+// Bytes the heap has handed out: small blocks from the arenas plus the large
+// blocks malloc maps on its own.
+size_t HeapInUse();
 
 // A board with chips at 0x48 and 0x4A, both found, and the main window shown with
 // its master timer stopped, so that the benchmark ticks it by hand.

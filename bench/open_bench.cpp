@@ -55,6 +55,7 @@ std::vector<WindowCase> Windows() {
       {"GeneralSettings", [] () -> forms::Form& { return Page(PageKind::General); }},
       {"OrFET", [] () -> forms::Form& { return Page(PageKind::OrFET); }},
       {"PWM", [] () -> forms::Form& { return Page(PageKind::PWM); }},
+      {"ReadingsAndLimits", [] () -> forms::Form& { return Page(PageKind::Limits); }},
   };
 }
 

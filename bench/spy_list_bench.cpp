@@ -25,12 +25,6 @@ namespace {
 
 double gNow = 1000;  // the program's clock, seconds
 
-// Small blocks from the arenas plus the large blocks malloc maps on its own.
-size_t HeapInUse() {
-  const struct mallinfo2 info = mallinfo2();
-  return info.uordblks + info.hblkhd;
-}
-
 // One transfer of each kind, as the program's traffic mixes them.
 void Transfer(int i) {
   if (i % 4 == 0) {
@@ -76,12 +70,12 @@ void BM_Append20AndShow(benchmark::State& state) {
   const int lines = static_cast<int>(state.range(0));
   frmSpy& spy = OpenMonitor();
   malloc_trim(0);
-  const size_t heapBefore = HeapInUse();
+  const size_t heapBefore = bench::HeapInUse();
   Fill(lines);
   LetIntervalPass();
   Transfer(lines);
   QCoreApplication::processEvents();
-  const double heapPerLine = (static_cast<double>(HeapInUse()) - static_cast<double>(heapBefore)) / lines;
+  const double heapPerLine = (static_cast<double>(bench::HeapInUse()) - static_cast<double>(heapBefore)) / lines;
   const double storePerLine = static_cast<double>(spy.lstSpy->Store().MemoryBytes()) / lines;
 
   int next = lines + 1;

@@ -2,6 +2,7 @@
 
 #include "frmCurrentSense.h"
 #include "frmGeneral.h"
+#include "frmLimits.h"
 #include "frmOrFET.h"
 #include "frmShare.h"
 #include "frmVoltageSense.h"
@@ -13,4 +14,5 @@ void RegisterSettingsPages() {
   RegisterPage(PageKind::VoltageSense, [] { return std::make_unique<frmVoltageSense>(); });
   RegisterPage(PageKind::General, [] { return std::make_unique<frmGeneral>(); });
   RegisterPage(PageKind::OrFET, [] { return std::make_unique<frmOrFET>(); });
+  RegisterPage(PageKind::Limits, [] { return std::make_unique<frmLimits>(); });
 }

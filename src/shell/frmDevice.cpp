@@ -35,8 +35,6 @@ QColor SystemColor(QPalette::ColorRole role) { return QApplication::palette().co
 QColor HighlightTextColor() { return SystemColor(QPalette::HighlightedText); }
 QColor ActiveTitleBarColor() { return SystemColor(QPalette::Highlight); }
 
-QString Indexed(const char* name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
-
 // A reading to 2 decimals, halves to even, in its shortest text.
 QString Reading(float value, const char* unit) {
   return numtext::Plain(numtext::Round(static_cast<double>(value), 2)) + QLatin1String(unit);
@@ -92,7 +90,7 @@ void frmDevice::BuildLabels() {
   };
   for (int i = 0; i < 3; ++i) {
     const ValueRow& r = rows[i];
-    forms::LabelItem* caption = pctDevice->AddLabel(Indexed("Label4", i), r.captionLeft, r.top, 15, 15,
+    forms::LabelItem* caption = pctDevice->AddLabel(forms::Indexed("Label4", i), r.captionLeft, r.top, 15, 15,
                                                     QLatin1String(r.caption));
     caption->SetFontSize(8, true);
     caption->SetAutoSize(true);
@@ -116,7 +114,7 @@ void frmDevice::BuildHotAreas() {
   for (int i = 0; i < kHotAreas; ++i) {
     const HotArea& area = kAreas[i];
     forms::LabelItem* hot =
-        pctDevice->AddLabel(Indexed("lblSelection", i), area.left, area.top, area.width, area.height);
+        pctDevice->AddLabel(forms::Indexed("lblSelection", i), area.left, area.top, area.width, area.height);
     hot->SetMousePointer(forms::vbArrow);
     hot->onClick = [this, i] { lblSelection_Click(i); };
     hot->onDblClick = [this, i] { lblSelection_DblClick(i); };
@@ -139,11 +137,11 @@ void frmDevice::BuildHotAreas() {
                            {2640, 7080, 2640, 6600}};
   const int strokes[4] = {2250, 2350, 1460, 1350};
   for (int i = 0; i < 4; ++i) {
-    forms::LineItem* stroke = pctDevice->AddLine(Indexed("Line1", i), strokes[i], 4320, strokes[i], 4800);
+    forms::LineItem* stroke = pctDevice->AddLine(forms::Indexed("Line1", i), strokes[i], 4320, strokes[i], 4800);
     stroke->SetBorderColor(windowText);
     stroke->SetBorderWidth(2);
     Line1[static_cast<size_t>(i)] = stroke;
-    forms::LineItem* side = pctDevice->AddLine(Indexed("Line2", i), frame[i][0], frame[i][1], frame[i][2], frame[i][3]);
+    forms::LineItem* side = pctDevice->AddLine(forms::Indexed("Line2", i), frame[i][0], frame[i][1], frame[i][2], frame[i][3]);
     side->SetBorderColor(windowText);
     side->SetBorderWidth(2);
     Line2[static_cast<size_t>(i)] = side;
@@ -156,7 +154,7 @@ void frmDevice::BuildHotAreas() {
                              {a.x1, a.y2, a.x1, a.y1}};
     for (int k = 0; k < 4; ++k) {
       const int n = 4 * i + k;
-      forms::LineItem* line = pctDevice->AddLine(Indexed("ln", n), sides[k][0], sides[k][1], sides[k][2], sides[k][3]);
+      forms::LineItem* line = pctDevice->AddLine(forms::Indexed("ln", n), sides[k][0], sides[k][1], sides[k][2], sides[k][3]);
       line->SetBorderColor(QColor(255, 0, 0));
       line->SetBorderWidth(3);
       line->SetVisible(false);

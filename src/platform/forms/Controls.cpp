@@ -116,6 +116,8 @@ void Label::SetBackColor(const QColor& color) {
 
 Frame::Frame(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
 
+QString Indexed(const char* name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
+
 void SetPointSize(QWidget* widget, double points, bool bold) {
   QFont font = widget->font();
   font.setPointSizeF(points);

@@ -102,6 +102,9 @@ T* Make(QWidget* parent, const QString& name, int left, int top, int width, int 
 
 void SetPointSize(QWidget* widget, double points, bool bold = false);
 
+// The name of a member of a control array: "lblStatus" and 3 give "lblStatus(3)".
+QString Indexed(const char* name, int index);
+
 }  // namespace forms
 
 #include "Twips.h"

@@ -1,0 +1,44 @@
+#pragma once
+// Scale arithmetic shared by the gauge and the strip chart: round steps for
+// ticks, tick values, a value range rounded out to whole steps, and the linear
+// map between values and pixels. Plain C++, no widgets.
+
+#include <vector>
+
+namespace instruments {
+
+// The smallest step of 1, 2 or 5 times a power of ten that divides span into at
+// most maxSteps steps. A span that is not positive gives 1.
+double NiceStep(double span, int maxSteps);
+
+// The multiples of step from low to high, both ends included when they fall on
+// a multiple (a little rounding slack allowed).
+std::vector<double> TickValues(double low, double high, double step);
+
+// value to the nearest multiple of step.
+double SnapToStep(double value, double step);
+
+struct ValueRange {
+  double low = 0;
+  double high = 1;
+  double step = 1;  // the tick step the range was rounded to
+};
+
+// [low, high] widened out to whole steps of a round size, at most maxSteps of
+// them; an empty range is opened around its value first.
+ValueRange NiceRange(double low, double high, int maxSteps);
+
+// Values from minimum to maximum laid along pixels from start to end.
+struct LinearMap {
+  double minimum = 0;
+  double maximum = 1;
+  double start = 0;
+  double end = 1;
+
+  // The pixel of a value, held to the ends of the track.
+  double ToPixel(double value) const;
+  // The value at a pixel, held to the range.
+  double ToValue(double pixel) const;
+};
+
+}  // namespace instruments

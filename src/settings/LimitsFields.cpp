@@ -1,0 +1,140 @@
+#include "LimitsFields.h"
+
+#include "model/NumberText.h"
+
+namespace limits {
+
+namespace {
+QStringList Texts(std::initializer_list<const char*> texts) {
+  QStringList list;
+  for (const char* t : texts) list << QString::fromUtf8(t);
+  return list;
+}
+}  // namespace
+
+QStringList FaultRowCaptions() {
+  return Texts({"ACSNS Timing", "ACSNS Amplitude", "Fast OCP", "OCP CS1", "OCP CS2", "Voltage Sense", "UVP",
+                "Reverse Voltage", "Ground Fault", "Load OVP (VS2 or VS3)", "Local OVP (VS1)", "OTP", "Share Bus",
+                "External Flag Input (FLAGIN)"});
+}
+
+QStringList FaultColumnHeadings() { return Texts({"Action", "Resolve Issue", "Timing"}); }
+
+QStringList ActionItems() {
+  return Texts({"Ignore Flag Completely", "Disable Sync Rec", "Disable OrFET", "Disable Power Supply"});
+}
+
+QStringList ResolveItems() {
+  return Texts({"Re-enable 1 second after flag=0", "Remain Disabled. Only PSON can re-enable"});
+}
+
+QStringList TimingItems() { return Texts({"After Delay", "Immediately"}); }
+
+QStringList IndicatorCaptions() {
+  return Texts({"Power Supply",
+                "OrFET",
+                "PGood Fault",
+                "ACSNS Timing",
+                "ACSNS Amplitude",
+                "Fast OCP",
+                "OCP CS1",
+                "OCP CS2",
+                "Voltage Sense",
+                "UVP",
+                "Reverse Voltage",
+                "Vdd UV",
+                "Vdd OV",
+                "Ground Fault",
+                "Load OVP",
+                "Local OVP",
+                "OTP",
+                "Share Bus",
+                "Chip Temp Alert",
+                "Constant Power",
+                "Reserved",
+                "Line Impedance",
+                "Efficiency",
+                "External Flag",
+                "Reserved",
+                "ADDRESS",
+                "DCM",
+                "Subharmonic",
+                "Duty Cycle",
+                "Loop Stability",
+                "CRC Fault",
+                "EEPROM Unlocked"});
+}
+
+QString IndicatorToolTip() { return QStringLiteral("Interrupt Status: Green=OK, Red=Bad, Invisible=Disabled"); }
+
+QString FirstFlagText(float value) { return QStringLiteral("0x") + numtext::Hex(static_cast<long long>(value)); }
+
+const std::array<GaugeSpec, 12> kGauges = {{
+    {0, 0, "I/P Voltage", &DeviceInfo::InputVoltage, "V", 1000},
+    {1, 0, "I/P Current", &DeviceInfo::InputCurrent, "A", 0.6},
+    {2, 0, "I/P Power", &DeviceInfo::InputPower, "W", 500},
+    {3, 2, "VS1", &DeviceInfo::VS1, "V", 20},
+    {4, 2, "VS2", &DeviceInfo::VS2, "V", 20},
+    {5, 1, "O/P Voltage", &DeviceInfo::VS3, "V", 20},
+    {6, 1, "O/P Current", &DeviceInfo::OutputCurrent, "A", 3.5},
+    {7, 1, "O/P Power", &DeviceInfo::OutputPower, "W", 70},
+    {9, 2, "ACSNS", &DeviceInfo::ACSNS, "V", 50},
+    {10, 2, "Temperature", &DeviceInfo::Temperature, "°C", 5000},
+    {11, 2, "Share Bus", &DeviceInfo::ShareBus, "V", 255},
+    {12, 2, "Duty Cycle", &DeviceInfo::DutyCycle, "%", 255},
+}};
+
+QStringList GaugeFrameCaptions() { return Texts({"Input", "Output", "General"}); }
+
+QString GaugeToolTip() { return QStringLiteral("Drag the sliders to change the limits"); }
+
+QString GaugeCaption(float reading, const char* unit) {
+  return numtext::Str(numtext::Round(static_cast<double>(reading), 2)) + QString::fromUtf8(unit);
+}
+
+const std::array<ChartSpec, kCharts> kChartSpecs = {{
+    {{"Voltage (V)", "Current (A)", "Power (W)"},
+     {{{&DeviceInfo::InputVoltage, "I/P Voltage", 0},
+       {&DeviceInfo::VS3, "VS3 (O/P Voltage)", 0},
+       {&DeviceInfo::VS1, "VS1", 0},
+       {&DeviceInfo::VS2, "VS2", 0},
+       {&DeviceInfo::InputCurrent, "I/P Current", 1},
+       {&DeviceInfo::OutputCurrent, "O/P Current", 1},
+       {&DeviceInfo::InputPower, "I/P Power", 2},
+       {&DeviceInfo::OutputPower, "O/P Power", 2}}},
+     8},
+    {{"Voltage (V)", nullptr, nullptr},
+     {{{&DeviceInfo::InputVoltage, "I/P Voltage", 0},
+       {&DeviceInfo::VS3, "O/P Voltage (VS3)", 0},
+       {&DeviceInfo::VS1, "VS1", 0},
+       {&DeviceInfo::VS2, "VS2", 0}}},
+     4},
+    {{"Current(A)", nullptr, nullptr},
+     {{{&DeviceInfo::InputCurrent, "I/P Current", 0}, {&DeviceInfo::OutputCurrent, "O/P Current", 0}}},
+     2},
+    {{"Power(W)", nullptr, nullptr},
+     {{{&DeviceInfo::InputPower, "I/P Power", 0}, {&DeviceInfo::OutputPower, "O/P Power", 0}}},
+     2},
+}};
+
+QStringList GraphItems() { return Texts({"Voltage, Current and Power", "Voltage Only", "Current Only", "Power Only"}); }
+
+const std::array<ScaleRow, 13> kScaleRows = {{
+    {"I/P Voltage", "3000", 0, "V", &gScaleInputVoltage},
+    {"O/P Voltage (VS3)", "3000", 1, "V", &gScaleVS3},
+    {"VS1", "3000", 2, "V", &gScaleVS1},
+    {"VS2", "3000", 3, "V", &gScaleVS2},
+    {"I/P Current", "3000", 4, "A", &gScaleInputCurrent},
+    {"O/P Current", "3000", 5, "A", &gScaleOutputCurrent},
+    {"Temperature", "3000", 9, "°C", nullptr},
+    {"Subharmonic", "200", 10, "?", nullptr},
+    {"ACSNS Timing", "100", 11, "?", nullptr},
+    {"Share Bus", "200", 12, "V", nullptr},
+    {"PWM Value", "200", 13, "%", nullptr},
+    {"Line Impedance", "?", 14, "Ohm", nullptr},
+    {"Efficiency", "?", 15, "%", nullptr},
+}};
+
+QStringList ScaleHeadings() { return Texts({"Channel", "Register Code", "Value"}); }
+
+}  // namespace limits

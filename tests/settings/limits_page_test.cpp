@@ -1,0 +1,362 @@
+// The readings-and-limits window driven as a user drives it: opened from the
+// menus and the block diagram, tabs and buttons pressed, lists chosen, scale
+// texts typed, limit markers dragged; the master timer ticked by hand.
+
+#include <QAction>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include "model/DeviceInfo.h"
+#include "model/Telemetry.h"
+#include "settings/frmLimits.h"
+#include "shell/frmDevice.h"
+#include "support/PageFixture.h"
+
+namespace {
+
+using instruments::LGauge;
+
+enum Tab { kFlagsTab, kFaultTab, kReadingsTab, kGraphsTab, kDefaultsTab };
+
+class LimitsPage : public support::PageFixture {
+ protected:
+  frmLimits& OpenFromMenu(int device = 1) {
+    gMainForm->Action(QStringLiteral("mnuLimits%1").arg(device))->trigger();
+    return PageAt<frmLimits>(PageKind::Limits, device - 1);
+  }
+  static void ShowTab(frmLimits& page, Tab tab) {
+    QTabBar* bar = page.SSTab1->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
+    ASSERT_EQ(page.SSTab1->currentIndex(), tab);
+  }
+  static void Press(frmLimits& page, const char* button) {
+    QTest::mouseClick(support::Find<QPushButton>(page, QString::fromLatin1(button)), Qt::LeftButton);
+  }
+  static forms::ComboBox* List(frmLimits& page, const char* name, int row) {
+    return support::Find<forms::ComboBox>(page, QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(row));
+  }
+  static double Pointer(LGauge* gauge, int pointer) {
+    gauge->SelectPointer(pointer);
+    return gauge->Value();
+  }
+  // Master-timer ticks far enough apart that each one refreshes the window.
+  void Tick(int ticks) {
+    for (int i = 0; i < ticks; ++i) {
+      SetTimer(now_ += 0.11f);
+      gMainForm->tmrMaster_Timer();
+    }
+  }
+  float now_ = 36000;
+};
+
+TEST_F(LimitsPage, OpensFromEitherDevicesMenuReadingTheGridAndTheDutyLimit) {
+  usb::EmulatedBoard& board = StartBoard({0x48, 0x4A});
+  for (int chip : {0x48, 0x4A}) {
+    for (int k = 0; k < 7; ++k) board.SetReg(chip, 0x08 + k, static_cast<uint8_t>(0x11 * k));
+  }
+  for (int device : {1, 2}) {
+    ClearBus();
+    frmLimits& page = OpenFromMenu(device);
+    const char* chip = device == 1 ? "0x48" : "0x4A";
+    EXPECT_EQ(page.Caption(), QStringLiteral("Limits and Graphs (%1)").arg(QLatin1String(chip)));
+    Lines reads;
+    for (const char* reg : {"0x08", "0x09", "0x0A", "0x0B", "0x0C", "0x0D", "0x0E", "0x2E"})
+      reads.push_back(std::string(chip) + " read " + reg);
+    EXPECT_EQ(Bus(true), reads);
+    EXPECT_TRUE(gLimitsOpen[static_cast<size_t>(device - 1)]);
+  }
+  frmLimits& page = PageAt<frmLimits>(PageKind::Limits, 0);
+  EXPECT_EQ(page.Width(), 9855);
+  EXPECT_EQ(page.Height(), 9045);
+  QStringList tabs;
+  for (int i = 0; i < page.SSTab1->count(); ++i) tabs << page.SSTab1->tabText(i);
+  EXPECT_EQ(tabs, (QStringList{"Flags", "Fault Configuration", "Readings and Limits", "Graphs", "Defaults"}));
+  EXPECT_EQ(page.tglStatus[31]->toolTip(), "Interrupt Status: Green=OK, Red=Bad, Invisible=Disabled");
+  EXPECT_EQ(page.ggeReadings[9]->toolTip(), "Drag the sliders to change the limits");
+  EXPECT_EQ(page.stpGraph[3]->toolTip(), "Drag the arrows at the edges of this graph to zoom in and out");
+  EXPECT_EQ(page.ggeReadings[8], nullptr) << "there is no gauge 8";
+}
+
+TEST_F(LimitsPage, TheBlockDiagramsFaultBlockOpensTheWindow) {
+  StartBoard();
+  OpenBlockDiagram(0);
+  frmDevice& diagram = PageAt<frmDevice>(PageKind::Diagram, 0);
+  const forms::LabelItem* hot = diagram.lblSelection[2];
+  const QPoint centre =
+      diagram.pctDevice->contentsRect().topLeft() +
+      QPoint(forms::ToPixels(hot->Left() + hot->Width() / 2), forms::ToPixels(hot->Top() + hot->Height() / 2));
+  QTest::mouseClick(diagram.pctDevice, Qt::LeftButton, {}, centre);
+  frmLimits& page = PageAt<frmLimits>(PageKind::Limits, 0);
+  ASSERT_TRUE(page.IsVisible());
+  EXPECT_EQ(page.Caption(), "Fault Status and Configuration (0x48)");
+  EXPECT_TRUE(gLimitsOpen[0]);
+}
+
+struct GridCase {
+  const char* what;
+  int reg;    // 0x08 to 0x0E
+  int value;  // what the chip holds there
+  int row;
+  const char* action;
+  const char* resolve;
+  const char* timing;
+};
+
+TEST_F(LimitsPage, GridShowsEachNibbleAndAnUnchangedApplyWritesAllSevenBack) {
+  const GridCase cases[] = {
+      {"0x45, high nibble", 0x08, 0x45, 0, "Ignore Flag Completely", "Re-enable 1 second after flag=0", "Immediately"},
+      {"0x45, low nibble", 0x08, 0x45, 1, "Disable Sync Rec", "Re-enable 1 second after flag=0", "Immediately"},
+      {"0xF0, high", 0x0E, 0xF0, 12, "Disable Power Supply", "Remain Disabled. Only PSON can re-enable", "Immediately"},
+      {"0xF0, low", 0x0E, 0xF0, 13, "Ignore Flag Completely", "Re-enable 1 second after flag=0", "After Delay"},
+      {"0x0F, low", 0x0D, 0x0F, 11, "Disable Power Supply", "Remain Disabled. Only PSON can re-enable", "Immediately"},
+      {"0xA6, high", 0x0A, 0xA6, 4, "Disable OrFET", "Remain Disabled. Only PSON can re-enable", "After Delay"},
+      {"0xA6, low", 0x0A, 0xA6, 5, "Disable OrFET", "Re-enable 1 second after flag=0", "Immediately"},
+  };
+  usb::EmulatedBoard& board = StartBoard();
+  for (const GridCase& c : cases) {
+    const int held[7] = {0x3C, 0x00, 0x5A, 0xC3, 0x99, 0x66, 0x12};
+    for (int k = 0; k < 7; ++k) board.SetReg(0x48, 0x08 + k, static_cast<uint8_t>(held[k]));
+    board.SetReg(0x48, c.reg, static_cast<uint8_t>(c.value));
+    frmLimits& page = OpenFromMenu();
+    EXPECT_EQ(List(page, "cmbConfig", c.row)->Text(), c.action) << c.what;
+    EXPECT_EQ(List(page, "cmbResolve", c.row)->Text(), c.resolve) << c.what;
+    EXPECT_EQ(List(page, "cmbTiming", c.row)->Text(), c.timing) << c.what;
+
+    ShowTab(page, kFaultTab);
+    ClearBus();
+    Press(page, "cmdApply");
+    Lines writes;
+    for (int k = 0; k < 7; ++k) {
+      char line[32];
+      std::snprintf(line, sizeof line, "write 0x%02X = 0x%02X", 0x08 + k, 0x08 + k == c.reg ? c.value : held[k]);
+      writes.push_back(line);
+    }
+    EXPECT_EQ(Bus(), writes) << c.what << ": seven writes, in order, nothing read back";
+    Press(page, "cmdClose");
+    EXPECT_FALSE(page.IsLoaded()) << c.what;
+  }
+}
+
+struct ChoiceCase {
+  int row;
+  const char* action;
+  const char* resolve;
+  const char* timing;
+  int reg;
+  int written;
+};
+
+TEST_F(LimitsPage, ApplyBuildsEachRegisterFromItsTwoRows) {
+  const ChoiceCase cases[] = {
+      {13, "Disable Power Supply", "Remain Disabled. Only PSON can re-enable", "Immediately", 0x0E, 0x0F},
+      {12, "Disable Power Supply", "Remain Disabled. Only PSON can re-enable", "Immediately", 0x0E, 0xF0},
+      {0, "Disable OrFET", "Re-enable 1 second after flag=0", "After Delay", 0x08, 0x20},
+      {7, "Disable Sync Rec", "Re-enable 1 second after flag=0", "Immediately", 0x0B, 0x05},
+      {8, "Ignore Flag Completely", "Remain Disabled. Only PSON can re-enable", "After Delay", 0x0C, 0x80},
+  };
+  StartBoard();  // every register 0: every row "Ignore", "Re-enable", "After Delay"
+  for (const ChoiceCase& c : cases) {
+    frmLimits& page = OpenFromMenu();
+    ShowTab(page, kFaultTab);
+    List(page, "cmbConfig", c.row)->SetText(QString::fromLatin1(c.action));
+    List(page, "cmbResolve", c.row)->SetText(QString::fromLatin1(c.resolve));
+    List(page, "cmbTiming", c.row)->SetText(QString::fromLatin1(c.timing));
+    ClearBus();
+    Press(page, "cmdApply");
+    const Lines bus = Bus();
+    ASSERT_EQ(bus.size(), 7u);
+    for (int k = 0; k < 7; ++k) {
+      char line[32];
+      std::snprintf(line, sizeof line, "write 0x%02X = 0x%02X", 0x08 + k, 0x08 + k == c.reg ? c.written : 0);
+      EXPECT_EQ(bus[static_cast<size_t>(k)], line) << "row " << c.row;
+    }
+    Board().SetReg(0x48, c.reg, 0);
+    Press(page, "cmdClose");
+  }
+}
+
+struct FlagCase {
+  const char* what;
+  int fault[4];   // registers 0x00 to 0x03
+  int firstFlag;  // register 0x10
+  std::vector<int> lit;
+  const char* source;
+  const char* value;
+};
+
+TEST_F(LimitsPage, IndicatorsFollowTheFaultFlagsAndLeaveTheReservedTwoAlone) {
+  std::vector<int> allButReserved;
+  for (int i = 0; i < 32; ++i)
+    if (i != 20 && i != 24) allButReserved.push_back(i);
+  const FlagCase cases[] = {
+      {"all clear", {0, 0, 0, 0}, 0x00, {}, "Power Supply", "0x0"},
+      {"0x85", {0x85, 0, 0, 0}, 0x00, {0, 5, 7}, "Power Supply", "0x0"},
+      {"every bit", {0xFF, 0xFF, 0xFF, 0xFF}, 0x00, allButReserved, "Power Supply", "0x0"},
+      {"only the bits without a flag", {0, 0, 0x08, 0x80}, 0x00, {}, "Power Supply", "0x0"},
+      {"one bit of each register", {0x01, 0x40, 0x04, 0x01}, 0x00, {7, 9, 21, 31}, "Power Supply", "0x0"},
+      {"first flag with no named source", {0, 0, 0, 0}, 0x3F, {}, "", "0x3F3"},
+      {"first flag from the OrFET", {0, 0, 0, 0}, 0x21, {}, "OrFET", "0x212"},
+  };
+  usb::EmulatedBoard& board = StartBoard();
+  for (const FlagCase& c : cases) {
+    for (int r = 0; r < 4; ++r) board.SetReg(0x48, r, static_cast<uint8_t>(c.fault[r]));
+    board.SetReg(0x48, 0x10, static_cast<uint8_t>(c.firstFlag));
+    frmLimits& page = OpenFromMenu();
+    page.tglStatus[20]->SetValue(true);  // to see that no refresh touches them
+    page.tglStatus[24]->SetValue(true);
+    Tick(5);  // a whole poll cycle, flags included
+    std::vector<int> lit;
+    for (int i = 0; i < 32; ++i)
+      if (i != 20 && i != 24 && page.tglStatus[static_cast<size_t>(i)]->Value()) lit.push_back(i);
+    EXPECT_EQ(lit, c.lit) << c.what;
+    EXPECT_TRUE(page.tglStatus[20]->Value() && page.tglStatus[24]->Value()) << c.what;
+    EXPECT_EQ(page.lblFlag->Caption(), c.source) << c.what;
+    EXPECT_EQ(page.lblFlagValue->Caption(), c.value) << c.what;
+    page.Unload();
+  }
+}
+
+TEST_F(LimitsPage, InSimulationEveryGaugeCaptionIsBlankNumberUnit) {
+  StartInSimulation();
+  OpenMainWindow();
+  frmLimits& page = OpenFromMenu();
+  Tick(5);
+  const std::pair<int, const char*> captions[] = {
+      {0, " 120V"}, {1, " .25A"}, {2, " 30W"}, {3, " 12.1V"}, {4, " 12.05V"}, {5, " 12V"},
+      {6, " 2A"},   {7, " 24W"},  {9, " 20V"}, {10, " 25°C"}, {11, " 4V"},    {12, " 45%"},
+  };
+  for (const auto& [gauge, caption] : captions) {
+    EXPECT_EQ(page.ggeReadings[static_cast<size_t>(gauge)]->Caption(), QString::fromUtf8(caption)) << gauge;
+  }
+  EXPECT_FLOAT_EQ(static_cast<float>(Pointer(page.ggeReadings[4], 1)), 12.05f);
+  EXPECT_EQ(page.lblFlag->Caption(), "OrFET");
+  EXPECT_EQ(page.lblFlagValue->Caption(), "0x3FC");
+  // The preset image holds 0x85 in register 0x00.
+  for (int i = 0; i < 8; ++i)
+    EXPECT_EQ(page.tglStatus[static_cast<size_t>(i)]->Value(), i == 0 || i == 5 || i == 7) << i;
+}
+
+TEST_F(LimitsPage, DutyLimitMarkersComeFromTheLimitRegister) {
+  const int cases[][3] = {{0x03, 15, 40}, {0x00, 0, 40}, {0x73, 15, 75}, {0xF3, 15, 75}, {0x45, 5, 60}};
+  usb::EmulatedBoard& board = StartBoard();
+  for (const auto& c : cases) {
+    board.SetReg(0x48, 0x2E, static_cast<uint8_t>(c[0]));
+    frmLimits& page = OpenFromMenu();
+    EXPECT_EQ(Pointer(page.ggeReadings[12], 2), c[1]) << c[0];
+    EXPECT_EQ(Pointer(page.ggeReadings[12], 3), c[2]) << c[0];
+    page.Unload();
+  }
+}
+
+struct DragCase {
+  int gauge;
+  int pointer;
+  double to;
+  double kept;
+};
+
+TEST_F(LimitsPage, DraggedDutyMarkersAreHeldToTheirRangesAndOthersMoveFreely) {
+  const DragCase cases[] = {
+      {12, 2, 20, 15}, {12, 2, 15, 15}, {12, 2, 10, 10},  {12, 3, 30, 40},
+      {12, 3, 40, 40}, {12, 3, 60, 60}, {0, 2, 500, 500}, {0, 3, 100, 100},
+  };
+  StartBoard();  // 0x2E = 0: duty markers at 0 and 40
+  frmLimits& page = OpenFromMenu();
+  ShowTab(page, kReadingsTab);
+  ClearBus();
+  for (const DragCase& c : cases) {
+    LGauge* gauge = page.ggeReadings[static_cast<size_t>(c.gauge)];
+    const QPoint from = gauge->PointerPosition(c.pointer);
+    const QPoint to(gauge->ValuePosition(c.to).x(), from.y());
+    QTest::mousePress(gauge, Qt::LeftButton, {}, from);
+    QTest::mouseMove(gauge, to);
+    QTest::mouseRelease(gauge, Qt::LeftButton, {}, to);
+    EXPECT_EQ(Pointer(gauge, c.pointer), c.kept) << "gauge " << c.gauge << " pointer " << c.pointer << " to " << c.to;
+  }
+  EXPECT_TRUE(Bus().empty()) << "markers are never written to the chip";
+}
+
+TEST_F(LimitsPage, ScaleFactorsShowTheirValuesAndSetTheLeadingNumberTyped) {
+  StartBoard();
+  frmLimits& page = OpenFromMenu();
+  QStringList shown;
+  for (int box = 0; box < 6; ++box) shown << page.txtDefault[static_cast<size_t>(box)]->Text();
+  EXPECT_EQ(shown, (QStringList{"670", "14.1", "14.2", "14.2", ".4", "2.4"}));
+
+  const std::tuple<int, const char*, float*, float> typed[] = {
+      {0, "670V", &gScaleInputVoltage, 670},
+      {4, "abc", &gScaleInputCurrent, 0},
+      {1, "12.5", &gScaleVS3, 12.5f},
+      {5, "&H10", &gScaleOutputCurrent, 16},
+  };
+  ShowTab(page, kDefaultsTab);
+  for (const auto& [box, text, scale, expected] : typed) {
+    forms::TextBox* field = page.txtDefault[static_cast<size_t>(box)];
+    field->clear();
+    QTest::keyClicks(field, QString::fromLatin1(text));
+  }
+  Press(page, "cmdSet");
+  for (const auto& [box, text, scale, expected] : typed) EXPECT_EQ(*scale, expected) << text;
+  EXPECT_EQ(gScaleVS1, 14.2f) << "an untouched box sets its value again";
+  EXPECT_EQ(gScaleVS2, 14.2f);
+}
+
+TEST_F(LimitsPage, WhileOpenTheTimerPollsAndRefreshesAndClosingStopsBoth) {
+  StartInSimulation();
+  OpenMainWindow();
+  frmLimits& page = OpenFromMenu();
+  ShowTab(page, kGraphsTab);
+  const int phase = PollPhase();
+  Tick(7);
+  EXPECT_EQ(PollPhase(), (phase + 7) % 5) << "one poll phase a tick";
+  for (int chart = 0; chart < 4; ++chart) EXPECT_EQ(page.stpGraph[static_cast<size_t>(chart)]->HistorySize(1), 7u);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(page.stpGraph[0]->ShownPoints(0).size(), 7) << "the shown chart draws what it got";
+  EXPECT_TRUE(page.stpGraph[1]->ShownPoints(0).isEmpty()) << "hidden charts only store";
+
+  ShowTab(page, kFaultTab);
+  Press(page, "cmdClose");
+  EXPECT_FALSE(gLimitsOpen[0]);
+  Tick(3);
+  EXPECT_EQ(PollPhase(), (phase + 7) % 5) << "no poll once closed";
+
+  frmLimits& again = OpenFromMenu();
+  for (int chart = 0; chart < 4; ++chart) EXPECT_EQ(again.stpGraph[static_cast<size_t>(chart)]->HistorySize(0), 0u);
+  Tick(1);
+  EXPECT_EQ(again.stpGraph[2]->HistorySize(0), 1u);
+}
+
+TEST_F(LimitsPage, TheGraphChoiceShowsOneChartWithItsWholeHistory) {
+  StartInSimulation();
+  OpenMainWindow();
+  frmLimits& page = OpenFromMenu();
+  ShowTab(page, kGraphsTab);
+  Tick(4);
+  for (int choice : {2, 3, 1, 0}) {
+    page.cmbGraph->SetListIndex(choice);
+    QCoreApplication::processEvents();
+    for (int chart = 0; chart < 4; ++chart)
+      EXPECT_EQ(page.stpGraph[static_cast<size_t>(chart)]->isVisible(), chart == choice) << choice;
+    EXPECT_EQ(page.stpGraph[static_cast<size_t>(choice)]->ShownPoints(0).size(), 4) << choice;
+  }
+}
+
+TEST_F(LimitsPage, AWindowForAnUnknownChipRefreshesNothingAndOwnsNoFlag) {
+  StartBoard();
+  OpenFromMenu();
+  OpenDevicePage(PageKind::Limits, 1, QStringLiteral("Limits and Graphs"), 0x50);
+  frmLimits& stranger = PageAt<frmLimits>(PageKind::Limits, 1);
+  EXPECT_FALSE(gLimitsOpen[1]);
+  stranger.PlotData();
+  stranger.DisplayData();
+  stranger.UpdateFlags();
+  EXPECT_EQ(stranger.stpGraph[0]->HistorySize(0), 0u);
+  EXPECT_EQ(stranger.ggeReadings[0]->Caption(), "");
+  EXPECT_EQ(stranger.lblFlagValue->Caption(), "");
+  ShowTab(stranger, kFaultTab);
+  Press(stranger, "cmdClose");
+  EXPECT_TRUE(gLimitsOpen[0]) << "closing it leaves device 1's window open";
+}
+
+}  // namespace
