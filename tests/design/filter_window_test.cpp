@@ -7,7 +7,6 @@
 #include "design/FilterGlobals.h"
 #include "design/LoopModel.h"
 #include "design/frmPWM.h"
-#include "pagekit/SwitchingFrequency.h"
 #include "filter_fixture.h"
 #include "platform/ui/Seams.h"
 #include "shell/frmDevice.h"
