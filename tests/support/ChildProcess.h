@@ -4,8 +4,11 @@
 // exception may pass through Qt's signal code, and only another process can
 // watch a process end.
 
+#include <sys/types.h>
+
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace support {
 
@@ -19,14 +22,37 @@ struct ChildResult {
 // Exit code of a child that went on without ending the program.
 constexpr int kChildDidNotEnd = 99;
 
-// Forks. In the child it returns true, having arranged that the real end of the
-// program writes `report` to the parent (the process then leaves with code 0);
-// a child still running after `seconds` is killed. In the parent it waits for
-// the child, fills `result` and returns false.
-bool ForkUntilProgramEnds(const std::function<std::string()>& report, ChildResult& result, int seconds = 60);
+// Children that run side by side, at most `limit` at a time.
+class ChildPool {
+ public:
+  explicit ChildPool(int limit) : limit_(limit < 1 ? 1 : limit) {}
+  ~ChildPool() { Finish(); }
+  ChildPool(const ChildPool&) = delete;
+  ChildPool& operator=(const ChildPool&) = delete;
 
-// Runs `body` in a child process made by ForkUntilProgramEnds; a body that
-// returns leaves the child with kChildDidNotEnd.
+  // Forks. In the child it returns true, having arranged that the real end of
+  // the program writes `report` to the parent (the process then leaves with
+  // code 0); a child still running after `seconds` is killed. In the parent it
+  // returns false at once, after waiting for a child to finish when `limit` run.
+  bool Fork(int tag, const std::function<std::string()>& report, int seconds = 60);
+  // Waits for every child; the results of all children so far, by tag.
+  const std::vector<std::pair<int, ChildResult>>& Finish();
+
+ private:
+  struct Running {
+    pid_t pid;
+    int fd;
+    int tag;
+  };
+  void CollectOne();
+
+  int limit_;
+  std::vector<Running> running_;
+  std::vector<std::pair<int, ChildResult>> done_;
+};
+
+// Runs `body` in a child process; a body that returns leaves the child with
+// kChildDidNotEnd.
 ChildResult RunUntilProgramEnds(const std::function<void()>& body, const std::function<std::string()>& report,
                                 int seconds = 60);
 
