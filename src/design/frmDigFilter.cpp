@@ -233,6 +233,7 @@ void frmDigFilter::BuildSideControls() {
                                 [this] { cmdApply_Click(); }, 1500);
   cmdCancel = pagekit::AddButton(client, QStringLiteral("cmdCancel"), QStringLiteral("Close"), buttonLeft, 7980,
                                  [this] { cmdCancel_Click(); }, 1500);
+  SetCancelButton(cmdCancel);
 
   lblPoleFreq = AddValueBox(client, QStringLiteral("lblPoleFreq"), QStringLiteral("Pole Frequency"), 120, kStripTop);
   lblHighFGain = AddValueBox(client, QStringLiteral("lblHighFGain"), QStringLiteral("High Frequency Gain"), 5280,

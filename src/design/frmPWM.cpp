@@ -129,6 +129,7 @@ void frmPWM::Form_Load() {
                                   kModulationLeft, 360, [this] { cmdProgram_Click(); }, 2280);
   cmdCancel = pagekit::AddButton(client, QStringLiteral("cmdCancel"), QStringLiteral("Close"),
                                  kModulationLeft + 2280 + pagekit::kButtonGap, 360, [this] { cmdCancel_Click(); });
+  SetCancelButton(cmdCancel);
 
   for (int r = 0; r < kRows; ++r) BuildRow(client, r);
 

@@ -52,6 +52,7 @@ void frmCurrentSense::Form_Load() {
                        [this] { cmdApply_Click(); });
   cmdCancel = AddButton(client, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), left, 1200,
                         [this] { cmdCancel_Click(); });
+  SetCancelButton(cmdCancel);
 
   FillCurrentSenseLists();
 }

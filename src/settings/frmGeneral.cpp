@@ -64,6 +64,7 @@ void frmGeneral::Form_Load() {
                        [this] { cmdApply_Click(); }, width);
   cmdCancel = AddButton(client, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), 5310 + 2 * (width + gap), top,
                         [this] { cmdCancel_Click(); }, width);
+  SetCancelButton(cmdCancel);
 
   FillList(cmbOTPThreshold, NumberItems(16));
 }

@@ -57,6 +57,7 @@ void frmLimits::Form_Load() {
   BuildReadingsTab(tabs[2]);
   BuildGraphsTab(tabs[3]);
   BuildDefaultsTab(tabs[4]);
+  SetCancelButton(cmdClose);
 }
 
 void frmLimits::BuildFlagsTab(QWidget* tab) {

@@ -44,6 +44,7 @@ void frmOrFET::Form_Load() {
   cmdOK = buttons.ok;
   cmdApply = buttons.apply;
   cmdClose = buttons.close;
+  SetCancelButton(cmdClose);
 
   cmbReverseOff->onClick = [this] { cmbReverseOff_Click(); };
   cmbReverseOn->onClick = [this] { cmbReverseOn_Click(); };

@@ -33,6 +33,7 @@ void frmShare::Form_Load() {
   cmdOK = buttons.ok;
   cmdApply = buttons.apply;
   cmdCancel = buttons.close;
+  SetCancelButton(cmdCancel);
 
   for (int i = 0; i <= 255; ++i) {
     cmbOffset->AddItem(numtext::Plain(i));

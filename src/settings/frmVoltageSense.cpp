@@ -61,6 +61,7 @@ void frmVoltageSense::Form_Load() {
   cmdOK = buttons.ok;
   cmdApply = buttons.apply;
   cmdClose = buttons.close;
+  SetCancelButton(cmdClose);
 
   const QStringList ovp = PercentItems(105, 16);
   for (const QString& item : ovp) {

@@ -85,6 +85,7 @@ void frmRegMap::MakeControls() {
   cmdClose = Make<forms::CommandButton>(client, QStringLiteral("cmdClose"), kButtonLeft, 1080, kButtonWidth, 375,
                                         QStringLiteral("Close"));
   cmdClose->onClick = [this] { cmdClose_Click(); };
+  SetCancelButton(cmdClose);
 
   chkContRead = Make<forms::CheckBox>(client, QStringLiteral("chkContRead"), kCaptionLeft, 1920, 2160, 285,
                                       QStringLiteral("Continuous Read"));

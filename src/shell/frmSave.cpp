@@ -100,6 +100,7 @@ void frmSave::Form_Load() {
   cmdClose = Make<forms::CommandButton>(frame, QStringLiteral("cmdClose"), 240, 3600, 3435, 495,
                                         QStringLiteral("Close"));
   cmdClose->onClick = [this] { cmdClose_Click(); };
+  SetCancelButton(cmdClose);
 
   cmbDevAddr->AddItem(numtext::Hex(gDevAddr[0]) + QLatin1Char('h'));
   if (gDeviceCount == 2) cmbDevAddr->AddItem(numtext::Hex(gDevAddr[1]) + QLatin1Char('h'));

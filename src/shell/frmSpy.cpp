@@ -38,6 +38,7 @@ void frmSpy::Form_Load() {
   cmdClose = Make<forms::CommandButton>(client, QStringLiteral("cmdClose"), 4185, 5400, 1815, 375,
                                         QStringLiteral("Close"));
   cmdClose->onClick = [this] { cmdClose_Click(); };
+  SetCancelButton(cmdClose);
 
   gSpyOpen = true;
   chkIgnoreContinuousReads->SetValue(gIgnoreContinuousReads ? 1 : 0);

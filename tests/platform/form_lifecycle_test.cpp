@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTest>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -28,6 +29,8 @@ class SampleForm : public forms::Form {
   QPointer<forms::ComboBox> cmbChoice;
   QPointer<forms::CommandButton> cmdClose;
   QPointer<forms::Label> lblInfo;
+  QPointer<forms::CommandButton> cmdCount;
+  int counted = 0;
   int loads = 0;
   int unloads = 0;
   int mKept = 0;  // a member: survives an unload
@@ -45,6 +48,9 @@ class SampleForm : public forms::Form {
     lblInfo = forms::Make<forms::Label>(client, "lblInfo", 240, 1200, 3600, 300, QStringLiteral("Loaded"));
     cmdClose = forms::Make<forms::CommandButton>(client, "cmdClose", 3000, 2100, 1200, 375, QStringLiteral("Close"));
     cmdClose->onClick = [this] { cmdClose_Click(); };
+    SetCancelButton(cmdClose);
+    cmdCount = forms::Make<forms::CommandButton>(client, "cmdCount", 240, 2100, 1200, 375, QStringLiteral("Count"));
+    cmdCount->onClick = [this] { ++counted; };
   }
   void Form_Unload() override {
     ++unloads;
@@ -253,6 +259,38 @@ TEST_F(FormLifecycle, ChildFormsLiveInTheDocumentArea) {
   form.Unload();
   EXPECT_TRUE(area.subWindowList().isEmpty());
   FlushDeletes();
+  forms::SetMdiArea(nullptr);
+}
+
+// Escape presses the window's Close wherever the focus is; Enter presses only the focused button.
+TEST_F(FormLifecycle, EscapeClosesAndEnterPressesTheFocusedButton) {
+  QMdiArea area;
+  forms::SetMdiArea(&area);
+  area.show();
+  for (forms::WindowKind kind : {forms::WindowKind::TopLevel, forms::WindowKind::Child}) {
+    SCOPED_TRACE(kind == forms::WindowKind::Child ? "child" : "top level");
+    SampleForm form("keys", kind);
+    form.Show();
+    QApplication::setActiveWindow(kind == forms::WindowKind::Child ? static_cast<QWidget*>(&area) : form.Window());
+    form.cmdCount->setFocus();
+    QTest::keyClick(form.cmdCount, Qt::Key_Return);
+    QTest::keyClick(form.cmdCount, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(form.counted, 2);
+    form.chkOption->setFocus();
+    QTest::keyClick(form.chkOption, Qt::Key_Return);
+    EXPECT_EQ(form.counted, 2) << "no default button";
+    EXPECT_EQ(form.chkOption->Value(), 0);
+    for (const char* name : {"cmbChoice", "chkOption"}) {
+      form.Show();
+      QApplication::setActiveWindow(kind == forms::WindowKind::Child ? static_cast<QWidget*>(&area) : form.Window());
+      auto* focus = support::Find<QWidget>(form, name);
+      focus->setFocus();
+      QTest::keyClick(focus, Qt::Key_Escape);
+      EXPECT_FALSE(form.IsLoaded()) << name;
+      FlushDeletes();
+    }
+    EXPECT_EQ(form.unloads, 2);
+  }
   forms::SetMdiArea(nullptr);
 }
 

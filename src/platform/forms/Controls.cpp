@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include <QKeyEvent>
 #include <QSignalBlocker>
 
 namespace forms {
@@ -94,6 +95,15 @@ CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushBut
   connect(this, &QPushButton::clicked, this, [this] {
     if (onClick) onClick();
   });
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    click();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
 }
 
 Label::Label(const QString& caption, QWidget* parent) : QLabel(caption, parent) {

@@ -70,11 +70,15 @@ class TextBox : public QLineEdit {
   void FoldLineBreaks();
 };
 
+// Enter or Return presses a focused button, as Space does; no button is a default.
 class CommandButton : public QPushButton {
   Q_OBJECT
  public:
   explicit CommandButton(const QString& caption, QWidget* parent = nullptr);
   std::function<void()> onClick;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A label; its text wraps inside its box.

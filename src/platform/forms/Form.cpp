@@ -1,9 +1,11 @@
 #include "Form.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QIcon>
 #include <QMdiArea>
+#include <QShortcut>
 #include <QStyle>
 #include <algorithm>
 
@@ -118,6 +120,13 @@ void Form::Show() {
   }
   window_->show();
   ZOrder();
+}
+
+void Form::SetCancelButton(QAbstractButton* button) {
+  if (!window_ || !button) return;
+  // On the outer window, so Escape works wherever the focus is inside it, on any tab.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+  QObject::connect(escape, &QShortcut::activated, button, &QAbstractButton::click);
 }
 
 void Form::Hide() {

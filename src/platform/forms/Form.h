@@ -11,6 +11,7 @@
 
 #include "FormRegistry.h"
 
+class QAbstractButton;
 class QMdiArea;
 
 namespace forms {
@@ -53,6 +54,10 @@ class Form {
   void ZOrder();  // to the front
   int MousePointer() const { return mousePointer_; }
   void SetMousePointer(int shape);
+
+  // Escape anywhere in the window presses this button, the window's Close or
+  // Cancel; set in Form_Load, it goes with the window at unload.
+  void SetCancelButton(QAbstractButton* button);
 
   QWidget* Client() const { return client_; }  // controls live here
   QWidget* Window() const { return window_; }  // the outer window
