@@ -5,7 +5,6 @@
 #include <QSignalBlocker>
 #include <cmath>
 
-#include "FilterGlobals.h"
 #include "LoopModel.h"
 #include "model/NumberText.h"
 #include "pagekit/ListControls.h"
@@ -102,6 +101,8 @@ void PlaceBox(forms::BoxItem* item, double left, double top, const BodeChart& ch
 }  // namespace
 
 void frmDigFilter::Form_Load() {
+  // A new list has no choice, and so no frequency yet.
+  mSwitchingFrequency = 0;
   SetCaption(QStringLiteral("Filter Settings"));
   SetSize(15840, 10125);
   CenterInMainForm(*this);
@@ -342,7 +343,7 @@ void frmDigFilter::ReadSwitchingFrequency() {
   if (index < pagekit::kSwitchingFrequencyCount) {
     // Choosing another item runs cmbFreq_Click before this goes on.
     pagekit::ShowPosition(cmbFreq, index);
-    gSwitchingFrequency = FrequencyOfItem(cmbFreq->Text());
+    mSwitchingFrequency = FrequencyOfItem(cmbFreq->Text());
   }
   PositionPoleZeroRange();
 }
@@ -352,7 +353,7 @@ void frmDigFilter::ReadFilterRegisters(int Mode) {
   const int pole = Read(PoleReg(Mode));
   const int lf = Read(LFGainReg(Mode));
   const int hf = Read(HFGainReg(Mode));
-  mFilter[Mode] = DecodeFilterSet(lf, zero, pole, hf, gSwitchingFrequency);
+  mFilter[Mode] = DecodeFilterSet(lf, zero, pole, hf, mSwitchingFrequency);
 }
 
 bool frmDigFilter::CheckFilterSettings(int Mode) {
@@ -368,7 +369,7 @@ bool frmDigFilter::CheckFilterSettings(int Mode) {
 }
 
 void frmDigFilter::cmbFreq_Click() {
-  gSwitchingFrequency = FrequencyOfItem(cmbFreq->Text());
+  mSwitchingFrequency = FrequencyOfItem(cmbFreq->Text());
   PositionPoleZeroRange();
   ReadFilterRegisters(kCCM);
   ReadFilterRegisters(kDCM);
@@ -385,14 +386,14 @@ void frmDigFilter::cmbFreq_Click() {
 
 void frmDigFilter::cmdApply_Click() {
   const int index = pagekit::ShownPosition(cmbFreq);
-  if (index < 0 || !(gSwitchingFrequency > 0)) {
+  if (index < 0 || !(mSwitchingFrequency > 0)) {
     ui::MsgBox(QStringLiteral("Select a switching frequency before applying."), ui::vbOKOnly | ui::vbInformation);
     return;
   }
   Write(pagekit::kSwitchFreqReg, pagekit::kMainFrequencyField.Put(Read(pagekit::kSwitchFreqReg), index));
   Write(kPinDisableReg, kProgrammedBit.Put(Read(kPinDisableReg), 1));
   for (int mode : {kCCM, kDCM}) {
-    for (const RegisterWrite& w : FilterSetWrites(mode, mFilter[mode], gSwitchingFrequency)) Write(w.reg, w.value);
+    for (const RegisterWrite& w : FilterSetWrites(mode, mFilter[mode], mSwitchingFrequency)) Write(w.reg, w.value);
   }
 }
 

@@ -66,6 +66,9 @@ class frmDigFilter : public DevicePage {
   // The two sets (0 CCM, 1 DCM) and the one shown.
   std::array<filter::FilterSettings, 2> mFilter{};
   int mFilterMode = filter::kCCM;
+  // The switching frequency in Hz of this window's chip, its list's choice:
+  // every code of this window is decoded and encoded with it. 0 without a choice.
+  float mSwitchingFrequency = 0;
   // Set by the first set-up; until then edits of the LC boxes are stored, not drawn.
   bool mLoaded = false;
 

@@ -4,7 +4,6 @@
 
 #include <QImage>
 
-#include "design/FilterGlobals.h"
 #include "design/LoopModel.h"
 #include "design/frmPWM.h"
 #include "filter_fixture.h"
@@ -20,6 +19,11 @@ using Lines = std::vector<std::string>;
 
 const Lines kSetReads{"read 0x61", "read 0x62", "read 0x60", "read 0x63",
                       "read 0x65", "read 0x66", "read 0x64", "read 0x67"};
+
+// Apply at 125 kHz of a window whose sets are as the chip holds them.
+const Lines kUnchangedApply{"read 0x5D",         "write 0x5D = 0xA3", "read 0x40",         "write 0x40 = 0x81",
+                            "write 0x62 = 0x96", "write 0x61 = 0xEE", "write 0x63 = 0x0F", "write 0x60 = 0x03",
+                            "write 0x66 = 0x80", "write 0x65 = 0xE0", "write 0x67 = 0x20", "write 0x64 = 0x05"};
 
 Lines Concat(std::initializer_list<Lines> parts) {
   Lines all;
@@ -69,7 +73,7 @@ TEST_F(FilterWindow, SetUpReadsTheFrequencyThenBothSetsTwiceAndShowsThem) {
   // The frequency's handler reads both sets, then the set-up reads them again.
   EXPECT_EQ(Bus(), Concat({{"read 0x5D"}, kSetReads, kSetReads}));
   EXPECT_EQ(page.cmbFreq->Text(), "125kHz");
-  EXPECT_EQ(gSwitchingFrequency, 125000);
+  EXPECT_EQ(page.mSwitchingFrequency, 125000);
   EXPECT_EQ(page.lblPoleFreq->Caption(), "10.39 kHz");
   EXPECT_EQ(page.lblHighFGain->Caption(), "-2.73dB");
   EXPECT_EQ(page.lblZeroFreq->Caption(), "1.45 kHz");
@@ -121,9 +125,7 @@ TEST_F(FilterWindow, ApplyWritesTheFrequencyThenBothSetsUnchanged) {
   frmDigFilter& page = OpenFilter();
   ClearBus();
   PressButton(page.cmdApply);
-  EXPECT_EQ(Bus(), (Lines{"read 0x5D", "write 0x5D = 0xA3", "read 0x40", "write 0x40 = 0x81", "write 0x62 = 0x96",
-                          "write 0x61 = 0xEE", "write 0x63 = 0x0F", "write 0x60 = 0x03", "write 0x66 = 0x80",
-                          "write 0x65 = 0xE0", "write 0x67 = 0x20", "write 0x64 = 0x05"}));
+  EXPECT_EQ(Bus(), kUnchangedApply);
 }
 
 TEST_F(FilterWindow, WithoutASwitchingFrequencyApplyWritesNothing) {
@@ -133,7 +135,7 @@ TEST_F(FilterWindow, WithoutASwitchingFrequencyApplyWritesNothing) {
   frmDigFilter& page = OpenFilter();
   ASSERT_TRUE(page.IsVisible());
   EXPECT_EQ(page.cmbFreq->ListIndex(), -1);
-  EXPECT_EQ(gSwitchingFrequency, 0);
+  EXPECT_EQ(page.mSwitchingFrequency, 0);
   // Nothing of the sketch lies beyond reach of the picture.
   for (const forms::DrawItem* item : page.pctFilter->Items()) {
     const QRect r = item->PixelBounds();
@@ -159,7 +161,7 @@ TEST_F(FilterWindow, FrequencyChoiceReReadsBothSetsAndReachesTheSameChipsPWMPage
     ClearBus();
     page.cmbFreq->SetText(QStringLiteral("250kHz"));
     EXPECT_EQ(Bus(), kSetReads) << "nothing is written";
-    EXPECT_EQ(gSwitchingFrequency, 250000);
+    EXPECT_EQ(page.mSwitchingFrequency, 250000);
     const filter::BodeChart chart = ChartAt(6);
     EXPECT_EQ(page.lnPoleLocation->X1(), chart.PoleBarX1);
     EXPECT_EQ(page.lnPoleLocation->X2(), chart.PoleBarX2);
@@ -180,19 +182,20 @@ TEST_F(FilterWindow, FrequencyChoiceReReadsBothSetsAndReachesTheSameChipsPWMPage
   }
 }
 
-TEST_F(FilterWindow, BothWindowsEncodeWithTheFrequencyChosenLast) {
-  StartFilterBoard({0x48, 0x4A});
+TEST_F(FilterWindow, EachWindowDecodesAndEncodesWithItsOwnChipsFrequency) {
+  usb::EmulatedBoard& board = StartFilterBoard({0x48, 0x4A});
+  board.SetReg(0x4A, 0x5D, 0xA0);  // the second chip at 49kHz
   frmDigFilter& first = OpenFilter(0);
   frmDigFilter& second = OpenFilter(1);
-  second.cmbFreq->SetText(QStringLiteral("49kHz"));
+  EXPECT_EQ(second.lblPoleFreq->Caption(), "4.07 kHz");
+  second.cmbFreq->SetText(QStringLiteral("74.5kHz"));
+  EXPECT_EQ(first.lblPoleFreq->Caption(), "10.39 kHz");
+  EXPECT_EQ(first.mSwitchingFrequency, 125000);
   ClearBus();
   PressButton(first.cmdApply);
-  const Lines bus = Bus();
-  ASSERT_GE(bus.size(), 5u);
-  EXPECT_EQ(bus[1], "write 0x5D = 0xA3") << "its own list still shows 125kHz";
-  char pole[32];
-  std::snprintf(pole, sizeof pole, "write 0x62 = 0x%02X", filter::ZeroPoleFreqToCode(10388, 49000));
-  EXPECT_EQ(bus[4], pole);
+  EXPECT_EQ(Bus(), kUnchangedApply);
+  EXPECT_EQ(second.mSwitchingFrequency, 74500);
+  EXPECT_EQ(second.lblPoleFreq->Caption(), "6.19 kHz");
 }
 
 TEST_F(FilterWindow, LCBoxesStoreEveryEditInTheChipsRecordAndRedrawForNumbers) {
