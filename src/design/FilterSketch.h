@@ -39,6 +39,10 @@ enum SketchHandle { kPoleHandle = 1, kZeroHandle = 2, kLowGainHandle = 3 };
 // at the zero frequency and than the pole marker at the pole frequency.
 bool FilterSetIsDrawable(const FilterSettings& set, const BodeChart& chart);
 
+// Can the set be drawn, with the handle (kPoleHandle, ...) resting where a move
+// of its own could have put it, on its range bars.
+bool RestsInRange(const FilterSettings& set, int handle, const BodeChart& chart);
+
 class FilterSketch {
  public:
   SketchBox Pole{0, 0, 160, 160};
@@ -53,6 +57,13 @@ class FilterSketch {
   bool ZeroPicked = false;
   bool LowGainPicked = false;
   bool OverPole = false;
+  // Whether the handles are on view: hidden ones are neither picked nor followed.
+  bool Shown = true;
+
+  // Hiding drops every picked handle.
+  void SetShown(bool shown);
+  // Nothing picked.
+  void Drop();
 
   // Places the whole sketch from a set.
   void UpdateFilterSketch(const FilterSettings& set, const BodeChart& chart);
@@ -75,12 +86,31 @@ class FilterSketch {
   // (the curves are then drawn again).
   bool MouseDown(float x, float y, const BodeChart& chart);
   // A pointer move: picked handles follow where their checks allow, storing
-  // their values in the set in steps of 10 Hz and 0.01 dB. Returns the pointer shape.
-  int MouseMove(float x, float y, FilterSettings& set, const BodeChart& chart);
+  // their values in the set in steps of 10 Hz and 0.01 dB, as long as the
+  // codes they are written as at fs read back in range. Beyond that a handle
+  // rests at the end of its range, on the set of codes nearest the pointer,
+  // which the set then holds exactly. Returns the pointer shape.
+  int MouseMove(float x, float y, FilterSettings& set, const BodeChart& chart, float fs);
 
  private:
+  friend bool RestsInRange(const FilterSettings& set, int handle, const BodeChart& chart);
   // The integrator line's constant: it is y = s x + c.
   float IntegratorConstant(float s) const { return IstSlope.Y1 - s * IstSlope.X1; }
+  // Where the set puts the markers and lines; no caption.
+  void PlaceGeometry(const FilterSettings& set, const BodeChart& chart);
+  void PlacePole(const FilterSettings& set, const BodeChart& chart);
+  void PlaceZero(const FilterSettings& set, const BodeChart& chart);
+  void PlaceLowGain(const FilterSettings& set, const BodeChart& chart);
+  bool RestsInRange(int handle, const BodeChart& chart) const;
+
+  // A handle's move as its checks and range bars judge it, and the move itself.
+  bool MoveAllowed(int handle, float x, float y, const BodeChart& chart) const;
+  void ApplyMove(int handle, float x, float y, FilterSettings& set, const BodeChart& chart);
+  void MoveHandle(int handle, float x, float y, FilterSettings& set, const BodeChart& chart, float fs);
+  // The set of codes nearest to where a move of the handle put the sketch that
+  // still rests in range; false when none of those around it does.
+  bool NearestWritableSet(const FilterSettings& target, int handle, float fs, const BodeChart& chart,
+                          FilterSettings* nearest) const;
 };
 
 }  // namespace filter

@@ -101,8 +101,10 @@ void PlaceBox(forms::BoxItem* item, double left, double top, const BodeChart& ch
 }  // namespace
 
 void frmDigFilter::Form_Load() {
-  // A new list has no choice, and so no frequency yet.
+  // A new list has no choice, and so no frequency yet; nothing is picked on a new chart.
   mSwitchingFrequency = 0;
+  mJudgeOnFrequency = false;
+  mSketch.Drop();
   SetCaption(QStringLiteral("Filter Settings"));
   SetSize(15840, 10125);
   CenterInMainForm(*this);
@@ -179,9 +181,14 @@ void frmDigFilter::BuildLegend() {
     const char* text;
     QColor color;
   };
-  const Entry entries[] = {{"Digital Gain", kSketchBlue},          {"Digital Phase", QColor(0, 255, 0)},
-                           {"LC Gain", QColor(255, 0, 255)},        {"LC Phase", QColor(255, 128, 0)},
-                           {"Full Loop Gain", Qt::black},          {"Full Loop Phase", QColor(192, 192, 192)}};
+  const auto curve = [](uint32_t rgb) { return QColor::fromRgb(static_cast<QRgb>(rgb)); };
+  // The samples in the colours the curves are drawn in.
+  const Entry entries[] = {{"Digital Gain", kSketchBlue},
+                           {"Digital Phase", curve(kDigitalPhaseColor)},
+                           {"LC Gain", curve(kLCGainColor)},
+                           {"LC Phase", curve(kLCPhaseColor)},
+                           {"Full Loop Gain", curve(kFullLoopGainColor)},
+                           {"Full Loop Phase", curve(kFullLoopPhaseColor)}};
   for (int i = 0; i < 6; ++i) {
     const double x = 1440 + (i % 3) * 3480;
     const double y = 210 + (i / 3) * 330;
@@ -287,12 +294,16 @@ void frmDigFilter::SetupFormAfterLoad() {
   ReadSwitchingFrequency();
   ReadFilterRegisters(kCCM);
   ReadFilterRegisters(kDCM);
-  if (!CheckFilterSettings(kCCM)) {
+  // Without a known frequency the codes stand for no frequencies or gains yet:
+  // the set is judged once the user chooses one.
+  mJudgeOnFrequency = !HasFrequency();
+  if (!mJudgeOnFrequency && !CheckFilterSettings(kCCM)) {
     Unload();
     return;
   }
   Show();
-  UpdateFilterSketch();
+  ShowSketchView();
+  if (HasFrequency()) UpdateFilterSketch();
   RedrawPlots();
 }
 
@@ -373,6 +384,17 @@ void frmDigFilter::cmbFreq_Click() {
   PositionPoleZeroRange();
   ReadFilterRegisters(kCCM);
   ReadFilterRegisters(kDCM);
+  if (mJudgeOnFrequency) {
+    // The first frequency of a window opened without one: the set-up's check now.
+    if (!CheckFilterSettings(mFilterMode)) {
+      // Declined: back to no frequency, with nothing of the set drawn.
+      mSwitchingFrequency = 0;
+      cmbFreq->SetListIndex(-1);
+      return;
+    }
+    mJudgeOnFrequency = false;
+    ShowSketchView();
+  }
   UpdateFilterSketch();
   RedrawPlots();
   PositionGainRangeLines();
@@ -409,8 +431,17 @@ void frmDigFilter::cmdPrint_Click() {
 void frmDigFilter::cmdCancel_Click() { Unload(); }
 
 void frmDigFilter::optFilterMode_Click(int Index) {
+  const int shown = mFilterMode;
   mFilterMode = Index;
-  if (!CheckFilterSettings(Index)) return;
+  // Without a frequency there is no set to judge or draw yet.
+  if (!HasFrequency()) return;
+  if (!CheckFilterSettings(Index)) {
+    // Declined: the option goes back to the set still drawn, which Apply writes.
+    mFilterMode = shown;
+    const QSignalBlocker quiet(optFilterMode[static_cast<size_t>(shown)]);
+    optFilterMode[static_cast<size_t>(shown)]->SetValue(true);
+    return;
+  }
   Show();
   RedrawPlots();
 }
@@ -451,7 +482,10 @@ void frmDigFilter::BringHandlesToFront() {
 
 void frmDigFilter::RedrawPlots() {
   pctFilter->Cls();
-  const PlotViews views{chkDigFilter->Value() == 1, chkLCFilter->Value() == 1, chkFullLoop->Value() == 1};
+  // The output filter's curves need no frequency; the digital filter's do.
+  const bool computable = HasFrequency();
+  const PlotViews views{computable && chkDigFilter->Value() == 1, chkLCFilter->Value() == 1,
+                        computable && chkFullLoop->Value() == 1};
   const OutputFilter typed{numtext::Val(txtL->Text()), numtext::Val(txtC->Text()), numtext::Val(txtESR->Text()),
                            numtext::Val(txtRL->Text())};
   const LoopPlot plot = PlotLoop(mFilter[mFilterMode], typed, views, mChart);
@@ -466,6 +500,8 @@ void frmDigFilter::RedrawPlots() {
       lblLoopPhaseMargin->SetCaption(plot.margin.marginText);
       break;
     case LoopMargin::NoCrossing:
+      // No bandwidth either, rather than one of earlier curves.
+      lblLoopBandwidth->SetCaption(QStringLiteral("-"));
       lblLoopPhaseMargin->SetCaption(plot.margin.marginText);
       break;
     case LoopMargin::Unchanged:
@@ -474,7 +510,13 @@ void frmDigFilter::RedrawPlots() {
 }
 
 void frmDigFilter::chkDigFilter_Click() {
-  const bool show = chkDigFilter->Value() == 1;
+  ShowSketchView();
+  RedrawPlots();
+}
+
+void frmDigFilter::ShowSketchView() {
+  // Without a frequency there is no sketch to show, nor ranges for it.
+  const bool show = chkDigFilter->Value() == 1 && HasFrequency();
   for (forms::DrawItem* item : std::initializer_list<forms::DrawItem*>{lnIstSlope, LnHor1, ln2ndSlope, LnHor2, shpPole,
                                                                        shpZero, lblLF, lnLFGain, lblHF, lnHFGain,
                                                                        lblPole, lnPoleLocation}) {
@@ -482,7 +524,8 @@ void frmDigFilter::chkDigFilter_Click() {
   }
   const bool captions = show && chkShowLabels->Value() == 1;
   for (forms::LabelItem* label : {lblLowGainPos.data(), lblZeroPos.data(), lblPolePos.data()}) label->SetVisible(captions);
-  RedrawPlots();
+  // A hidden handle is neither picked nor dragged.
+  mSketch.SetShown(show);
 }
 
 void frmDigFilter::chkShowLabels_Click() {
@@ -514,7 +557,7 @@ void frmDigFilter::pctFilter_MouseDown(int, int, float X, float Y) {
 }
 
 void frmDigFilter::pctFilter_MouseMove(int, int, float X, float Y) {
-  SetMousePointer(mSketch.MouseMove(X, Y, mFilter[mFilterMode], mChart));
+  SetMousePointer(mSketch.MouseMove(X, Y, mFilter[mFilterMode], mChart, mSwitchingFrequency));
   if (mSketch.PolePicked || mSketch.ZeroPicked || mSketch.LowGainPicked) ShowSketch();
   BringHandlesToFront();
 }

@@ -71,6 +71,8 @@ class frmDigFilter : public DevicePage {
   float mSwitchingFrequency = 0;
   // Set by the first set-up; until then edits of the LC boxes are stored, not drawn.
   bool mLoaded = false;
+  // Opened without a known frequency: the shown set is judged when one is chosen.
+  bool mJudgeOnFrequency = false;
 
  protected:
   void Form_Load() override;
@@ -88,7 +90,10 @@ class frmDigFilter : public DevicePage {
   void ReadSwitchingFrequency();
   void ReadFilterRegisters(int Mode);
   bool CheckFilterSettings(int Mode);
+  bool HasFrequency() const { return mSwitchingFrequency > 0; }
   void UpdateFilterSketch();
+  // The sketch and its range bars follow the view box, when there is a frequency to draw them for.
+  void ShowSketchView();
   void ShowSketch();
   void BringHandlesToFront();
   void LoadLCValues();

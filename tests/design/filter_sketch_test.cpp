@@ -27,7 +27,7 @@ class SketchTest : public ::testing::Test {
   float S() const { return DecadeSlope(chart); }
   // Clicks and moves as the chart delivers them.
   void Click(float x, float y) { sketch.MouseDown(x, y, chart); }
-  int Move(float x, float y) { return sketch.MouseMove(x, y, set, chart); }
+  int Move(float x, float y) { return sketch.MouseMove(x, y, set, chart, kFs); }
 
   BodeChart chart;
   FilterSettings set;

@@ -31,6 +31,16 @@ Lines Concat(std::initializer_list<Lines> parts) {
   return all;
 }
 
+// Pixels of a colour on the chart below the legend.
+int PixelsOf(frmDigFilter& page, const QColor& color) {
+  const QImage image = page.pctFilter->grab().toImage();
+  int count = 0;
+  for (int y = 60; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == color;
+  }
+  return count;
+}
+
 class FilterWindow : public FilterPage {};
 
 TEST_F(FilterWindow, DeviceMenuAndBlockDiagramOpenIt) {
@@ -128,25 +138,61 @@ TEST_F(FilterWindow, ApplyWritesTheFrequencyThenBothSetsUnchanged) {
   EXPECT_EQ(Bus(), kUnchangedApply);
 }
 
-TEST_F(FilterWindow, WithoutASwitchingFrequencyApplyWritesNothing) {
+// An index past the list: the codes stand for no frequencies or gains yet, so
+// the set is neither judged, written nor drawn until the user chooses a frequency.
+TEST_F(FilterWindow, AnUnknownFrequencyWaitsForTheUsersChoice) {
+  const Codes invalid{0x03, 0x96, 0x96, 0x0F};  // the zero on the pole
+  struct Row {
+    const char* what;
+    Codes set;
+    int answer;  // to the invalid-settings message; 0 when none is asked
+    Lines writes;
+    bool drawn;
+  } rows[] = {
+      {"a valid set", kDefaultCodes, 0, {}, true},
+      {"an invalid set, the defaults declined", invalid, ui::vbCancel, {}, false},
+      {"an invalid set, the defaults taken", invalid, ui::vbOK,
+       {"write 0x60 = 0x03", "write 0x61 = 0xEE", "write 0x62 = 0x96", "write 0x63 = 0x0F"}, true},
+  };
   usb::EmulatedBoard& board = StartFilterBoard();
-  board.SetReg(0x48, 0x5D, 0xAF);  // an index past the list, and no window has chosen a frequency yet
-  AnswerMsgBox(ui::vbOK);  // at 0 Hz no set can be drawn
-  frmDigFilter& page = OpenFilter();
-  ASSERT_TRUE(page.IsVisible());
-  EXPECT_EQ(page.cmbFreq->ListIndex(), -1);
-  EXPECT_EQ(page.mSwitchingFrequency, 0);
-  // Nothing of the sketch lies beyond reach of the picture.
-  for (const forms::DrawItem* item : page.pctFilter->Items()) {
-    const QRect r = item->PixelBounds();
-    EXPECT_TRUE(QRect(-1000, -1000, 3000, 3000).contains(r)) << item->objectName().toStdString();
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
+    board.SetReg(0x48, 0x5D, 0xAF);
+    SetSet(board, 0x48, kCCM, r.set);
+    ClearBus();
+    const size_t asked = MsgBoxes().size();
+    frmDigFilter& page = OpenFilter();
+    ASSERT_TRUE(page.IsVisible());
+    EXPECT_EQ(MsgBoxes().size(), asked) << "no invalid-settings message";
+    EXPECT_EQ(Bus(), Concat({{"read 0x5D"}, kSetReads})) << "and no write";
+    EXPECT_EQ(page.cmbFreq->ListIndex(), -1);
+    EXPECT_FALSE(page.shpPole->Visible());
+    EXPECT_FALSE(page.lnIstSlope->Visible());
+    EXPECT_EQ(PixelsOf(page, QColor(0, 255, 0)), 0) << "no digital phase";
+    EXPECT_EQ(page.lblLoopPhaseMargin->Caption(), "") << "no full loop";
+    ClearBus();
+    AnswerMsgBox(ui::vbOK);
+    PressButton(page.cmdApply);
+    EXPECT_TRUE(Bus().empty());
+    EXPECT_EQ(MsgBoxes().back().prompt, "Select a switching frequency before applying.");
+    EXPECT_EQ(MsgBoxes().back().style, ui::vbOKOnly | ui::vbInformation);
+
+    if (r.answer != 0) AnswerMsgBox(r.answer);
+    ClearBus();
+    page.cmbFreq->SetText(QStringLiteral("125kHz"));
+    Lines writes;
+    for (const std::string& line : Bus()) {
+      if (line.rfind("write", 0) == 0) writes.push_back(line);
+    }
+    EXPECT_EQ(writes, r.writes);
+    EXPECT_EQ(page.cmbFreq->Text(), r.drawn ? "125kHz" : "");
+    EXPECT_EQ(page.shpPole->Visible(), r.drawn);
+    EXPECT_EQ(PixelsOf(page, QColor(0, 255, 0)) > 0, r.drawn);
+    if (r.drawn) {
+      EXPECT_EQ(page.lblPoleFreq->Caption(), "10.39 kHz");
+    }
+    page.Unload();
   }
-  ClearBus();
-  AnswerMsgBox(ui::vbOK);
-  PressButton(page.cmdApply);
-  EXPECT_TRUE(Bus().empty());
-  EXPECT_EQ(MsgBoxes().back().prompt, "Select a switching frequency before applying.");
-  EXPECT_EQ(MsgBoxes().back().style, ui::vbOKOnly | ui::vbInformation);
 }
 
 TEST_F(FilterWindow, FrequencyChoiceReReadsBothSetsAndReachesTheSameChipsPWMPage) {
@@ -218,16 +264,6 @@ TEST_F(FilterWindow, LCBoxesStoreEveryEditInTheChipsRecordAndRedrawForNumbers) {
     EXPECT_EQ(page.pctFilter->grab().toImage() != before, r.redraws);
   }
   EXPECT_EQ(gDevices[0].L, 10) << "the other chip's record";
-}
-
-// Pixels of a colour on the chart below the legend.
-int PixelsOf(frmDigFilter& page, const QColor& color) {
-  const QImage image = page.pctFilter->grab().toImage();
-  int count = 0;
-  for (int y = 60; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == color;
-  }
-  return count;
 }
 
 TEST_F(FilterWindow, ViewBoxesShowTheSketchCaptionsAndCurves) {
@@ -313,87 +349,6 @@ TEST_F(FilterWindow, ZeroAndIntegratorDragsShowTheirCaptions) {
   EXPECT_EQ(page.mFilter[kCCM].LowFreqGain, 39.63f);
 }
 
-// Each handle reaches the ends of its range bar and goes no further; each end
-// needs a set whose other handles leave it the room.
-TEST_F(FilterWindow, HandlesStopAtTheEndsOfTheirRangeBars) {
-  enum Handle { kPole, kZero, kIntegrator };
-  using Target = std::function<QPointF(frmDigFilter&)>;
-  const auto codes = [](float lfDb, float zeroHz, float poleHz, float hfDb, float fs) {
-    return Codes{filter::LFGainToCode(lfDb), filter::ZeroPoleFreqToCode(zeroHz, fs),
-                 filter::ZeroPoleFreqToCode(poleHz, fs), filter::HFGainToCode(hfDb, poleHz, zeroHz, fs)};
-  };
-  const auto poleAt = [](double dx, double dy, bool xFromBar, bool top) -> Target {
-    return [=](frmDigFilter& p) {
-      const QPointF c = Centre(p.shpPole);
-      if (xFromBar) return QPointF(p.lnPoleLocation->X2() + dx, c.y());
-      return QPointF(c.x(), (top ? p.lnHFGain->Y1() : p.lnHFGain->Y2()) + dy);
-    };
-  };
-  const auto lineAt = [](double y0, bool top) -> Target {
-    // The pointer for an integrator line whose height at the left edge is the bar's end plus y0.
-    return [=](frmDigFilter& p) {
-      const double slope = (p.lnIstSlope->Y2() - p.lnIstSlope->Y1()) / (p.lnIstSlope->X2() - p.lnIstSlope->X1());
-      return QPointF(1000, (top ? p.lnLFGain->Y1() : p.lnLFGain->Y2()) + y0 + slope * 400);
-    };
-  };
-  const Codes lowHF = codes(21, 1449, 10388, -20, 125000);
-  struct Row {
-    const char* what;
-    int frequencyIndex;
-    Codes set;
-    Handle handle;
-    Target to;
-    bool moves;
-  } rows[] = {
-      {"pole at the right end", 3, kDefaultCodes, kPole, poleAt(0, 0, true, false), true},
-      {"pole past it", 3, kDefaultCodes, kPole, poleAt(1, 0, true, false), false},
-      {"pole at the top of the HF range", 3, codes(68, 9000, 10388, -2.73f, 125000), kPole, poleAt(0, 0, false, true),
-       true},
-      {"pole above it", 3, codes(68, 9000, 10388, -2.73f, 125000), kPole, poleAt(0, -1, false, true), false},
-      {"pole at the bottom of the HF range", 3, codes(21, 5000, 10388, -2.73f, 125000), kPole,
-       poleAt(0, 0, false, false), true},
-      {"pole below it", 3, codes(21, 5000, 10388, -2.73f, 125000), kPole, poleAt(0, 1, false, false), false},
-      {"zero just right of the range's left end", 11, codes(29.63f, 2000, 20000, 0, 694000), kZero,
-       [](frmDigFilter& p) { return QPointF(p.lnPoleLocation->X1() + 1, 0); }, true},
-      {"zero on it", 11, codes(29.63f, 2000, 20000, 0, 694000), kZero,
-       [](frmDigFilter& p) { return QPointF(p.lnPoleLocation->X1(), 0); }, false},
-      {"zero just left of the pole", 3, codes(29.63f, 3000, 10388, -20, 125000), kZero,
-       [](frmDigFilter& p) { return QPointF(Centre(p.shpPole).x() - 1, 0); }, true},
-      {"zero under the pole", 3, codes(29.63f, 3000, 10388, -20, 125000), kZero,
-       [](frmDigFilter& p) { return QPointF(Centre(p.shpPole).x(), 0); }, false},
-      {"integrator just under the LF range's top", 3, codes(50, 9000, 10388, -2.73f, 125000), kIntegrator,
-       lineAt(1, true), true},
-      {"integrator above it", 3, codes(50, 9000, 10388, -2.73f, 125000), kIntegrator, lineAt(-1, true), false},
-      {"integrator just over the LF range's bottom", 3, lowHF, kIntegrator, lineAt(-1, false), true},
-      {"integrator below it", 3, lowHF, kIntegrator, lineAt(1, false), false},
-  };
-  usb::EmulatedBoard& board = StartFilterBoard();
-  for (const Row& r : rows) {
-    SCOPED_TRACE(r.what);
-    board.SetReg(0x48, 0x5D, static_cast<uint8_t>(0xA0 | r.frequencyIndex));
-    SetSet(board, 0x48, kCCM, r.set);
-    frmDigFilter& page = OpenFilter();
-    ASSERT_TRUE(MsgBoxes().empty()) << "the set is drawable";
-    const QPointF grab = r.handle == kPole   ? Centre(page.shpPole)
-                         : r.handle == kZero ? Centre(page.shpZero)
-                                             : QPointF(1000, IntegratorAt(page, 1000));
-    ClickAt(page, grab.x(), grab.y());
-    const QPointF pole = Centre(page.shpPole);
-    const double zeroLeft = page.shpZero->Left(), lineTop = page.lnIstSlope->Y1();
-    const QPointF to = r.to(page);
-    MoveTo(page, to.x(), to.y());
-    const bool moved =
-        Centre(page.shpPole) != pole || page.shpZero->Left() != zeroLeft || page.lnIstSlope->Y1() != lineTop;
-    EXPECT_EQ(moved, r.moves);
-    if (r.moves && r.handle == kPole) {
-      EXPECT_NEAR(Centre(page.shpPole).x(), to.x(), 1e-3);
-      EXPECT_NEAR(Centre(page.shpPole).y(), to.y(), 1e-3);
-    }
-    ClickAt(page, 9000, 6000);
-    page.Unload();
-  }
-}
-
 TEST_F(FilterWindow, PointerShowsWhichHandleIsUnderIt) {
   StartFilterBoard();
   frmDigFilter& page = OpenFilter();
@@ -436,6 +391,104 @@ TEST_F(FilterWindow, DCMShowsItsOwnSetAndCCMDragsStayUntilApplied) {
             "The DCM Digital Filter settings are invalid\r\nClick OK to program default values.");
   EXPECT_TRUE(Bus().empty());
   EXPECT_TRUE(page.IsVisible());
+  // The option goes back to the set still drawn, and the next drag and Apply belong to it.
+  EXPECT_TRUE(page.optFilterMode[0]->isChecked());
+  EXPECT_EQ(page.mFilterMode, kCCM);
+  const QPointF at = Centre(page.shpPole);
+  Drag(page, at, at + QPointF(200, 0));
+  EXPECT_EQ(page.lblZeroFreq->Caption(), "1.45 kHz");
+  PressButton(page.cmdApply);
+  const Lines bus = Bus();
+  ASSERT_EQ(bus.size(), 12u);
+  EXPECT_EQ(bus[5], "write 0x61 = 0xEE");
+  EXPECT_EQ(Lines(bus.begin() + 8, bus.end()),
+            (Lines{"write 0x66 = 0x96", "write 0x65 = 0x96", "write 0x67 = 0x0F", "write 0x64 = 0x03"}))
+      << "the DCM set as the chip holds it";
+}
+
+// A handle follows the pointer only when it was picked, in view, in this opening of the window.
+TEST_F(FilterWindow, OnlyAHandlePickedInViewFollowsThePointer) {
+  enum Handle { kPole, kZero, kIntegrator };
+  using Before = std::function<void(frmDigFilter&, QPointF)>;
+  struct Row {
+    const char* what;
+    Before before;
+  } rows[] = {
+      {"picked, then Close and opened again",
+       [this](frmDigFilter& p, QPointF at) {
+         ClickAt(p, at.x(), at.y());
+         PressButton(p.cmdCancel);
+         OpenFilter();
+       }},
+      {"clicked with the sketch hidden",
+       [](frmDigFilter& p, QPointF at) {
+         Press(p.chkDigFilter);
+         ClickAt(p, at.x(), at.y());
+       }},
+      {"picked, then the sketch hidden",
+       [](frmDigFilter& p, QPointF at) {
+         ClickAt(p, at.x(), at.y());
+         Press(p.chkDigFilter);
+       }},
+  };
+  StartFilterBoard();
+  for (const Row& r : rows) {
+    for (Handle handle : {kPole, kZero, kIntegrator}) {
+      SCOPED_TRACE(std::string(r.what) + ", handle " + std::to_string(handle));
+      frmDigFilter& page = OpenFilter();
+      const QPointF at = handle == kPole   ? Centre(page.shpPole)
+                         : handle == kZero ? Centre(page.shpZero)
+                                           : QPointF(1000, IntegratorAt(page, 1000));
+      r.before(page, at);
+      // Where the handle would go if it were picked.
+      const QPointF to = at + (handle == kIntegrator ? QPointF(0, -100) : QPointF(300, 0));
+      MoveTo(page, to.x(), to.y());
+      ClearBus();
+      PressButton(page.cmdApply);
+      EXPECT_EQ(Bus(), kUnchangedApply);
+      page.Unload();
+    }
+  }
+}
+
+TEST_F(FilterWindow, WithoutACrossingTheBandwidthIsADashBesideTheMargin) {
+  StartFilterBoard();
+  frmDigFilter& page = OpenFilter();
+  ASSERT_TRUE(page.lblLoopBandwidth->Caption().endsWith(QStringLiteral(" kHz")));
+  page.txtL->selectAll();
+  QTest::keyClicks(page.txtL, QStringLiteral("0"));
+  EXPECT_EQ(page.lblLoopPhaseMargin->Caption(), QStringLiteral("-") + QChar(0x00B0));
+  EXPECT_EQ(page.lblLoopBandwidth->Caption(), "-");
+}
+
+TEST_F(FilterWindow, LegendSamplesShowTheColoursTheCurvesAreDrawnIn) {
+  StartFilterBoard();
+  frmDigFilter& page = OpenFilter();
+  // The curves in their drawing order: digital phase, LC phase and gain, full-loop phase and gain.
+  const filter::LoopPlot plot =
+      filter::PlotLoop(page.mFilter[kCCM], {10, 5000, 12, 0.5}, {true, true, true}, ChartAt(3));
+  ASSERT_EQ(plot.curves.size(), 5u);
+  const auto curve = [&](size_t k) { return QColor::fromRgb(static_cast<QRgb>(plot.curves[k].rgb)); };
+  const struct {
+    const char* label;
+    QColor color;
+  } samples[] = {{"Digital Gain", page.ln2ndSlope->BorderColor()},
+                 {"Digital Phase", curve(0)},
+                 {"LC Gain", curve(2)},
+                 {"LC Phase", curve(1)},
+                 {"Full Loop Gain", curve(4)},
+                 {"Full Loop Phase", curve(3)}};
+  const QImage image = page.pctFilter->grab().toImage();
+  const QPoint origin = page.pctFilter->contentsRect().topLeft();
+  for (int i = 0; i < 6; ++i) {
+    const QString name = QStringLiteral("lnLegend(%1)").arg(i);
+    const auto* sample = page.pctFilter->findChild<forms::LineItem*>(name);
+    const auto* label = page.pctFilter->findChild<forms::LabelItem*>(QStringLiteral("lblLegend(%1)").arg(i));
+    ASSERT_TRUE(sample && label) << name.toStdString();
+    EXPECT_EQ(label->Caption(), samples[i].label);
+    const QPoint pixel = origin + QPoint(forms::ToPixels((sample->X1() + sample->X2()) / 2), forms::ToPixels(sample->Y1()));
+    EXPECT_EQ(image.pixelColor(pixel), samples[i].color) << samples[i].label;
+  }
 }
 
 TEST_F(FilterWindow, CloseWritesNothingAndTheNextOpeningReadsAgain) {

@@ -1,0 +1,134 @@
+// The ends of the handles' ranges: a handle dragged past an end rests there on
+// codes the chip holds exactly, so that Apply writes what the window shows and
+// the next opening finds the same set, valid, with the same values.
+
+#include "filter_fixture.h"
+#include "pagekit/SwitchingFrequency.h"
+
+namespace {
+
+using namespace filtertest;
+using filter::kCCM;
+
+enum Handle { kPole, kZero, kIntegrator };
+
+struct End {
+  std::string what;
+  int frequencyIndex;
+  Codes set;
+  Handle handle;
+  // Where the pointer ends up, past the end of the range.
+  std::function<QPointF(frmDigFilter&)> past;
+};
+
+constexpr double kChartWidth = 13095, kChartHeight = 7455;
+
+// The four values beside the chart.
+std::vector<QString> Values(frmDigFilter& page) {
+  return {page.lblPoleFreq->Caption(), page.lblHighFGain->Caption(), page.lblZeroFreq->Caption(),
+          page.lblLowFGain->Caption()};
+}
+
+Codes CodesOf(float lfDb, float zeroHz, float poleHz, float hfDb, float fs) {
+  return Codes{filter::LFGainToCode(lfDb), filter::ZeroPoleFreqToCode(zeroHz, fs),
+               filter::ZeroPoleFreqToCode(poleHz, fs), filter::HFGainToCode(hfDb, poleHz, zeroHz, fs)};
+}
+
+class FilterDragEnds : public FilterPage {
+ protected:
+  // Where a click picks the handle.
+  static QPointF Grab(frmDigFilter& page, Handle handle) {
+    if (handle == kPole) return Centre(page.shpPole);
+    if (handle == kZero) return Centre(page.shpZero);
+    return QPointF(1000, IntegratorAt(page, 1000));
+  }
+  static std::vector<End> Ends();
+};
+
+std::vector<End> FilterDragEnds::Ends() {
+  using Past = std::function<QPointF(frmDigFilter&)>;
+  const Past left = [](frmDigFilter& p) { return QPointF(0, Grab(p, kPole).y()); };
+  const Past right = [](frmDigFilter& p) { return QPointF(kChartWidth, Grab(p, kPole).y()); };
+  const Past up = [](frmDigFilter& p) { return QPointF(Grab(p, kPole).x(), 0); };
+  const Past down = [](frmDigFilter& p) { return QPointF(Grab(p, kPole).x(), kChartHeight); };
+  const Past zeroLeft = [](frmDigFilter& p) { return QPointF(0, Grab(p, kZero).y()); };
+  const Past zeroRight = [](frmDigFilter& p) { return QPointF(kChartWidth, Grab(p, kZero).y()); };
+  const Past lineUp = [](frmDigFilter&) { return QPointF(1000, 0); };
+  const Past lineDown = [](frmDigFilter&) { return QPointF(1000, kChartHeight); };
+  std::vector<End> ends;
+  // The factory set at every frequency: most of its ends are where the sketch's
+  // construction stops a handle, the others on the range bars.
+  for (int i = 0; i < pagekit::kSwitchingFrequencyCount; ++i) {
+    const std::string at = " at " + pagekit::SwitchingFrequencyItems()[i].toStdString();
+    for (const auto& [what, handle, past] :
+         {std::tuple{"pole left", kPole, left}, {"pole right", kPole, right}, {"pole up", kPole, up},
+          {"pole down", kPole, down}, {"zero left", kZero, zeroLeft}, {"zero right", kZero, zeroRight},
+          {"integrator up", kIntegrator, lineUp}, {"integrator down", kIntegrator, lineDown}}) {
+      ends.push_back({what + at, i, kDefaultCodes, handle, past});
+    }
+  }
+  // Sets whose other handles leave a range bar to stop the drag.
+  const Codes lowHF = CodesOf(30, 1449, 10388, -10, 125000);
+  ends.push_back({"pole up to the HF range's top", 3, CodesOf(68, 9000, 10388, -2.73f, 125000), kPole, up});
+  ends.push_back({"pole down to the HF range's bottom", 3, CodesOf(21, 5000, 10388, -2.73f, 125000), kPole, down});
+  ends.push_back({"zero left to the range's left end", 11, CodesOf(29.63f, 2000, 20000, 0, 694000), kZero, zeroLeft});
+  ends.push_back({"zero right to the pole", 3, CodesOf(29.63f, 3000, 10388, -20, 125000), kZero, zeroRight});
+  ends.push_back({"integrator up to the LF range's top", 3, CodesOf(50, 9000, 10388, -2.73f, 125000), kIntegrator,
+                  lineUp});
+  ends.push_back({"integrator down to the LF range's bottom", 3, lowHF, kIntegrator, lineDown});
+  ends.push_back({"integrator down at 694kHz", 11, CodesOf(30, 8000, 60000, -20, 694000), kIntegrator, lineDown});
+  return ends;
+}
+
+TEST_F(FilterDragEnds, AHandleDraggedPastAnEndRestsThereAndReadsBackAsShown) {
+  usb::EmulatedBoard& board = StartFilterBoard();
+  for (const End& end : Ends()) {
+    SCOPED_TRACE(end.what);
+    board.SetReg(0x48, 0x5D, static_cast<uint8_t>(0xA0 | end.frequencyIndex));
+    SetSet(board, 0x48, kCCM, end.set);
+    const size_t asked = MsgBoxes().size();
+    frmDigFilter& page = OpenFilter();
+    ASSERT_EQ(MsgBoxes().size(), asked) << "the set is valid to begin with";
+    const QPointF from = Grab(page, end.handle);
+    const QPointF past = end.past(page);
+    // Picked, then the pointer goes past the end in steps, as a hand moves it.
+    ClickAt(page, from.x(), from.y());
+    for (int step = 1; step <= 20; ++step) {
+      const QPointF at = from + (past - from) * step / 20.0;
+      MoveTo(page, at.x(), at.y());
+    }
+    ClickAt(page, 9000, 6000);
+    const QPointF moved = Grab(page, end.handle) - from;
+    EXPECT_GT(QPointF::dotProduct(moved, past - from), 0) << "toward the end";
+    const std::vector<QString> shown = Values(page);
+    PressButton(page.cmdApply);
+    PressButton(page.cmdCancel);
+    OpenFilter();
+    EXPECT_EQ(MsgBoxes().size(), asked) << "valid when read back";
+    EXPECT_EQ(Values(page), shown);
+    page.Unload();
+  }
+}
+
+// Below the gain of LF code 1 the integrator would be written as no integrator
+// at all; it stops at that gain.
+TEST_F(FilterDragEnds, TheIntegratorStopsAtTheGainOfLFCodeOne) {
+  usb::EmulatedBoard& board = StartFilterBoard();
+  SetSet(board, 0x48, kCCM, CodesOf(30, 1449, 10388, -10, 125000));
+  frmDigFilter& page = OpenFilter();
+  const QPointF from = Grab(page, kIntegrator);
+  const double startDb = page.mFilter[kCCM].LowFreqGain;
+  const double lfCode1Db = filter::DecodeFilterSet(1, 0xEE, 0x96, 0x0F, 125000).LowFreqGain;
+  ClickAt(page, from.x(), from.y());
+  // To 10.7 dB, inside the LF range, then lower still.
+  for (double dB : {15.0, 10.7}) MoveTo(page, from.x(), from.y() + (startDb - dB) * 42);
+  EXPECT_EQ(page.mFilter[kCCM].LowFreqGain, static_cast<float>(lfCode1Db));
+  EXPECT_EQ(page.lblLowFGain->Caption(), filter::FormatHundredths(lfCode1Db) + QStringLiteral("dB "));
+  ClickAt(page, 9000, 6000);
+  ClearBus();
+  PressButton(page.cmdApply);
+  ASSERT_EQ(Bus().size(), 12u);
+  EXPECT_EQ(Bus()[7], "write 0x60 = 0x01");
+}
+
+}  // namespace
