@@ -506,3 +506,57 @@ TEST_F(FilterWindow, CloseWritesNothingAndTheNextOpeningReadsAgain) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace filtertest;
+
+class FilterFineScreen : public FilterPage {};
+
+// At a pixel ratio of 2 the curves keep the half pixels between the picture's
+// own: along the LC phase curve's level stretches, where stair steps would
+// show, the drawn curve lies on average within a quarter of a device pixel of
+// the exact one (on whole pixels of the picture it lies about a third off).
+TEST_F(FilterFineScreen, CurvesKeepTheirFractionsOfAPixel) {
+  StartFilterBoard();
+  frmDigFilter& page = OpenFilter();
+  Press(page.chkDigFilter);
+  Press(page.chkFullLoop);
+  Press(page.chkLCFilter);
+  QImage image(page.pctFilter->size() * 2, QImage::Format_RGB32);
+  image.setDevicePixelRatio(2);
+  page.pctFilter->render(&image);
+  const QPoint origin = page.pctFilter->contentsRect().topLeft();
+  const filter::LoopPlot plot =
+      filter::PlotLoop(page.mFilter[filter::kCCM], {10, 5000, 12, 0.5}, {false, true, false}, ChartAt(3));
+  const filter::Curve& phase = plot.curves[0];
+  ASSERT_EQ(phase.rgb, filter::kLCPhaseColor);
+  double sum = 0;
+  int columns = 0;
+  for (const auto& run : phase.runs) {
+    for (size_t i = 1; i < run.size(); ++i) {
+      // In device pixels.
+      const QPointF a = (QPointF(origin) + run[i - 1] / 15) * 2, b = (QPointF(origin) + run[i] / 15) * 2;
+      const double slope = (b.y() - a.y()) / (b.x() - a.x());
+      if (std::fabs(slope) > 0.25) continue;
+      for (int x = static_cast<int>(std::ceil(a.x())) + 1; x + 1 < b.x(); ++x) {
+        const double exact = a.y() + slope * (x + 0.5 - a.x());
+        // The middle of the column's orange: over white, the less blue the more of the curve.
+        double weight = 0, moment = 0;
+        for (int y = static_cast<int>(exact) - 4; y <= static_cast<int>(exact) + 4; ++y) {
+          const QColor c = image.pixelColor(x, y);
+          const double w = c.red() > 200 && c.blue() + 20 < c.green() ? (255 - c.blue()) / 255.0 : 0;
+          weight += w;
+          moment += w * (y + 0.5);
+        }
+        if (weight < 0.5) continue;  // under the legend
+        sum += std::fabs(moment / weight - exact);
+        ++columns;
+      }
+    }
+  }
+  ASSERT_GT(columns, 500);
+  EXPECT_LT(sum / columns, 0.28);
+}
+
+}  // namespace
