@@ -62,6 +62,44 @@ bool FilterSketch::RestsInRange(int handle, const BodeChart& chart) const {
   }
 }
 
+namespace {
+
+// The set of codes around a target set nearest to it whose handle (the one
+// being moved) rests in range; false when none of them does.
+bool NearestWritableSet(const FilterSettings& target, int handle, float fs, const BodeChart& chart,
+                        FilterSettings* nearest) {
+  // Near in the chart's twips, and the values of the other handles nearer still:
+  // an end of one handle's range moves the others as little as the codes allow.
+  const auto weight = [handle](int owner) { return owner == handle ? 1.0f : 100.0f; };
+  const auto distance = [&](const FilterSettings& c) {
+    return weight(kPoleHandle) * (Squared(FreqToX(chart, c.PoleFreq) - FreqToX(chart, target.PoleFreq)) +
+                                  Squared(GainToY(chart, c.HighFreqGain) - GainToY(chart, target.HighFreqGain))) +
+           weight(kZeroHandle) * Squared(FreqToX(chart, c.ZeroFreq) - FreqToX(chart, target.ZeroFreq)) +
+           weight(kLowGainHandle) * Squared(GainToY(chart, c.LowFreqGain) - GainToY(chart, target.LowFreqGain));
+  };
+  // Each code is the floor of its value or the one above it; the HF code is
+  // taken against the pole and zero as the chip will hold them.
+  const FilterCodes floor = EncodeFilterSet(target, fs);
+  float best = std::numeric_limits<float>::infinity();
+  for (int pole = floor.pole; pole <= std::min(floor.pole + 1, 255); ++pole) {
+    for (int zero = floor.zero; zero <= std::min(floor.zero + 1, 255); ++zero) {
+      const int hf = HFGainToCode(target.HighFreqGain, ZeroPoleCodeToFreq(pole, fs), ZeroPoleCodeToFreq(zero, fs), fs);
+      for (int h = hf; h <= std::min(hf + 1, 255); ++h) {
+        for (int lf = floor.lf; lf <= std::min(floor.lf + 1, 255); ++lf) {
+          const FilterSettings candidate = DecodeFilterSet(lf, zero, pole, h, fs);
+          const float d = distance(candidate);
+          if (!(d < best) || !RestsInRange(candidate, handle, chart)) continue;
+          best = d;
+          *nearest = candidate;
+        }
+      }
+    }
+  }
+  return best < std::numeric_limits<float>::infinity();
+}
+
+}  // namespace
+
 void FilterSketch::SetShown(bool shown) {
   Shown = shown;
   if (!shown) Drop();
@@ -249,49 +287,15 @@ void FilterSketch::ApplyMove(int handle, float x, float y, FilterSettings& set, 
   }
 }
 
-bool FilterSketch::NearestWritableSet(const FilterSettings& target, int handle, float fs, const BodeChart& chart,
-                                      FilterSettings* nearest) const {
-  // Near in the chart's twips, and the values of the other handles nearer still:
-  // an end of one handle's range moves the others as little as the codes allow.
-  const auto weight = [handle](int owner) { return owner == handle ? 1.0f : 100.0f; };
-  const auto distance = [&](const FilterSettings& c) {
-    return weight(kPoleHandle) * (Squared(FreqToX(chart, c.PoleFreq) - FreqToX(chart, target.PoleFreq)) +
-                                  Squared(GainToY(chart, c.HighFreqGain) - GainToY(chart, target.HighFreqGain))) +
-           weight(kZeroHandle) * Squared(FreqToX(chart, c.ZeroFreq) - FreqToX(chart, target.ZeroFreq)) +
-           weight(kLowGainHandle) * Squared(GainToY(chart, c.LowFreqGain) - GainToY(chart, target.LowFreqGain));
-  };
-  // Each code is the floor of its value or the one above it; the HF code is
-  // taken against the pole and zero as the chip will hold them.
-  const FilterCodes floor = EncodeFilterSet(target, fs);
-  float best = std::numeric_limits<float>::infinity();
-  for (int pole = floor.pole; pole <= std::min(floor.pole + 1, 255); ++pole) {
-    for (int zero = floor.zero; zero <= std::min(floor.zero + 1, 255); ++zero) {
-      const int hf = HFGainToCode(target.HighFreqGain, ZeroPoleCodeToFreq(pole, fs), ZeroPoleCodeToFreq(zero, fs), fs);
-      for (int h = hf; h <= std::min(hf + 1, 255); ++h) {
-        for (int lf = floor.lf; lf <= std::min(floor.lf + 1, 255); ++lf) {
-          const FilterSettings candidate = DecodeFilterSet(lf, zero, pole, h, fs);
-          const float d = distance(candidate);
-          if (!(d < best) || !filter::RestsInRange(candidate, handle, chart)) continue;
-          best = d;
-          *nearest = candidate;
-        }
-      }
-    }
-  }
-  return best < std::numeric_limits<float>::infinity();
-}
-
 void FilterSketch::MoveHandle(int handle, float x, float y, FilterSettings& set, const BodeChart& chart, float fs) {
-  {
+  if (MoveAllowed(handle, x, y, chart)) {
     FilterSketch moved = *this;
     FilterSettings values = set;
-    if (moved.MoveAllowed(handle, x, y, chart)) {
-      moved.ApplyMove(handle, x, y, values, chart);
-      if (filter::RestsInRange(WrittenSet(values, fs), handle, chart)) {
-        *this = moved;
-        set = values;
-        return;
-      }
+    moved.ApplyMove(handle, x, y, values, chart);
+    if (filter::RestsInRange(WrittenSet(values, fs), handle, chart)) {
+      *this = moved;
+      set = values;
+      return;
     }
   }
   // An end of the range: the handle goes as far toward the pointer as a set of
@@ -315,11 +319,11 @@ void FilterSketch::MoveHandle(int handle, float x, float y, FilterSettings& set,
   const auto settleAt = [&](double t, FilterSettings* settled) {
     const QPointF at = from + t * (to - from);
     const float ax = static_cast<float>(at.x()), ay = static_cast<float>(at.y());
+    if (!MoveAllowed(handle, ax, ay, chart)) return false;
     FilterSketch moved = *this;
     FilterSettings values = set;
-    if (!moved.MoveAllowed(handle, ax, ay, chart)) return false;
     moved.ApplyMove(handle, ax, ay, values, chart);
-    return moved.NearestWritableSet(values, handle, fs, chart, settled);
+    return NearestWritableSet(values, handle, fs, chart, settled);
   };
   FilterSettings settled;
   if (!settleAt(1, &settled)) {

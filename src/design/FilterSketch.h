@@ -107,10 +107,6 @@ class FilterSketch {
   bool MoveAllowed(int handle, float x, float y, const BodeChart& chart) const;
   void ApplyMove(int handle, float x, float y, FilterSettings& set, const BodeChart& chart);
   void MoveHandle(int handle, float x, float y, FilterSettings& set, const BodeChart& chart, float fs);
-  // The set of codes nearest to where a move of the handle put the sketch that
-  // still rests in range; false when none of those around it does.
-  bool NearestWritableSet(const FilterSettings& target, int handle, float fs, const BodeChart& chart,
-                          FilterSettings* nearest) const;
 };
 
 }  // namespace filter
