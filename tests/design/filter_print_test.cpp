@@ -85,7 +85,8 @@ TEST_F(FilterPrint, OneLandscapePageWithThePictureOfTheWindow) {
     const QRectF printable = printer->pageLayout().paintRectPoints();
     EXPECT_NEAR(placed.width, std::min(15840.0, printable.width() * 20), 0.5);
     EXPECT_NEAR(placed.width / placed.height, 15840.0 / 10125, 1e-3);
-    const QRectF onPaper(printable.topLeft() * 20 + QPointF(placed.left, placed.top), QSizeF(placed.width, placed.height));
+    const QRectF onPaper(printable.topLeft() * 20 + QPointF(placed.left, placed.top),
+                         QSizeF(placed.width, placed.height));
     EXPECT_TRUE(QRectF(QPointF(), paper).adjusted(-0.5, -0.5, 0.5, 0.5).contains(onPaper))
         << "the picture runs to " << onPaper.right() << " of " << paper.width() << " twips";
     EXPECT_EQ(PdfTitle(pdf_), "Filter Settings (0x48)") << "the job's name";

@@ -486,7 +486,8 @@ TEST_F(FilterWindow, LegendSamplesShowTheColoursTheCurvesAreDrawnIn) {
     const auto* label = page.pctFilter->findChild<forms::LabelItem*>(QStringLiteral("lblLegend(%1)").arg(i));
     ASSERT_TRUE(sample && label) << name.toStdString();
     EXPECT_EQ(label->Caption(), samples[i].label);
-    const QPoint pixel = origin + QPoint(forms::ToPixels((sample->X1() + sample->X2()) / 2), forms::ToPixels(sample->Y1()));
+    const QPoint pixel =
+        origin + QPoint(forms::ToPixels((sample->X1() + sample->X2()) / 2), forms::ToPixels(sample->Y1()));
     EXPECT_EQ(image.pixelColor(pixel), samples[i].color) << samples[i].label;
   }
 }
