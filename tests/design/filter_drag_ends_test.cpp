@@ -43,6 +43,20 @@ class FilterDragEnds : public FilterPage {
     return QPointF(1000, IntegratorAt(page, 1000));
   }
   static std::vector<End> Ends();
+  // The handle rests within its range bars, as far as a move of its own may take it.
+  static bool OnItsBars(frmDigFilter& p, Handle handle) {
+    const QPointF pole = Centre(p.shpPole), zero = Centre(p.shpZero);
+    switch (handle) {
+      case kPole:
+        return p.lnPoleLocation->X1() <= pole.x() && pole.x() <= p.lnPoleLocation->X2() &&
+               p.lnHFGain->Y1() <= pole.y() && pole.y() <= p.lnHFGain->Y2();
+      case kZero:
+        return p.lnPoleLocation->X1() < zero.x() && zero.x() < pole.x() && p.lnHGrid[7]->Y1() <= zero.y() &&
+               zero.y() <= p.LnBottom->Y1();
+      default:
+        return p.lnLFGain->Y1() < p.lnIstSlope->Y1() && p.lnIstSlope->Y1() < p.lnLFGain->Y2();
+    }
+  }
 };
 
 std::vector<End> FilterDragEnds::Ends() {
@@ -100,6 +114,7 @@ TEST_F(FilterDragEnds, AHandleDraggedPastAnEndRestsThereAndReadsBackAsShown) {
     ClickAt(page, 9000, 6000);
     const QPointF moved = Grab(page, end.handle) - from;
     EXPECT_GT(QPointF::dotProduct(moved, past - from), 0) << "toward the end";
+    EXPECT_TRUE(OnItsBars(page, end.handle)) << "and no further";
     const std::vector<QString> shown = Values(page);
     PressButton(page.cmdApply);
     PressButton(page.cmdCancel);
