@@ -3,7 +3,9 @@
 #include <QPolygonF>
 #include <QRegularExpression>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "LoopModel.h"
 #include "model/NumberText.h"
@@ -547,7 +549,10 @@ void frmDigFilter::LoadLCValues() {
 
 void frmDigFilter::LCBoxChanged(forms::TextBox* box, float DeviceInfo::*field) {
   const double value = numtext::Val(box->Text());
-  gDevices[static_cast<size_t>(DeviceIndex())].*field = static_cast<float>(value);
+  // Beyond a float's range the record keeps the largest float, not an infinity
+  // that the next opening could only show as 0.
+  const double largest = std::numeric_limits<float>::max();
+  gDevices[static_cast<size_t>(DeviceIndex())].*field = static_cast<float>(std::clamp(value, -largest, largest));
   // A negative value is kept as typed but draws nothing, as a text that is no number.
   if (IsNumericText(box->Text()) && mLoaded && value >= 0) RedrawPlots();
 }

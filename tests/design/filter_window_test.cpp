@@ -3,6 +3,7 @@
 // view boxes, the CCM/DCM choice and dragging the sketch's handles.
 
 #include <QImage>
+#include <limits>
 
 #include "design/LoopModel.h"
 #include "design/frmPWM.h"
@@ -249,7 +250,9 @@ TEST_F(FilterWindow, LCBoxesStoreEveryEditInTheChipsRecordAndRedrawForNumbers) {
     const char* text;
     float stored;
     bool redraws;
-  } rows[] = {{"4.7", 4.7f, true}, {"", 0, false}, {"4.7u", 4.7f, false}, {"-3", -3, false}, {"&H10", 16, true}};
+  } rows[] = {{"4.7", 4.7f, true}, {"", 0, false}, {"4.7u", 4.7f, false}, {"-3", -3, false}, {"&H10", 16, true},
+              // Beyond a float's range: the largest float, a number the next opening can show.
+              {"1e40", std::numeric_limits<float>::max(), true}};
   StartFilterBoard({0x48, 0x4A});
   frmDigFilter& page = OpenFilter(1);
   Press(page.chkLCFilter);
@@ -264,6 +267,9 @@ TEST_F(FilterWindow, LCBoxesStoreEveryEditInTheChipsRecordAndRedrawForNumbers) {
     EXPECT_EQ(page.pctFilter->grab().toImage() != before, r.redraws);
   }
   EXPECT_EQ(gDevices[0].L, 10) << "the other chip's record";
+  PressButton(page.cmdCancel);
+  OpenFilter(1);
+  EXPECT_EQ(page.txtL->Text(), "3.402823E+38") << "the huge value again, not 0";
 }
 
 TEST_F(FilterWindow, ViewBoxesShowTheSketchCaptionsAndCurves) {
