@@ -89,6 +89,12 @@ FilterSettings WrittenSet(const FilterSettings& set, float fs) {
   return DecodeFilterSet(c.lf, c.zero, c.pole, c.hf, fs);
 }
 
+bool HoldsItsCodes(const FilterSettings& set, float fs) {
+  const FilterSettings written = WrittenSet(set, fs);
+  return written.LowFreqGain == set.LowFreqGain && written.PoleFreq == set.PoleFreq &&
+         written.HighFreqGain == set.HighFreqGain && written.ZeroFreq == set.ZeroFreq;
+}
+
 std::array<RegisterWrite, 4> FilterSetWrites(int mode, const FilterSettings& set, float fs) {
   const FilterCodes c = EncodeFilterSet(set, fs);
   return {{{PoleReg(mode), c.pole}, {ZeroReg(mode), c.zero}, {HFGainReg(mode), c.hf}, {LFGainReg(mode), c.lf}}};

@@ -57,6 +57,8 @@ struct FilterCodes {
 FilterCodes EncodeFilterSet(const FilterSettings& set, float fs);
 // The set as the chip holds it once written: its codes at fs, read back.
 FilterSettings WrittenSet(const FilterSettings& set, float fs);
+// Does the set hold exactly what its codes at fs read back as?
+bool HoldsItsCodes(const FilterSettings& set, float fs);
 
 struct RegisterWrite {
   int reg;

@@ -78,13 +78,14 @@ bool NearestWritableSet(const FilterSettings& target, int handle, float fs, cons
            weight(kLowGainHandle) * Squared(GainToY(chart, c.LowFreqGain) - GainToY(chart, target.LowFreqGain));
   };
   // Each code is the floor of its value or the one above it; the HF code is
-  // taken against the pole and zero as the chip will hold them.
+  // taken against the pole and zero as the chip will hold them, and as Apply
+  // takes it from the set, so that the codes Apply would write are among them.
   const FilterCodes floor = EncodeFilterSet(target, fs);
   float best = std::numeric_limits<float>::infinity();
   for (int pole = floor.pole; pole <= std::min(floor.pole + 1, 255); ++pole) {
     for (int zero = floor.zero; zero <= std::min(floor.zero + 1, 255); ++zero) {
       const int hf = HFGainToCode(target.HighFreqGain, ZeroPoleCodeToFreq(pole, fs), ZeroPoleCodeToFreq(zero, fs), fs);
-      for (int h = hf; h <= std::min(hf + 1, 255); ++h) {
+      for (int h = std::min(hf, floor.hf); h <= std::min(std::max(hf, floor.hf) + 1, 255); ++h) {
         for (int lf = floor.lf; lf <= std::min(floor.lf + 1, 255); ++lf) {
           const FilterSettings candidate = DecodeFilterSet(lf, zero, pole, h, fs);
           const float d = distance(candidate);
@@ -100,12 +101,35 @@ bool NearestWritableSet(const FilterSettings& target, int handle, float fs, cons
 
 }  // namespace
 
-void FilterSketch::SetShown(bool shown) {
+bool FilterSketch::SetShown(bool shown, FilterSettings& set, const BodeChart& chart, float fs) {
   Shown = shown;
-  if (!shown) Drop();
+  if (shown) return false;
+  OverPole = false;
+  bool dropped = false;
+  for (const auto& [picked, handle] :
+       {std::pair{&PolePicked, kPoleHandle}, {&ZeroPicked, kZeroHandle}, {&LowGainPicked, kLowGainHandle}}) {
+    dropped |= DropIfPicked(*picked, handle, set, chart, fs);
+  }
+  return dropped;
 }
 
 void FilterSketch::Drop() { PolePicked = ZeroPicked = LowGainPicked = OverPole = false; }
+
+bool FilterSketch::DropIfPicked(bool& picked, int handle, FilterSettings& set, const BodeChart& chart, float fs) {
+  if (!picked) return false;
+  picked = false;
+  // A set on its codes stays as it is: a pick and a drop with no move between
+  // them change nothing, also where the handle rests off its range bars.
+  if (HoldsItsCodes(set, fs)) return true;
+  FilterSettings nearest;
+  if (NearestWritableSet(set, handle, fs, chart, &nearest)) RestOn(nearest, set, chart);
+  return true;
+}
+
+void FilterSketch::RestOn(const FilterSettings& codes, FilterSettings& set, const BodeChart& chart) {
+  set = codes;
+  UpdateFilterSketch(set, chart);
+}
 
 void FilterSketch::UpdateFilterSketch(const FilterSettings& set, const BodeChart& chart) {
   PlacePoleMarker(set, chart);
@@ -217,19 +241,18 @@ bool FilterSketch::NearIntegratorLine(float x, float y, const BodeChart& chart) 
   return yL - 100 < y && y < yL + 100 && y <= Zero.CentreY();
 }
 
-bool FilterSketch::MouseDown(float x, float y, const BodeChart& chart) {
+bool FilterSketch::MouseDown(float x, float y, FilterSettings& set, const BodeChart& chart, float fs) {
   bool dropped = false;
-  const auto toggle = [&dropped](bool& picked, bool hit) {
-    if (picked) {
-      picked = false;
+  const auto toggle = [&](bool& picked, int handle, bool hit) {
+    if (DropIfPicked(picked, handle, set, chart, fs)) {
       dropped = true;
     } else if (hit) {
       picked = true;
     }
   };
-  toggle(PolePicked, Shown && Pole.Contains(x, y));
-  toggle(ZeroPicked, Shown && Zero.Contains(x, y));
-  toggle(LowGainPicked, Shown && NearIntegratorLine(x, y, chart));
+  toggle(PolePicked, kPoleHandle, Shown && Pole.Contains(x, y));
+  toggle(ZeroPicked, kZeroHandle, Shown && Zero.Contains(x, y));
+  toggle(LowGainPicked, kLowGainHandle, Shown && NearIntegratorLine(x, y, chart));
   return dropped;
 }
 
@@ -340,8 +363,7 @@ void FilterSketch::MoveHandle(int handle, float x, float y, FilterSettings& set,
       }
     }
   }
-  set = settled;
-  UpdateFilterSketch(set, chart);
+  RestOn(settled, set, chart);
 }
 
 int FilterSketch::MouseMove(float x, float y, FilterSettings& set, const BodeChart& chart, float fs) {

@@ -60,9 +60,9 @@ class FilterSketch {
   // Whether the handles are on view: hidden ones are neither picked nor followed.
   bool Shown = true;
 
-  // Hiding drops every picked handle.
-  void SetShown(bool shown);
-  // Nothing picked.
+  // Hiding drops every picked handle, as a click drops it. True when one was dropped.
+  bool SetShown(bool shown, FilterSettings& set, const BodeChart& chart, float fs);
+  // Nothing picked, and nothing moved: a new chart.
   void Drop();
 
   // Places the whole sketch from a set.
@@ -82,9 +82,11 @@ class FilterSketch {
   bool NearIntegratorLine(float x, float y, const BodeChart& chart) const;
 
   // A click: drops each picked handle and picks each resting one under the
-  // pointer, pole, zero and integrator line in turn. True when one was dropped
-  // (the curves are then drawn again).
-  bool MouseDown(float x, float y, const BodeChart& chart);
+  // pointer, pole, zero and integrator line in turn. A dropped handle that
+  // moved rests on the set of codes at fs nearest to where it was left that
+  // keeps it in range, which the set then holds exactly. True when one was
+  // dropped (the curves are then drawn again).
+  bool MouseDown(float x, float y, FilterSettings& set, const BodeChart& chart, float fs);
   // A pointer move: picked handles follow where their checks allow, storing
   // their values in the set in steps of 10 Hz and 0.01 dB, as long as the
   // codes they are written as at fs read back in range. Beyond that a handle
@@ -107,6 +109,10 @@ class FilterSketch {
   bool MoveAllowed(int handle, float x, float y, const BodeChart& chart) const;
   void ApplyMove(int handle, float x, float y, FilterSettings& set, const BodeChart& chart);
   void MoveHandle(int handle, float x, float y, FilterSettings& set, const BodeChart& chart, float fs);
+  // Drops the handle if it is picked, resting a set it moved on its nearest codes; true when it was picked.
+  bool DropIfPicked(bool& picked, int handle, FilterSettings& set, const BodeChart& chart, float fs);
+  // The set takes a set of codes' values and the sketch stands on them.
+  void RestOn(const FilterSettings& codes, FilterSettings& set, const BodeChart& chart);
 };
 
 }  // namespace filter

@@ -527,7 +527,7 @@ void frmDigFilter::ShowSketchView() {
   const bool captions = show && chkShowLabels->Value() == 1;
   for (forms::LabelItem* label : {lblLowGainPos.data(), lblZeroPos.data(), lblPolePos.data()}) label->SetVisible(captions);
   // A hidden handle is neither picked nor dragged.
-  mSketch.SetShown(show);
+  if (mSketch.SetShown(show, mFilter[mFilterMode], mChart, mSwitchingFrequency)) ShowSketch();
 }
 
 void frmDigFilter::chkShowLabels_Click() {
@@ -558,7 +558,9 @@ void frmDigFilter::LCBoxChanged(forms::TextBox* box, float DeviceInfo::*field) {
 }
 
 void frmDigFilter::pctFilter_MouseDown(int, int, float X, float Y) {
-  if (mSketch.MouseDown(X, Y, mChart)) RedrawPlots();
+  if (!mSketch.MouseDown(X, Y, mFilter[mFilterMode], mChart, mSwitchingFrequency)) return;
+  ShowSketch();
+  RedrawPlots();
 }
 
 void frmDigFilter::pctFilter_MouseMove(int, int, float X, float Y) {

@@ -2,6 +2,8 @@
 // codes the chip holds exactly, so that Apply writes what the window shows and
 // the next opening finds the same set, valid, with the same values.
 
+#include <optional>
+
 #include "filter_fixture.h"
 #include "pagekit/SwitchingFrequency.h"
 
@@ -24,9 +26,9 @@ struct End {
 constexpr double kChartWidth = 13095, kChartHeight = 7455;
 
 // The four values beside the chart.
-std::vector<QString> Values(frmDigFilter& page) {
-  return {page.lblPoleFreq->Caption(), page.lblHighFGain->Caption(), page.lblZeroFreq->Caption(),
-          page.lblLowFGain->Caption()};
+std::vector<std::string> Values(frmDigFilter& page) {
+  return {page.lblPoleFreq->Caption().toStdString(), page.lblHighFGain->Caption().toStdString(),
+          page.lblZeroFreq->Caption().toStdString(), page.lblLowFGain->Caption().toStdString()};
 }
 
 Codes CodesOf(float lfDb, float zeroHz, float poleHz, float hfDb, float fs) {
@@ -43,6 +45,33 @@ class FilterDragEnds : public FilterPage {
     return QPointF(1000, IntegratorAt(page, 1000));
   }
   static std::vector<End> Ends();
+  // The window opened on a chip holding a valid set at a frequency list position.
+  frmDigFilter& OpenOn(usb::EmulatedBoard& board, int frequencyIndex, const Codes& set) {
+    board.SetReg(0x48, 0x5D, static_cast<uint8_t>(0xA0 | frequencyIndex));
+    SetSet(board, 0x48, kCCM, set);
+    const size_t asked = MsgBoxes().size();
+    frmDigFilter& page = OpenFilter();
+    EXPECT_EQ(MsgBoxes().size(), asked) << "the set is valid to begin with";
+    return page;
+  }
+  // Apply, Close and open again: the set read back is valid, shows the values
+  // shown before and is written as the same codes. Returns Apply's transfers.
+  Lines ApplyAndReadBack(frmDigFilter& page) {
+    const std::vector<std::string> shown = Values(page);
+    const size_t asked = MsgBoxes().size();
+    ClearBus();
+    PressButton(page.cmdApply);
+    const Lines written = Bus();
+    PressButton(page.cmdCancel);
+    OpenFilter();
+    EXPECT_EQ(MsgBoxes().size(), asked) << "valid when read back";
+    EXPECT_EQ(Values(page), shown);
+    ClearBus();
+    PressButton(page.cmdApply);
+    EXPECT_EQ(Bus(), written) << "the codes read back are those written";
+    page.Unload();
+    return written;
+  }
   // The handle rests within its range bars, as far as a move of its own may take it.
   static bool OnItsBars(frmDigFilter& p, Handle handle) {
     const QPointF pole = Centre(p.shpPole), zero = Centre(p.shpZero);
@@ -98,11 +127,7 @@ TEST_F(FilterDragEnds, AHandleDraggedPastAnEndRestsThereAndReadsBackAsShown) {
   usb::EmulatedBoard& board = StartFilterBoard();
   for (const End& end : Ends()) {
     SCOPED_TRACE(end.what);
-    board.SetReg(0x48, 0x5D, static_cast<uint8_t>(0xA0 | end.frequencyIndex));
-    SetSet(board, 0x48, kCCM, end.set);
-    const size_t asked = MsgBoxes().size();
-    frmDigFilter& page = OpenFilter();
-    ASSERT_EQ(MsgBoxes().size(), asked) << "the set is valid to begin with";
+    frmDigFilter& page = OpenOn(board, end.frequencyIndex, end.set);
     const QPointF from = Grab(page, end.handle);
     const QPointF past = end.past(page);
     // Picked, then the pointer goes past the end in steps, as a hand moves it.
@@ -115,13 +140,63 @@ TEST_F(FilterDragEnds, AHandleDraggedPastAnEndRestsThereAndReadsBackAsShown) {
     const QPointF moved = Grab(page, end.handle) - from;
     EXPECT_GT(QPointF::dotProduct(moved, past - from), 0) << "toward the end";
     EXPECT_TRUE(OnItsBars(page, end.handle)) << "and no further";
-    const std::vector<QString> shown = Values(page);
-    PressButton(page.cmdApply);
-    PressButton(page.cmdCancel);
-    OpenFilter();
-    EXPECT_EQ(MsgBoxes().size(), asked) << "valid when read back";
-    EXPECT_EQ(Values(page), shown);
-    page.Unload();
+    ApplyAndReadBack(page);
+  }
+}
+
+// Inside a range a handle follows the pointer in steps of 10 Hz and 0.01 dB;
+// dropped, it rests on the codes the chip will hold, so Apply writes what the
+// window shows and the next opening shows it again. A pick and a drop with no
+// move between them changes nothing, also where a handle rests off its range bars.
+TEST_F(FilterDragEnds, ADroppedHandleRestsOnTheCodesItShows) {
+  struct Row {
+    std::string what;
+    int frequencyIndex;
+    Codes set;
+    Handle handle;
+    std::optional<QPointF> by;  // none: dropped with no move at all
+    bool byHiding = false;      // dropped by hiding the sketch rather than by a click
+  };
+  std::vector<Row> rows;
+  for (int i : {0, 3, 6, 9, 11}) {
+    const std::string at = " at " + pagekit::SwitchingFrequencyItems()[i].toStdString();
+    rows.push_back({"pole moved a little" + at, i, kDefaultCodes, kPole, QPointF(130, 70)});
+    rows.push_back({"zero moved a little" + at, i, kDefaultCodes, kZero, QPointF(-110, 0)});
+    rows.push_back({"integrator moved a little" + at, i, kDefaultCodes, kIntegrator, QPointF(0, -45)});
+  }
+  // From -2.73 dB to -21.99 dB, between HF codes 1 and 2, some 6 dB apart.
+  rows.push_back({"pole down near the HF range's bottom at 500kHz", 9, kDefaultCodes, kPole, QPointF(0, 19.26 * 42)});
+  for (const auto& [name, handle] : {std::pair{"pole", kPole}, {"zero", kZero}, {"integrator", kIntegrator}}) {
+    rows.push_back({std::string(name) + " dropped where it was picked", 3, kDefaultCodes, handle, QPointF()});
+  }
+  rows.push_back({"zero moved a little, dropped by hiding the sketch", 3, kDefaultCodes, kZero, QPointF(-110, 0), true});
+  // Code 0 puts the pole at 39.79 kHz, right of its range bar's end.
+  rows.push_back({"pole off its range bar, dropped with no move", 3, {0x03, 0xEE, 0x00, 0x0F}, kPole, std::nullopt});
+
+  usb::EmulatedBoard& board = StartFilterBoard();
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
+    frmDigFilter& page = OpenOn(board, r.frequencyIndex, r.set);
+    const QPointF from = Grab(page, r.handle);
+    const QPointF to = from + r.by.value_or(QPointF());
+    ClickAt(page, from.x(), from.y());
+    if (r.by) MoveTo(page, to.x(), to.y());
+    if (r.byHiding) {
+      Press(page.chkDigFilter);
+    } else {
+      ClickAt(page, to.x(), to.y());
+    }
+    if (r.by) {
+      EXPECT_TRUE(OnItsBars(page, r.handle));
+    }
+    const Lines written = ApplyAndReadBack(page);
+    ASSERT_EQ(written.size(), 12u);
+    if (!r.by || r.by->isNull()) {
+      EXPECT_EQ(Lines(written.begin() + 4, written.begin() + 8),
+                (Lines{WriteLine(0x62, r.set.pole), WriteLine(0x61, r.set.zero), WriteLine(0x63, r.set.hf),
+                       WriteLine(0x60, r.set.lf)}))
+          << "no code changed";
+    }
   }
 }
 

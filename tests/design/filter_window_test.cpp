@@ -314,7 +314,8 @@ TEST_F(FilterWindow, PoleDragKeepsTenHertzStepsTheZeroFollowsAndApplyWritesIt) {
   const filter::BodeChart chart = ChartAt(3);
   const QPointF pole = Centre(page.shpPole);
   const double zeroLeft = page.shpZero->Left(), zeroTop = page.shpZero->Top();
-  Drag(page, pole, QPointF(filter::FreqToX(chart, 8314.27f), filter::GainToY(chart, -10.3349f)));
+  ClickAt(page, pole.x(), pole.y());
+  MoveTo(page, filter::FreqToX(chart, 8314.27f), filter::GainToY(chart, -10.3349f));
   EXPECT_EQ(page.lblPoleFreq->Caption(), "8.31 kHz");
   EXPECT_EQ(page.lblHighFGain->Caption(), "-10.33dB");
   EXPECT_EQ(page.lblPolePos->Caption(), "Pole (-10.33dB @ 8.31kHz)");
@@ -324,15 +325,21 @@ TEST_F(FilterWindow, PoleDragKeepsTenHertzStepsTheZeroFollowsAndApplyWritesIt) {
   EXPECT_EQ(page.lblZeroFreq->Caption(), "1.45 kHz");
   EXPECT_EQ(page.shpZero->Left(), zeroLeft);
   EXPECT_GT(page.shpZero->Top(), zeroTop);
+  // Dropped, it rests on the nearest codes and shows what they read back as.
+  ClickAt(page, 9000, 6000);
+  EXPECT_EQ(page.lblPoleFreq->Caption(), "8.26 kHz");
+  EXPECT_EQ(page.lblHighFGain->Caption(), "-9.72dB");
+  const filter::FilterSettings dropped = page.mFilter[kCCM];
+  EXPECT_TRUE(filter::HoldsItsCodes(dropped, 125000));
   MoveTo(page, pole.x(), pole.y());
-  EXPECT_EQ(page.mFilter[kCCM].PoleFreq, 8310) << "dropped: it stays";
+  EXPECT_EQ(page.mFilter[kCCM].PoleFreq, dropped.PoleFreq) << "dropped: it stays";
 
   ClearBus();
   PressButton(page.cmdApply);
   char pole62[32], hf63[32];
-  std::snprintf(pole62, sizeof pole62, "write 0x62 = 0x%02X", filter::ZeroPoleFreqToCode(8310, 125000));
+  std::snprintf(pole62, sizeof pole62, "write 0x62 = 0x%02X", filter::ZeroPoleFreqToCode(dropped.PoleFreq, 125000));
   std::snprintf(hf63, sizeof hf63, "write 0x63 = 0x%02X",
-                filter::HFGainToCode(-10.33f, 8310, page.mFilter[kCCM].ZeroFreq, 125000));
+                filter::HFGainToCode(dropped.HighFreqGain, dropped.PoleFreq, dropped.ZeroFreq, 125000));
   EXPECT_EQ(Bus()[4], pole62);
   EXPECT_EQ(Bus()[6], hf63);
 }
@@ -347,12 +354,17 @@ TEST_F(FilterWindow, ZeroAndIntegratorDragsShowTheirCaptions) {
   EXPECT_EQ(page.lblZeroPos->Caption(), "Zero (1.20kHz)");
   EXPECT_EQ(page.mFilter[kCCM].ZeroFreq, 1200);
 
-  // 420 twips up is 10 dB more.
+  // 420 twips up is 10 dB more; dropped, the line rests on the nearest LF code.
   const double y = IntegratorAt(page, 1000);
-  Drag(page, QPointF(1000, y), QPointF(1000, y - 420));
+  ClickAt(page, 1000, y);
+  MoveTo(page, 1000, y - 420);
   EXPECT_EQ(page.lblLowFGain->Caption(), "39.63dB ");
   EXPECT_EQ(page.lblLowGainPos->Caption(), "Low Gain (39.63dB @ 1Hz)");
   EXPECT_EQ(page.mFilter[kCCM].LowFreqGain, 39.63f);
+  ClickAt(page, 9000, 6000);
+  EXPECT_EQ(page.lblLowFGain->Caption(), "39.17dB ");
+  EXPECT_EQ(page.lblLowGainPos->Caption(), "Low Gain (39.17dB @ 1Hz)");
+  EXPECT_TRUE(filter::HoldsItsCodes(page.mFilter[kCCM], 125000));
 }
 
 TEST_F(FilterWindow, PointerShowsWhichHandleIsUnderIt) {
