@@ -41,6 +41,14 @@ bool IsNumericText(const QString& text) {
 
 float FrequencyOfItem(const QString& text) { return static_cast<float>(numtext::Val(text) * 1000); }
 
+// The list position of a frequency; -1 for none, as for 0 Hz.
+int PositionOfFrequency(const forms::ComboBox* list, float hz) {
+  for (int i = 0; i < list->ListCount(); ++i) {
+    if (FrequencyOfItem(list->List(i)) == hz) return i;
+  }
+  return -1;
+}
+
 forms::Label* AddValueBox(QWidget* parent, const QString& name, const QString& caption, int left, int top) {
   pagekit::AddCaption(parent, pagekit::CaptionName(name), caption, left, top, 2400);
   auto* value = forms::Make<forms::Label>(parent, name, left + 2460, top, 1560, pagekit::kListHeight);
@@ -105,7 +113,6 @@ void PlaceBox(forms::BoxItem* item, double left, double top, const BodeChart& ch
 void frmDigFilter::Form_Load() {
   // A new list has no choice, and so no frequency yet; nothing is picked on a new chart.
   mSwitchingFrequency = 0;
-  mJudgeOnFrequency = false;
   mSketch.Drop();
   SetCaption(QStringLiteral("Filter Settings"));
   SetSize(15840, 10125);
@@ -298,8 +305,7 @@ void frmDigFilter::SetupFormAfterLoad() {
   ReadFilterRegisters(kDCM);
   // Without a known frequency the codes stand for no frequencies or gains yet:
   // the set is judged once the user chooses one.
-  mJudgeOnFrequency = !HasFrequency();
-  if (!mJudgeOnFrequency && !CheckFilterSettings(kCCM)) {
+  if (HasFrequency() && !CheckFilterSettings(kCCM)) {
     Unload();
     return;
   }
@@ -354,8 +360,11 @@ void frmDigFilter::ShowRangeBars() {
 void frmDigFilter::ReadSwitchingFrequency() {
   const int index = pagekit::kMainFrequencyField.Get(Read(pagekit::kSwitchFreqReg));
   if (index < pagekit::kSwitchingFrequencyCount) {
-    // Choosing another item runs cmbFreq_Click before this goes on.
+    // Choosing another item runs cmbFreq_Click before this goes on; the set-up
+    // judges the set itself once both sets are read.
+    mChipChoosesFrequency = true;
     pagekit::ShowPosition(cmbFreq, index);
+    mChipChoosesFrequency = false;
     mSwitchingFrequency = FrequencyOfItem(cmbFreq->Text());
   }
   PositionPoleZeroRange();
@@ -382,21 +391,27 @@ bool frmDigFilter::CheckFilterSettings(int Mode) {
 }
 
 void frmDigFilter::cmbFreq_Click() {
+  const float fsBefore = mSwitchingFrequency;
+  const std::array<FilterSettings, 2> setsBefore = mFilter;
+  const BodeChart chartBefore = mChart;
   mSwitchingFrequency = FrequencyOfItem(cmbFreq->Text());
   PositionPoleZeroRange();
   ReadFilterRegisters(kCCM);
   ReadFilterRegisters(kDCM);
-  if (mJudgeOnFrequency) {
-    // The first frequency of a window opened without one: the set-up's check now.
-    if (!CheckFilterSettings(mFilterMode)) {
-      // Declined: back to no frequency, with nothing of the set drawn.
-      mSwitchingFrequency = 0;
-      cmbFreq->SetListIndex(-1);
-      return;
-    }
-    mJudgeOnFrequency = false;
-    ShowSketchView();
+  // The chip's codes may make the set shown invalid at this frequency: judged as at set-up.
+  if (!mChipChoosesFrequency && !CheckFilterSettings(mFilterMode)) {
+    // Declined: back to the frequency before, with its sets and ranges, as
+    // shown still (no frequency at all for a window opened without one).
+    mSwitchingFrequency = fsBefore;
+    mFilter = setsBefore;
+    mChart = chartBefore;
+    const QSignalBlocker quiet(cmbFreq);
+    cmbFreq->SetListIndex(PositionOfFrequency(cmbFreq, fsBefore));
+    ShowRangeBars();
+    return;
   }
+  // The first frequency of a window opened without one brings the sketch into view.
+  ShowSketchView();
   UpdateFilterSketch();
   RedrawPlots();
   PositionGainRangeLines();

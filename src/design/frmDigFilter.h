@@ -71,8 +71,8 @@ class frmDigFilter : public DevicePage {
   float mSwitchingFrequency = 0;
   // Set by the first set-up; until then edits of the LC boxes are stored, not drawn.
   bool mLoaded = false;
-  // Opened without a known frequency: the shown set is judged when one is chosen.
-  bool mJudgeOnFrequency = false;
+  // Set while the set-up shows the chip's own frequency: the set-up judges the set itself.
+  bool mChipChoosesFrequency = false;
 
  protected:
   void Form_Load() override;

@@ -229,6 +229,68 @@ TEST_F(FilterWindow, FrequencyChoiceReReadsBothSetsAndReachesTheSameChipsPWMPage
   }
 }
 
+// A frequency chosen in the list is judged as at set-up: where the chip's codes
+// make the set shown invalid, OK programs the defaults at once and Cancel goes
+// back to the frequency before, with the set as it was shown.
+TEST_F(FilterWindow, AFrequencyChoiceJudgesTheSetShown) {
+  const Codes validAt125kHzOnly{0x03, 0xEE, 0x00, 0x0F};  // the defaults but for pole code 0
+  const struct {
+    const char* what;
+    int mode;
+    int answer;
+  } rows[] = {{"CCM, the defaults taken", kCCM, ui::vbOK},
+              {"CCM, the defaults declined", kCCM, ui::vbCancel},
+              {"DCM, the defaults taken", kDCM, ui::vbOK}};
+  usb::EmulatedBoard& board = StartFilterBoard();
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.what);
+    board.SetReg(0x48, 0x5D, 0xA3);
+    SetSet(board, 0x48, kCCM, kDefaultCodes);
+    SetSet(board, 0x48, kDCM, kDCMCodes);
+    SetSet(board, 0x48, r.mode, validAt125kHzOnly);
+    frmDigFilter& page = OpenFilter();
+    if (r.mode == kDCM) Press(page.optFilterMode[1]);
+    const QString pole = page.lblPoleFreq->Caption();
+    ClearBus();
+    PressButton(page.cmdApply);
+    const Lines before = Bus();
+
+    const size_t asked = MsgBoxes().size();
+    AnswerMsgBox(r.answer);
+    ClearBus();
+    QTest::keyClick(page.cmbFreq, Qt::Key_Home);  // the list's first item, 49kHz
+    ASSERT_EQ(MsgBoxes().size(), asked + 1);
+    EXPECT_EQ(MsgBoxes().back().prompt, filter::InvalidSettingsMessage(r.mode));
+    EXPECT_TRUE(page.optFilterMode[static_cast<size_t>(r.mode)]->isChecked());
+    Lines writes;
+    for (const std::string& line : Bus()) {
+      if (line.rfind("write", 0) == 0) writes.push_back(line);
+    }
+    Lines expected = before;
+    if (r.answer == ui::vbOK) {
+      EXPECT_EQ(writes, (Lines{WriteLine(filter::LFGainReg(r.mode), 0x03), WriteLine(filter::ZeroReg(r.mode), 0xEE),
+                               WriteLine(filter::PoleReg(r.mode), 0x96), WriteLine(filter::HFGainReg(r.mode), 0x0F)}));
+      EXPECT_EQ(page.cmbFreq->Text(), "49kHz");
+      EXPECT_EQ(page.lblPoleFreq->Caption(), "4.07 kHz") << "the defaults at 49kHz";
+      // The frequency, and the defaults' pole where the chip held code 0.
+      expected[1] = "write 0x5D = 0xA0";
+      expected[4 + 4 * static_cast<size_t>(r.mode)] = WriteLine(filter::PoleReg(r.mode), 0x96);
+    } else {
+      EXPECT_TRUE(writes.empty());
+      EXPECT_EQ(page.cmbFreq->Text(), "125kHz");
+      EXPECT_EQ(page.lblPoleFreq->Caption(), pole);
+      EXPECT_EQ(page.lnPoleLocation->X2(), ChartAt(3).PoleBarX2);
+    }
+    ClearBus();
+    PressButton(page.cmdApply);
+    EXPECT_EQ(Bus(), expected);
+    PressButton(page.cmdCancel);
+    OpenFilter();
+    EXPECT_EQ(MsgBoxes().size(), asked + 1) << "valid at the next opening";
+    page.Unload();
+  }
+}
+
 TEST_F(FilterWindow, EachWindowDecodesAndEncodesWithItsOwnChipsFrequency) {
   usb::EmulatedBoard& board = StartFilterBoard({0x48, 0x4A});
   board.SetReg(0x4A, 0x5D, 0xA0);  // the second chip at 49kHz
