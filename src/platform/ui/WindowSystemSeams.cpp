@@ -42,9 +42,18 @@ QString QtFilter(const QString& filter) {
 }
 
 QString RealChooseFile(const FileDialogRequest& request) {
-  const QString filter = QtFilter(request.filter);
-  return request.save ? QFileDialog::getSaveFileName(nullptr, QString(), request.initialDir, filter)
-                      : QFileDialog::getOpenFileName(nullptr, QString(), request.initialDir, filter);
+  QFileDialog dialog(nullptr, QString(), request.initialDir, QtFilter(request.filter));
+  dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (!request.defaultSuffix.isEmpty()) {
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    // A desktop's own dialog would ask about replacing the name as typed, and the
+    // suffix would come only after it: a file could be replaced unasked.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+  }
+  if (dialog.exec() != QDialog::Accepted) return QString();
+  const QStringList files = dialog.selectedFiles();
+  return files.isEmpty() ? QString() : files.first();
 }
 
 }  // namespace
