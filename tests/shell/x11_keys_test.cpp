@@ -14,6 +14,7 @@
 #include "platform/ui/Seams.h"
 #include "settings/frmGeneral.h"
 #include "shell/StartUpMain.h"
+#include "shell/frmRegMap.h"
 #include "shell/frmMultiDevice.h"
 #include "shell/frmSplash.h"
 #include "support/PageFixture.h"
@@ -37,6 +38,20 @@ bool HasFocus(const forms::Form& form) {
   return form.IsLoaded() && focus && focus == form.Window()->windowHandle();
 }
 
+// Presses Return once the next modal box has the keyboard, from inside the loop that shows it.
+class ReturnOnModalBox : public QTimer {
+ public:
+  ReturnOnModalBox() {
+    connect(this, &QTimer::timeout, [this] {
+      QWidget* box = QApplication::activeModalWidget();
+      if (!box || QGuiApplication::focusWindow() != box->windowHandle()) return;
+      stop();
+      Type(QStringLiteral("Return"));
+    });
+    start(20);
+  }
+};
+
 class X11Keys : public support::PageFixture {
  protected:
   void SetUp() override {
@@ -54,14 +69,7 @@ TEST_F(X11Keys, StartUpIsAnsweredByKeysAloneAndEscapeClosesThePage) {
 
   // No board: the simulation question, the real box, answered by Return while it waits.
   ui::SetMsgBoxHandler(nullptr);
-  QTimer answer;
-  QObject::connect(&answer, &QTimer::timeout, [&] {
-    QWidget* box = QApplication::activeModalWidget();
-    if (!box || QGuiApplication::focusWindow() != box->windowHandle()) return;
-    answer.stop();
-    Type(QStringLiteral("Return"));
-  });
-  answer.start(20);
+  const ReturnOnModalBox answer;
   Main();
   EXPECT_TRUE(gSimulationMode);
 
@@ -90,6 +98,23 @@ TEST_F(X11Keys, StartUpIsAnsweredByKeysAloneAndEscapeClosesThePage) {
   ClearBus();
   Type(QStringLiteral("Escape"));
   EXPECT_TRUE(QTest::qWaitFor([&] { return !general->IsLoaded(); }, 5000)) << "Escape presses Cancel";
+  EXPECT_TRUE(Bus().empty());
+}
+
+// No window manager hands the keyboard back when a box closes: the program does.
+TEST_F(X11Keys, AfterAMessageBoxTheKeysReachTheWindowAgain) {
+  StartBoard();
+  gMainForm->Window()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitFor([] { return HasFocus(*gMainForm); }, 5000));
+  gMainForm->Action(QStringLiteral("mnuRegMap"))->trigger();
+  RegMapForm().txtWrite->setText(QStringLiteral("ZZ"));
+  ui::SetMsgBoxHandler(nullptr);
+  const ReturnOnModalBox answer;
+  RegMapForm().cmdWrite->click();
+  EXPECT_FALSE(answer.isActive()) << "the refusal was answered";
+  ASSERT_TRUE(QTest::qWaitFor([] { return HasFocus(*gMainForm); }, 5000)) << "the main window has the keyboard again";
+  Type(QStringLiteral("Escape"));
+  EXPECT_TRUE(QTest::qWaitFor([] { return !RegMapForm().IsLoaded(); }, 5000));
   EXPECT_TRUE(Bus().empty());
 }
 

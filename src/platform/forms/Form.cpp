@@ -11,6 +11,7 @@
 
 #include "ChildWindowKeys.h"
 #include "FormWindows.h"
+#include "KeyboardReturn.h"
 #include "Twips.h"
 #include "platform/globals/ProgramGlobals.h"
 
@@ -124,7 +125,10 @@ void Form::Show() {
   ZOrder();
   // Without a window manager nobody else gives a free window the keyboard, and
   // with one a new window may be kept from taking it: the first key must reach it.
-  if (kind_ != WindowKind::Child) window_->activateWindow();
+  if (kind_ != WindowKind::Child) {
+    window_->activateWindow();
+    KeepKeyboardInTheProgram();
+  }
 }
 
 void Form::SetCancelButton(QAbstractButton* button) {
