@@ -17,7 +17,10 @@ class KeyboardReturn : public QObject {
   KeyboardReturn() : QObject(qApp) {
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* window) {
       if (!window) return;
-      history_.erase(std::remove(history_.begin(), history_.end(), window), history_.end());
+      // Windows that are gone leave empty places; a window comes once, at its latest.
+      history_.erase(std::remove_if(history_.begin(), history_.end(),
+                                    [window](const QPointer<QWindow>& w) { return !w || w == window; }),
+                     history_.end());
       history_.emplace_back(window);
     });
     qApp->installEventFilter(this);
