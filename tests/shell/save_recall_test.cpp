@@ -330,8 +330,10 @@ QTimer* OnModal(std::function<void(T*)> act) {
 
 // The real save dialog, in the folder it opens with: a name typed and Enter
 // pressed; `question` answers the dialog's question, and without it none may come.
-void TypeInSaveDialog(const QString& name, std::function<void(QMessageBox*)> question = {}) {
-  OnModal<QFileDialog>([name, question](QFileDialog* dialog) {
+// A dialog that stays open to show a folder gives it to `shown` and is cancelled.
+void TypeInSaveDialog(const QString& name, std::function<void(QMessageBox*)> question = {},
+                      QString* shown = nullptr) {
+  OnModal<QFileDialog>([name, question, shown](QFileDialog* dialog) {
     auto* edit = support::Find<QLineEdit>(dialog, QStringLiteral("fileNameEdit"));
     // The dialog follows the typing only while the box has the focus, as it has for a user.
     if (!edit || !QTest::qWaitForWindowActive(dialog)) return dialog->reject();
@@ -346,6 +348,10 @@ void TypeInSaveDialog(const QString& name, std::function<void(QMessageBox*)> que
     QTest::keyClick(edit, Qt::Key_Return);
     delete answer.data();
     if (!dialog->isVisible()) return;
+    if (shown) {
+      *shown = dialog->directory().absolutePath();
+      return dialog->reject();
+    }
     if (question) return QTest::keyClick(edit, Qt::Key_Escape);
     ADD_FAILURE() << "the dialog is still open with " << edit->text().toStdString();
     dialog->reject();
@@ -360,12 +366,13 @@ TEST_F(SaveRecall, ANameTypedWithoutSuffixIsSavedAsSavAndReplacingItIsAskedFirst
   const QDir folder(QCoreApplication::applicationDirPath());
   const QString sav = folder.filePath(name + ".sav");
   const QString txt = folder.filePath(name + "notes.txt");
+  const QString sub = folder.filePath(name + "dir");
   struct Remove {
     QStringList paths;
     ~Remove() {
-      for (const QString& p : paths) QFile::remove(p);
+      for (const QString& p : paths) QFileInfo(p).isDir() ? QDir(p).removeRecursively() : QFile::remove(p);
     }
-  } remove{{sav, txt, folder.filePath(name)}};
+  } remove{{sav, txt, folder.filePath(name), sub, sub + ".sav"}};
   auto saveWithComment = [&](const char* comment) {
     save.txtComment->SetText(QString::fromLatin1(comment));
     QTest::mouseClick(save.cmdsave, Qt::LeftButton);
@@ -393,6 +400,18 @@ TEST_F(SaveRecall, ANameTypedWithoutSuffixIsSavedAsSavAndReplacingItIsAskedFirst
   saveWithComment("fourth");
   EXPECT_TRUE(Contents(txt).contains("Comment : fourth\r\n"));
   EXPECT_FALSE(QFile::exists(txt + ".sav"));
+
+  // A folder's name, with or without a separator after it, opens the folder and saves nothing.
+  ASSERT_TRUE(folder.mkdir(name + "dir"));
+  for (const QString& typed : {name + "dir", name + "dir/"}) {
+    SCOPED_TRACE(typed.toStdString());
+    QString shown;
+    TypeInSaveDialog(typed, {}, &shown);
+    saveWithComment("fifth");
+    EXPECT_EQ(shown.toStdString(), sub.toStdString());
+    EXPECT_TRUE(QDir(sub).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    EXPECT_FALSE(QFile::exists(sub + ".sav"));
+  }
   EXPECT_TRUE(MsgBoxes().empty());
 }
 
