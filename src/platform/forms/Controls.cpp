@@ -12,7 +12,12 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
   connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
     if (index >= 0 && onClick) onClick();
   });
+}
+
+void ComboBox::showPopup() {
+  // Here, not at construction: the list's popup is made only when first shown.
   view()->installEventFilter(this);
+  QComboBox::showPopup();
 }
 
 bool ComboBox::eventFilter(QObject* watched, QEvent* event) {

@@ -34,6 +34,8 @@ class ComboBox : public QComboBox {
   void SetText(const QString& text);         // chooses the first equal item; a text that is no item changes nothing
   int FindExact(const QString& text) const;  // first equal item from the top, -1 when none
 
+  void showPopup() override;
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 };
