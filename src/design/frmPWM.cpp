@@ -42,6 +42,12 @@ const int kRisingNudgeTops[] = {1440, 2640, 3840, 5040, 6360, 7560, 8760};
 const int kFallingNudgeTops[] = {1680, 2880, 4080, 5280, 6600, 7800, 9000};
 
 QColor RowColour(int row) { return row < 4 ? kRed : kBlue; }
+
+// The rows a frequency serves: the main one rows 0 to 5, the AUX one row 6.
+struct RowRange {
+  int first, last;
+};
+RowRange RowsOf(bool aux) { return aux ? RowRange{pwm::kAuxRow, pwm::kAuxRow} : RowRange{0, pwm::kAuxRow - 1}; }
 QColor ButtonFace() { return QApplication::palette().color(QPalette::Button); }
 
 QString Indexed(const char* name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
@@ -159,8 +165,7 @@ void frmPWM::BuildRow(QWidget* client, int r) {
   forms::SetPointSize(chkDisable[r], 7.5);
   chkDisable[r]->onClick = [this, r] { chkDisable_Click(r); };
 
-  // The nudge pairs, each with the name of its edge.
-  const int nameLeft = r >= 4 ? 240 : kLeftColumn;
+  // The nudge pairs, each with the name of its edge; the two-digit names start further left.
   struct Pair {
     int kind;
     int top;
@@ -174,6 +179,7 @@ void frmPWM::BuildRow(QWidget* client, int r) {
                 "cmdFallingRight"}};
   for (const Pair& p : pairs) {
     const int edge = pwm::EdgeNumber(r, p.kind);
+    const int nameLeft = edge >= 10 ? 240 : kLeftColumn;
     auto* name = forms::Make<forms::Label>(client, Indexed("lblEdgeName", edge), nameLeft, p.top + 15,
                                            600 - nameLeft, 240, QStringLiteral("T%1").arg(edge));
     name->setWordWrap(false);
@@ -292,9 +298,7 @@ void frmPWM::ApplyFrequency(const QString& itemText, bool aux) {
   int32_t& period = aux ? mAuxPeriod : mPeriod;
   // Edges that waited on the start marker for a period are placed from their labels.
   const bool firstPeriod = period == 0;
-  const int first = aux ? pwm::kAuxRow : 0;
-  const int last = aux ? pwm::kAuxRow : pwm::kAuxRow - 1;
-  for (int r = first; r <= last; ++r) {
+  for (int r = RowsOf(aux).first; r <= RowsOf(aux).last; ++r) {
     lblT[r]->SetCaption(f.periodLabel);
     period = pagekit::PeriodStepsFromLabel(lblT[r]->Caption());
     for (int kind : {kRisingEdge, kFallingEdge}) {
@@ -321,9 +325,27 @@ void frmPWM::ReadPWMRegisters() {
   if (main < pagekit::kSwitchingFrequencyCount) {
     pagekit::ShowPosition(cmbFreq, main);
     lblPWMFreq->setText(cmbFreq->Text());
+  } else {
+    ForgetPeriod(false);
   }
   const int aux = pwm::AuxFrequencyIndex(Read(pagekit::kSwitchFreqReg));
-  if (aux < pagekit::kSwitchingFrequencyCount) pagekit::ShowPosition(cmbAuxFreq, aux);
+  if (aux < pagekit::kSwitchingFrequencyCount) {
+    pagekit::ShowPosition(cmbAuxFreq, aux);
+  } else {
+    ForgetPeriod(true);
+  }
+  if (mPeriodUs == 0 && mAuxPeriodUs == 0) mTimeDecimals = kNoPeriodTimeDecimals;
+}
+
+void frmPWM::ForgetPeriod(bool aux) {
+  // The window shows no period for these rows, so it must judge and place their
+  // edges by none, whatever period it held before: no clamp, the chip's times kept.
+  (aux ? cmbAuxFreq : cmbFreq)->SetListIndex(-1);
+  (aux ? mAuxFrequency : mFrequency) = 0;
+  (aux ? mAuxPeriodUs : mPeriodUs) = 0;
+  (aux ? mAuxPeriod : mPeriod) = 0;
+  if (!aux) lblPWMFreq->setText(QString());
+  for (int r = RowsOf(aux).first; r <= RowsOf(aux).last; ++r) lblT[r]->SetCaption(QString());
 }
 
 void frmPWM::SetupFormAfterLoad() {

@@ -74,6 +74,8 @@ class frmPWM : public DevicePage {
   void BuildRow(QWidget* client, int r);
   void BuildRowPicture(int r);
   void ApplyFrequency(const QString& itemText, bool aux);
+  // A frequency index the list has no item for: these rows have no period.
+  void ForgetPeriod(bool aux);
   void PlaceEdge(int row, int kind, int32_t t);
   void Nudge(int row, int kind, bool right);
   pwm::RowWave WaveOf(int row) const;
@@ -92,7 +94,9 @@ class frmPWM : public DevicePage {
   // A step from the start, so no edge text or label reading divides by zero.
   float mLSB = pagekit::kStepUs;
   float mAuxLSB = pagekit::kStepUs;
-  int16_t mTimeDecimals = 3;
+  // Before any frequency: the fewest decimals.
+  static constexpr int16_t kNoPeriodTimeDecimals = 3;
+  int16_t mTimeDecimals = kNoPeriodTimeDecimals;
   int16_t mHitTolerance = 100;
   float mMarkerWidth = 500;
   std::array<int16_t, kRows> mPickedEdge{};

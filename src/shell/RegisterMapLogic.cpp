@@ -1,5 +1,7 @@
 #include "RegisterMapLogic.h"
 
+#include <cctype>
+
 #include "model/NumberText.h"
 
 bool IsReadingRegister(int32_t address) { return address >= 0x10 && address <= 0x1A; }
@@ -25,6 +27,20 @@ int32_t ByteFromBitCaptions(const QStringList& captions) {
     if (i < captions.size() && captions[i] != QLatin1String("0")) byte += 1 << i;
   }
   return byte;
+}
+
+bool DataByteFromText(const QString& text, int32_t& value) {
+  QString digits = text.trimmed();
+  if (digits.endsWith(QLatin1Char('h'), Qt::CaseInsensitive)) digits.chop(1);
+  if (digits.isEmpty()) return false;
+  for (const QChar c : digits) {
+    if (!std::isxdigit(static_cast<unsigned char>(c.toLatin1()))) return false;  // 0 for a non-Latin-1 character
+  }
+  // Leading zeros may make the text long; the value still has to be a byte.
+  const int32_t read = numtext::HexVal(digits);
+  if (read > 0xFF) return false;
+  value = read;
+  return true;
 }
 
 QString RegisterNodeKey(const QString& name, int32_t address) {

@@ -22,6 +22,10 @@ int BitShownByLabel(int label, bool reading);
 // The byte the first eight bit captions make: bit i set when caption i is not "0".
 int32_t ByteFromBitCaptions(const QStringList& captions);
 
+// The byte a typed data text names: hexadecimal digits, an "h" after them if
+// any, blanks around; false for any other text or a value above FFh.
+bool DataByteFromText(const QString& text, int32_t& value);
+
 // "CS1 Gain Trim,21": the name, a comma, the address in hex.
 QString RegisterNodeKey(const QString& name, int32_t address);
 // The address after the comma of a register node's key; false when the key has no comma.

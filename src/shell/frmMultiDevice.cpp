@@ -42,10 +42,13 @@ void frmMultiDevice::Form_Load() {
                                                    QStringLiteral("Cancel"));
   cancel->onClick = [this] { cmdCancel_Click(); };
   // The picker is no dialog box, so its default button alone does not answer the keys;
-  // the focus starts on the list, which would swallow them.
+  // the focus starts on the list, which would swallow them. A focused button is the
+  // one Enter presses, Cancel too.
   for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
     auto* shortcut = new QShortcut(key, client);
-    QObject::connect(shortcut, &QShortcut::activated, ok, &QPushButton::click);
+    QObject::connect(shortcut, &QShortcut::activated, ok, [ok, cancel] {
+      (cancel->hasFocus() ? cancel : ok)->click();
+    });
   }
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), client);
   QObject::connect(escape, &QShortcut::activated, cancel, &QPushButton::click);

@@ -216,7 +216,12 @@ void frmRegMap::ReadAddressPointer() {
 
 void frmRegMap::cmdWrite_Click() {
   if (!IsLoaded() || !AddressPointerInRange()) return;
-  int32_t data = numtext::HexVal(txtWrite->Text());
+  int32_t data = 0;
+  // The chip takes one byte; a text that names none must not reach it as some other value.
+  if (!DataByteFromText(txtWrite->Text(), data)) {
+    ui::MsgBox(QStringLiteral("Data must be between 00h and FFh."), ui::vbOKOnly | ui::vbExclamation);
+    return;
+  }
   WriteRegister(ChipAddress(), AddressPointer(), data);
   ReadAddressPointer();
 }

@@ -45,6 +45,8 @@ ui::FileDialogRequest SettingsDialog(bool save) {
   request.save = save;
   request.initialDir = QCoreApplication::applicationDirPath();
   request.filter = kFilter;
+  // A name saved without it would be missing from the recall dialog's list.
+  if (save) request.defaultSuffix = QStringLiteral("sav");
   return request;
 }
 

@@ -96,6 +96,23 @@ TEST_F(PwmEditor, MenusAndTheBlockDiagramOpenItAndCloseClearsItsFlag) {
   EXPECT_EQ(gPWMOpen, (std::array<bool, 2>{false, false}));
 }
 
+// Each nudge pair carries the name of its edge at its left: T1 to T9 at 360, the longer T10 to T14 at 240.
+TEST_F(PwmEditor, EachNudgePairIsNamedByItsEdge) {
+  Chip(0x93);
+  frmPWM& page = OpenPWM();
+  for (int edge = 1; edge <= 14; ++edge) {
+    SCOPED_TRACE(edge);
+    auto* name = support::Find<forms::Label>(page, QStringLiteral("lblEdgeName(%1)").arg(edge));
+    ASSERT_NE(name, nullptr);
+    const int row = (edge - 1) / 2;
+    auto* left = edge % 2 ? page.cmdRisingLeft[row].data() : page.cmdFallingLeft[row].data();
+    EXPECT_EQ(name->Caption(), QStringLiteral("T%1").arg(edge));
+    EXPECT_EQ(name->x(), forms::ToPixels(edge >= 10 ? 240 : 360));
+    EXPECT_EQ(name->y(), left->y() + forms::ToPixels(15));
+    EXPECT_LE(name->geometry().right(), left->x());
+  }
+}
+
 // A register image read back into the window and programmed again unchanged:
 // every write equals what was read.
 TEST_F(PwmEditor, ProgrammingAnUnchangedWindowWritesBackWhatWasRead) {
@@ -214,6 +231,54 @@ TEST_F(PwmEditor, WithoutAnyFrequencyTheChipsEdgesSurviveUntilAPeriodComes) {
   EXPECT_EQ(LineX(page, 0, 3), M);
   ExpectSecondPeriodRepeatsFirst(page, 0);
 }
+
+// A window that had a period judges by none once the chip's index has no item:
+// as on a first opening, the chip's times are shown and programmed unchanged.
+struct ForgottenPeriodCase {
+  const char* name;
+  int second;  // 0x5D at the second opening
+  int row;
+  bool closedBetween;
+};
+void PrintTo(const ForgottenPeriodCase& c, std::ostream* os) { *os << c.name; }
+
+class ForgottenPeriod : public PwmEditor, public ::testing::WithParamInterface<ForgottenPeriodCase> {};
+
+TEST_P(ForgottenPeriod, AnIndexAbove11IsLikeAWindowThatNeverHadAPeriod) {
+  const ForgottenPeriodCase& c = GetParam();
+  usb::EmulatedBoard& board = Chip(0x99);  // 500kHz both: 400 steps
+  OpenPWM();
+  if (c.closedBetween) Press(*static_cast<frmPWM*>(Pages(PageKind::PWM).Existing(0)), QStringLiteral("cmdCancel"));
+  board.SetReg(0x48, 0x5D, static_cast<uint8_t>(c.second));
+  SetEdgeSteps(board, c.row, 1000, 3000);
+  gMainForm->Action(QStringLiteral("mnuPWM1"))->trigger();
+  frmPWM& page = *static_cast<frmPWM*>(Pages(PageKind::PWM).Existing(0));
+
+  EXPECT_TRUE(MsgBoxes().empty()) << "no clamp against a period the window does not show";
+  EXPECT_EQ(Caption(page, c.row, QStringLiteral("lblT(%1)").arg(c.row)), "");
+  const bool aux = c.row == 6;
+  EXPECT_EQ((aux ? page.cmbAuxFreq : page.cmbFreq)->ListIndex(), -1);
+  if (!aux) {
+    EXPECT_EQ(page.lblPWMFreq->text(), "");
+  }
+  EXPECT_EQ(Edge(page, c.row, 1), QStringLiteral("T%1 = 5.000us").arg(2 * c.row + 1));
+  EXPECT_EQ(Edge(page, c.row, 3), QStringLiteral("T%1 = 15.000us").arg(2 * c.row + 2));
+
+  ClearBus();
+  Press(page, QStringLiteral("cmdProgram"));
+  const Lines bus = Bus();
+  ASSERT_EQ(bus.size(), 7u * 6 + 3);
+  const int g = 0x41 + 4 * c.row;
+  EXPECT_EQ(Lines(bus.begin() + 6 * c.row, bus.begin() + 6 * c.row + 6),
+            (Lines{"write " + Hex(g) + " = 0x3E", "write " + Hex(g + 2) + " = 0xBB", "read " + Hex(g + 1),
+                   "write " + Hex(g + 1) + " = 0x80", "read " + Hex(g + 3), "write " + Hex(g + 3) + " = 0x80"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ForgottenPeriod,
+                         ::testing::Values(ForgottenPeriodCase{"MainClosedBetween", 0xFF, 0, true},
+                                           ForgottenPeriodCase{"AuxClosedBetween", 0xF9, 6, true},
+                                           ForgottenPeriodCase{"MainOpenedAgainWhileOpen", 0xFF, 0, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct ClampCase {
   const char* name;

@@ -280,16 +280,30 @@ TEST_F(FormLifecycle, EscapeClosesAndEnterPressesTheFocusedButton) {
     QTest::keyClick(form.chkOption, Qt::Key_Return);
     EXPECT_EQ(form.counted, 2) << "no default button";
     EXPECT_EQ(form.chkOption->Value(), 0);
-    for (const char* name : {"cmbChoice", "chkOption"}) {
+    // An open list's popup takes the first Escape for itself; the next one closes the window.
+    const struct {
+      const char* name;
+      bool popup;
+    } targets[] = {{"cmbChoice", false}, {"chkOption", false}, {"cmbChoice", true}};
+    for (const auto& t : targets) {
+      SCOPED_TRACE(t.popup ? "open list" : t.name);
       form.Show();
       QApplication::setActiveWindow(kind == forms::WindowKind::Child ? static_cast<QWidget*>(&area) : form.Window());
-      auto* focus = support::Find<QWidget>(form, name);
+      auto* focus = support::Find<QWidget>(form, t.name);
       focus->setFocus();
+      if (t.popup) {
+        form.cmbChoice->showPopup();
+        QWidget* popup = QApplication::activePopupWidget();
+        ASSERT_NE(popup, nullptr);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_FALSE(popup->isVisible());
+        EXPECT_TRUE(form.IsLoaded()) << "Escape closed the window under its open list";
+      }
       QTest::keyClick(focus, Qt::Key_Escape);
-      EXPECT_FALSE(form.IsLoaded()) << name;
+      EXPECT_FALSE(form.IsLoaded());
       FlushDeletes();
     }
-    EXPECT_EQ(form.unloads, 2);
+    EXPECT_EQ(form.unloads, 3);
   }
   forms::SetMdiArea(nullptr);
 }

@@ -12,6 +12,7 @@
 #include "model/Telemetry.h"
 #include "shell/SingleWindows.h"
 #include "shell/frmMultiDevice.h"
+#include "child_window_keys.h"
 #include "support/ShellFixture.h"
 
 #include <QListWidget>
@@ -230,4 +231,14 @@ TEST_F(MainWindow, ToolbarOpensDiagramsOfEachDevice) {
   EXPECT_EQ(diagram->Caption(), "KRV7310 at SMBus Address = 0x4A");
   EXPECT_TRUE(gDiagramOpen[1]);
   EXPECT_FALSE(gDiagramOpen[0]);
+}
+
+TEST_F(MainWindow, ChildWindowKeysStepThroughTheWindowMenuAndCtrlF4Closes) {
+  StartInSimulation();
+  OpenMainWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(gMainForm->Window()));
+  support::ExpectChildWindowKeys([](const support::Keys& k) {
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : gMainForm->Window(), k.key, k.modifiers);
+  });
 }

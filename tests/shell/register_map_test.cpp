@@ -2,6 +2,7 @@
 // with their exact bus traffic, the bit display and bit toggling, polling switch.
 
 #include <QTest>
+#include <cstdio>
 #include <functional>
 #include <QTimer>
 #include <QTreeWidget>
@@ -321,17 +322,43 @@ TEST_F(RegisterMap, AnAddressAboveFFhIsRefusedByEveryButtonAndSkippedByContinuou
   EXPECT_EQ(Bus(), (Strings{"read 0xFF", "write 0x69 = 0x5A", "read 0x69"}));
 }
 
-TEST_F(RegisterMap, WriteSendsTheBoxAndReadsBack) {
+// Data Out reaches the chip only as the byte it names; any other text is refused before a transfer.
+TEST_F(RegisterMap, WriteSendsTheTypedByteAndReadsBackAndRefusesAnyOtherText) {
   frmRegMap& map = Open();
+  map.Show();
   map.txtAddrPtr->SetText("2Bh");
-  map.txtWrite->SetText("35");
-  map.cmdWrite->click();
-  EXPECT_EQ(Bus(), (Strings{"write 0x2B = 0x35", "read 0x2B"}));
-  EXPECT_EQ(map.lblRead->Caption(), "35");
+  const struct {
+    const char* typed;
+    int written;  // -1: refused
+  } cases[] = {
+      {"35", 0x35},  {"0", 0x00},    {"7f", 0x7F},   {"5Ah", 0x5A}, {" 0c ", 0x0C}, {"0000000FF", 0xFF}, {"FF", 0xFF},
+      {"ZZ", -1},    {"1FF", -1},    {"", -1},       {"5A junk", -1}, {"0x5A", -1}, {"h", -1},   {"-1", -1}, {"12.5", -1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string("typed \"") + c.typed + "\"");
+    map.txtWrite->clear();
+    QTest::keyClicks(map.txtWrite, c.typed);
+    ClearBus();
+    const size_t asked = MsgBoxes().size();
+    if (c.written < 0) AnswerMsgBox(ui::vbOK);
+    QTest::mouseClick(map.cmdWrite, Qt::LeftButton);
+    if (c.written >= 0) {
+      char write[32];
+      std::snprintf(write, sizeof write, "write 0x2B = 0x%02X", c.written);
+      EXPECT_EQ(Bus(), (Strings{write, "read 0x2B"}));
+      EXPECT_EQ(MsgBoxes().size(), asked);
+      continue;
+    }
+    EXPECT_TRUE(Bus().empty());
+    ASSERT_EQ(MsgBoxes().size(), asked + 1);
+    EXPECT_EQ(MsgBoxes().back().prompt, "Data must be between 00h and FFh.");
+    EXPECT_EQ(MsgBoxes().back().style, ui::vbOKOnly | ui::vbExclamation);
+  }
+  // A bit click builds its byte from the bits, whatever the box held.
+  map.txtWrite->SetText("ZZ");
   ClearBus();
-  map.txtWrite->SetText("1FF");  // the link makes anything above a byte 0xFF
-  map.cmdWrite->click();
-  EXPECT_EQ(Bus(), (Strings{"write 0x2B = 0xFF", "read 0x2B"}));
+  QTest::mouseClick(map.lblBit[0], Qt::LeftButton);
+  EXPECT_EQ(Bus(), (Strings{"write 0x2B = 0xFE", "read 0x2B"}));
 }
 
 TEST_F(RegisterMap, ClickingABitWritesTheToggledByteAndReadsItBack) {

@@ -2,13 +2,20 @@
 // chip and recalling into one with the exact bus traffic, the master timer, and
 // recall of broken files.
 
+#include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <functional>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -303,6 +310,109 @@ TEST_F(SaveRecall, SaveReplacesAnExistingFileAndSaysWhereItCannotWrite) {
   }
   EXPECT_FALSE(QFile::exists(PathOf("no/such/folder/x.sav")));
   EXPECT_EQ(Contents(readOnly), "kept");
+}
+
+// Runs `act` on the next modal window of type T, inside the event loop that
+// shows it; deleting the returned timer calls it off.
+template <typename T>
+QTimer* OnModal(std::function<void(T*)> act) {
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, [poll, act] {
+    T* window = qobject_cast<T*>(QApplication::activeModalWidget());
+    if (!window) return;
+    poll->stop();
+    poll->deleteLater();
+    act(window);
+  });
+  poll->start(10);
+  return poll;
+}
+
+// The real save dialog, in the folder it opens with: a name typed and Enter
+// pressed; `question` answers the dialog's question, and without it none may come.
+// A dialog that stays open to show a folder gives it to `shown` and is cancelled.
+void TypeInSaveDialog(const QString& name, std::function<void(QMessageBox*)> question = {},
+                      QString* shown = nullptr) {
+  OnModal<QFileDialog>([name, question, shown](QFileDialog* dialog) {
+    auto* edit = support::Find<QLineEdit>(dialog, QStringLiteral("fileNameEdit"));
+    // The dialog follows the typing only while the box has the focus, as it has for a user.
+    if (!edit || !QTest::qWaitForWindowActive(dialog)) return dialog->reject();
+    edit->setFocus();
+    edit->setCompleter(nullptr);  // its list pops up once the folder has been read, and would take the Enter
+    edit->clear();
+    QTest::keyClicks(edit, name);
+    const QPointer<QTimer> answer = OnModal<QMessageBox>([question](QMessageBox* box) {
+      if (!question) ADD_FAILURE() << "unexpected question: " << box->text().toStdString();
+      question ? question(box) : box->reject();
+    });
+    QTest::keyClick(edit, Qt::Key_Return);
+    delete answer.data();
+    if (!dialog->isVisible()) return;
+    if (shown) {
+      *shown = dialog->directory().absolutePath();
+      return dialog->reject();
+    }
+    if (question) return QTest::keyClick(edit, Qt::Key_Escape);
+    ADD_FAILURE() << "the dialog is still open with " << edit->text().toStdString();
+    dialog->reject();
+  });
+}
+
+TEST_F(SaveRecall, ANameTypedWithoutSuffixIsSavedAsSavAndReplacingItIsAskedFirst) {
+  frmSave& save = Open();
+  ui::SetFileDialogHandler(nullptr);
+  // The dialog opens in the program's folder; names of this run only, gone afterwards.
+  const QString name = QStringLiteral("savetest%1").arg(QCoreApplication::applicationPid());
+  const QDir folder(QCoreApplication::applicationDirPath());
+  const QString sav = folder.filePath(name + ".sav");
+  const QString txt = folder.filePath(name + "notes.txt");
+  const QString sub = folder.filePath(name + "dir");
+  struct Remove {
+    QStringList paths;
+    ~Remove() {
+      for (const QString& p : paths) QFileInfo(p).isDir() ? QDir(p).removeRecursively() : QFile::remove(p);
+    }
+  } remove{{sav, txt, folder.filePath(name), sub, sub + ".sav"}};
+  auto saveWithComment = [&](const char* comment) {
+    save.txtComment->SetText(QString::fromLatin1(comment));
+    QTest::mouseClick(save.cmdsave, Qt::LeftButton);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  };
+  TypeInSaveDialog(name);
+  saveWithComment("first");
+  EXPECT_FALSE(QFile::exists(folder.filePath(name)));
+  EXPECT_TRUE(Contents(sav).contains("Comment : first\r\n"));
+
+  // The same name again: the dialog asks; No keeps the file and the dialog, which is then cancelled.
+  for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+    QString asked;
+    TypeInSaveDialog(name, [&asked, answer](QMessageBox* box) {
+      asked = box->text();
+      box->button(answer)->click();
+    });
+    saveWithComment(answer == QMessageBox::No ? "second" : "third");
+    EXPECT_EQ(asked, name + ".sav already exists.\nDo you want to replace it?");
+    EXPECT_TRUE(Contents(sav).contains(answer == QMessageBox::No ? "Comment : first\r\n" : "Comment : third\r\n"));
+  }
+
+  // A name with a suffix of its own keeps it.
+  TypeInSaveDialog(name + "notes.txt");
+  saveWithComment("fourth");
+  EXPECT_TRUE(Contents(txt).contains("Comment : fourth\r\n"));
+  EXPECT_FALSE(QFile::exists(txt + ".sav"));
+
+  // A folder's name, with or without a separator after it, opens the folder and saves nothing.
+  ASSERT_TRUE(folder.mkdir(name + "dir"));
+  for (const QString& typed : {name + "dir", name + "dir/"}) {
+    SCOPED_TRACE(typed.toStdString());
+    QString shown;
+    TypeInSaveDialog(typed, {}, &shown);
+    saveWithComment("fifth");
+    EXPECT_EQ(shown.toStdString(), sub.toStdString());
+    EXPECT_TRUE(QDir(sub).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    EXPECT_FALSE(QFile::exists(sub + ".sav"));
+  }
+  EXPECT_TRUE(MsgBoxes().empty());
 }
 
 TEST_F(SaveRecall, RecallIntoTheOtherChipWritesTheSameValuesInFileOrder) {

@@ -98,7 +98,7 @@ TEST_F(StartUp, WithoutBoardSimulationLeadsToTheLiveBlockDiagram) {
   EXPECT_FALSE(gMainForm->Action("mnuDevice2")->isEnabled());
 }
 
-TEST_F(StartUp, EnterPressesThePickersOKWhereverTheFocusIs) {
+TEST_F(StartUp, EnterPressesThePickersOKFromItsList) {
   for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
     Answer({ui::vbYes});
     Main();
@@ -116,21 +116,31 @@ TEST_F(StartUp, EnterPressesThePickersOKWhereverTheFocusIs) {
   }
 }
 
-// Cancel ends the program from inside the shortcut's signal, so the real end runs in a child process.
-TEST_F(StartUp, EscapeCancelsThePickerAndEndsTheProgram) {
-  Answer({ui::vbYes});
-  const support::ChildResult child = support::RunUntilProgramEnds(
-      [] {
-        Main();
-        QWidget* window = MultiDeviceForm().lstDevices->window();
-        window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window)) return;
-        QTest::keyClick(MultiDeviceForm().lstDevices, Qt::Key_Escape);
-      },
-      [] { return std::string(MultiDeviceForm().IsLoaded() ? "picker loaded" : "picker unloaded"); });
-  EXPECT_TRUE(child.exited);
-  EXPECT_EQ(child.exitCode, 0);
-  EXPECT_EQ(child.report, "picker unloaded");
+// Cancel ends the program from inside the key's handler, so the real end runs in a child process.
+// Escape presses Cancel wherever the focus is; Enter presses the focused button, Cancel too.
+TEST_F(StartUp, EscapeOrEnterOnCancelCancelsThePickerAndEndsTheProgram) {
+  const struct {
+    const char* focus;
+    Qt::Key key;
+  } cases[] = {{"lstDevices", Qt::Key_Escape}, {"cmdCancel", Qt::Key_Return}, {"cmdCancel", Qt::Key_Enter}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.focus);
+    Answer({ui::vbYes});
+    const support::ChildResult child = support::RunUntilProgramEnds(
+        [&c] {
+          Main();
+          QWidget* window = MultiDeviceForm().lstDevices->window();
+          window->activateWindow();
+          if (!QTest::qWaitForWindowActive(window)) return;
+          QWidget* focus = support::Find<QWidget>(window, QLatin1String(c.focus));
+          focus->setFocus();
+          QTest::keyClick(focus, c.key);
+        },
+        [] { return std::string(MultiDeviceForm().IsLoaded() ? "picker loaded" : "picker unloaded"); });
+    EXPECT_TRUE(child.exited);
+    EXPECT_EQ(child.exitCode, 0);
+    EXPECT_EQ(child.report, "picker unloaded");
+  }
 }
 
 TEST_F(StartUp, DecliningSimulationAfterAnEmptyScanEndsWithoutUsbMessage) {

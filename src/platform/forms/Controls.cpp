@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
@@ -11,6 +12,23 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
   connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
     if (index >= 0 && onClick) onClick();
   });
+}
+
+void ComboBox::showPopup() {
+  // Here, not at construction: the list's popup is made only when first shown.
+  view()->installEventFilter(this);
+  QComboBox::showPopup();
+}
+
+bool ComboBox::eventFilter(QObject* watched, QEvent* event) {
+  // Escape on the open list closes the list; claimed here, or the window's own
+  // Escape (its Close or Cancel) would take it first and close the window.
+  if (watched == view() && event->type() == QEvent::ShortcutOverride &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    event->accept();
+    return true;
+  }
+  return QComboBox::eventFilter(watched, event);
 }
 
 void ComboBox::AddItem(const QString& text) {

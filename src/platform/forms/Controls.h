@@ -33,6 +33,11 @@ class ComboBox : public QComboBox {
   QString Text() const;          // the chosen item, or "" with no choice
   void SetText(const QString& text);         // chooses the first equal item; a text that is no item changes nothing
   int FindExact(const QString& text) const;  // first equal item from the top, -1 when none
+
+  void showPopup() override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 // A check box whose value is 0 (clear) or 1 (ticked).

@@ -9,7 +9,9 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "ChildWindowKeys.h"
 #include "FormWindows.h"
+#include "KeyboardReturn.h"
 #include "Twips.h"
 #include "platform/globals/ProgramGlobals.h"
 
@@ -50,6 +52,7 @@ void PlaceAt(QWidget* widget, int left, int top) { widget->move(ToPixels(left), 
 FormSubWindow::FormSubWindow(Form* form) : form_(form) {
   // The form decides when its window dies; a plain close must not delete it behind the form's back.
   setAttribute(Qt::WA_DeleteOnClose, false);
+  AddCloseKey(this);
 }
 void FormSubWindow::closeEvent(QCloseEvent* event) {
   form_->CloseRequested();
@@ -120,6 +123,12 @@ void Form::Show() {
   }
   window_->show();
   ZOrder();
+  // Without a window manager nobody else gives a free window the keyboard, and
+  // with one a new window may be kept from taking it: the first key must reach it.
+  if (kind_ != WindowKind::Child) {
+    window_->activateWindow();
+    KeepKeyboardInTheProgram();
+  }
 }
 
 void Form::SetCancelButton(QAbstractButton* button) {
@@ -141,8 +150,13 @@ void Form::Unload() {
   window_ = nullptr;
   client_ = nullptr;
   Forget(this);
-  if (auto* sub = qobject_cast<QMdiSubWindow*>(window); sub && sub->mdiArea()) sub->mdiArea()->removeSubWindow(sub);
+  auto* sub = qobject_cast<QMdiSubWindow*>(window);
+  QMdiArea* area = sub ? sub->mdiArea() : nullptr;
+  // The area would activate the window created next; the user goes back to where they came from.
+  QPointer<QMdiSubWindow> previous = area && area->activeSubWindow() == sub ? PreviouslyActive(area, sub) : nullptr;
+  if (area) area->removeSubWindow(sub);
   window->hide();
+  if (area && previous) area->setActiveSubWindow(previous);
   // Unload often runs inside a handler of one of the window's own controls; the
   // widgets go when that handler has returned.
   window->deleteLater();
@@ -208,7 +222,10 @@ void ApplyMousePointer(QWidget* widget, int shape) {
   }
 }
 
-void SetMdiArea(QMdiArea* area) { gMdiArea = area; }
+void SetMdiArea(QMdiArea* area) {
+  gMdiArea = area;
+  InstallChildWindowKeys(area);
+}
 QMdiArea* MdiArea() { return gMdiArea; }
 
 std::vector<Form*> LoadedForms() { return Loaded(); }

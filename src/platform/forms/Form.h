@@ -33,9 +33,11 @@ class Form {
   Form& operator=(const Form&) = delete;
 
   void Load();    // a loaded form stays as it is
-  void Show();    // loads first when needed; brings the window to the front
+  void Show();    // loads first when needed; brings the window to the front and activates it
   void Hide();
-  void Unload();  // an unloaded form stays as it is
+  // An unloaded form stays as it is. An active child window hands the activation
+  // back to the child window that was active before it.
+  void Unload();
   bool IsLoaded() const { return window_ != nullptr; }
   bool IsVisible() const;
 
@@ -78,7 +80,9 @@ class Form {
   bool unloading_ = false;
 };
 
-// The main window's document area, where child forms open.
+// The main window's document area, where child forms open; it gets the child
+// windows' keys: Ctrl+Tab and Ctrl+Shift+Tab step through them in creation
+// order, the Window menu's, and Ctrl+F4 closes the active one.
 void SetMdiArea(QMdiArea* area);
 QMdiArea* MdiArea();
 

@@ -58,6 +58,9 @@ struct FileDialogRequest {
   bool save = false;
   QString initialDir;
   QString filter;  // "Text Files (*.sav)|*.sav"
+  // "sav": put after a name typed without a suffix of its own, before the dialog
+  // asks whether an existing file may be replaced.
+  QString defaultSuffix;
 };
 using FileDialogHandler = std::function<QString(const FileDialogRequest&)>;
 QString ChooseFile(const FileDialogRequest& request);

@@ -1,6 +1,8 @@
 #include "WindowSystemSeams.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -41,10 +43,41 @@ QString QtFilter(const QString& filter) {
   return names.join(QStringLiteral(";;"));
 }
 
+// A typed folder's name opens the folder. Qt's default suffix would otherwise
+// go behind it: it looks for the folder in the working folder, not the
+// dialog's, and takes "folder/" for a bare name, saving a hidden "folder/.sav".
+class FileDialog : public QFileDialog {
+ public:
+  using QFileDialog::QFileDialog;
+
+ protected:
+  void accept() override {
+    auto* edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (edit && !edit->text().isEmpty()) {
+      const QFileInfo typed(directory().absoluteFilePath(edit->text()));
+      if (typed.isDir()) {
+        setDirectory(typed.absoluteFilePath());
+        edit->clear();
+        return;
+      }
+    }
+    QFileDialog::accept();
+  }
+};
+
 QString RealChooseFile(const FileDialogRequest& request) {
-  const QString filter = QtFilter(request.filter);
-  return request.save ? QFileDialog::getSaveFileName(nullptr, QString(), request.initialDir, filter)
-                      : QFileDialog::getOpenFileName(nullptr, QString(), request.initialDir, filter);
+  FileDialog dialog(nullptr, QString(), request.initialDir, QtFilter(request.filter));
+  dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (!request.defaultSuffix.isEmpty()) {
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    // A desktop's own dialog would ask about replacing the name as typed, and the
+    // suffix would come only after it: a file could be replaced unasked.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+  }
+  if (dialog.exec() != QDialog::Accepted) return QString();
+  const QStringList files = dialog.selectedFiles();
+  return files.isEmpty() ? QString() : files.first();
 }
 
 }  // namespace
