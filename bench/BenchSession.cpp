@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <algorithm>
 
 #include "design/DesignPages.h"
 #include "link/BoardLink.h"
@@ -37,6 +38,17 @@ int Main(int argc, char** argv, const std::function<void()>& run) {
   }
   benchmark::Shutdown();
   return 0;
+}
+
+double Median(std::vector<double> values) {
+  if (values.empty()) return 0;
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+bool PaintCount::eventFilter(QObject*, QEvent* event) {
+  if (event->type() == QEvent::Paint) ++count;
+  return false;
 }
 
 size_t HeapInUse() {

@@ -6,6 +6,9 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <vector>
+
+#include <QObject>
 
 namespace usb {
 class EmulatedBoard;
@@ -17,6 +20,17 @@ namespace bench {
 // resolution, the application, the command line, then the run (by default
 // every benchmark the command line names).
 int Main(int argc, char** argv, const std::function<void()>& run = {});
+
+// The middle of some figures (0 for none).
+double Median(std::vector<double> values);
+
+// Counts the paints a widget gets.
+class PaintCount : public QObject {
+ public:
+  explicit PaintCount(QObject* watched) { watched->installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* event) override;
+  int count = 0;
+};
 
 // Bytes the heap has handed out: small blocks from the arenas plus the large
 // blocks malloc maps on its own.

@@ -60,12 +60,6 @@ void OpenEveryLiveWindow() {
   spy.chkWrites->SetValue(1);
 }
 
-double Median(std::vector<double> v) {
-  if (v.empty()) return 0;
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
-
 void BM_MasterTimerTick(benchmark::State& state) {
   const bool realPace = state.range(0) != 0;
   double programSeconds = 36000;
@@ -103,11 +97,11 @@ void BM_MasterTimerTick(benchmark::State& state) {
       all.push_back(ms);
       (monitorUpdates != updatesBefore ? withUpdate : withoutUpdate).push_back(ms);
     }
-    state.counters["tick_median_ms"] = Median(all);
+    state.counters["tick_median_ms"] = bench::Median(all);
     std::sort(all.begin(), all.end());
     state.counters["tick_p90_ms"] = all[all.size() * 9 / 10];
-    state.counters["median_without_monitor_update_ms"] = Median(withoutUpdate);
-    state.counters["median_with_monitor_update_ms"] = Median(withUpdate);
+    state.counters["median_without_monitor_update_ms"] = bench::Median(withoutUpdate);
+    state.counters["median_with_monitor_update_ms"] = bench::Median(withUpdate);
     state.counters["monitor_updates"] = static_cast<double>(withUpdate.size());
   }
   ui::ResetSeams();

@@ -92,28 +92,41 @@ QString GaugeCaption(float reading, const char* unit) {
   return numtext::Str(numtext::Round(static_cast<double>(reading), 2)) + QString::fromUtf8(unit);
 }
 
+namespace {
+constexpr unsigned kInputVoltageColor = 0xD62728;
+constexpr unsigned kVS3Color = 0x1F77B4;
+constexpr unsigned kVS1Color = 0x2CA02C;
+constexpr unsigned kVS2Color = 0xFF7F0E;
+constexpr unsigned kInputCurrentColor = 0x9467BD;
+constexpr unsigned kOutputCurrentColor = 0x17869A;
+constexpr unsigned kInputPowerColor = 0x8C564B;
+constexpr unsigned kOutputPowerColor = 0xD6409F;
+}  // namespace
+
 const std::array<ChartSpec, kCharts> kChartSpecs = {{
-    {{"Voltage (V)", "Current (A)", "Power (W)"},
-     {{{&DeviceInfo::InputVoltage, "I/P Voltage", 0},
-       {&DeviceInfo::VS3, "VS3 (O/P Voltage)", 0},
-       {&DeviceInfo::VS1, "VS1", 0},
-       {&DeviceInfo::VS2, "VS2", 0},
-       {&DeviceInfo::InputCurrent, "I/P Current", 1},
-       {&DeviceInfo::OutputCurrent, "O/P Current", 1},
-       {&DeviceInfo::InputPower, "I/P Power", 2},
-       {&DeviceInfo::OutputPower, "O/P Power", 2}}},
+    {{"Voltage (V)", "Voltage (V)", "Current (A)", "Power (W)"},
+     {{{&DeviceInfo::InputVoltage, "I/P Voltage", 0, kInputVoltageColor},
+       {&DeviceInfo::VS3, "VS3 (O/P Voltage)", 1, kVS3Color},
+       {&DeviceInfo::VS1, "VS1", 1, kVS1Color},
+       {&DeviceInfo::VS2, "VS2", 1, kVS2Color},
+       {&DeviceInfo::InputCurrent, "I/P Current", 2, kInputCurrentColor},
+       {&DeviceInfo::OutputCurrent, "O/P Current", 2, kOutputCurrentColor},
+       {&DeviceInfo::InputPower, "I/P Power", 3, kInputPowerColor},
+       {&DeviceInfo::OutputPower, "O/P Power", 3, kOutputPowerColor}}},
      8},
-    {{"Voltage (V)", nullptr, nullptr},
-     {{{&DeviceInfo::InputVoltage, "I/P Voltage", 0},
-       {&DeviceInfo::VS3, "O/P Voltage (VS3)", 0},
-       {&DeviceInfo::VS1, "VS1", 0},
-       {&DeviceInfo::VS2, "VS2", 0}}},
+    {{"Voltage (V)", "Voltage (V)", nullptr, nullptr},
+     {{{&DeviceInfo::InputVoltage, "I/P Voltage", 0, kInputVoltageColor},
+       {&DeviceInfo::VS3, "O/P Voltage (VS3)", 1, kVS3Color},
+       {&DeviceInfo::VS1, "VS1", 1, kVS1Color},
+       {&DeviceInfo::VS2, "VS2", 1, kVS2Color}}},
      4},
-    {{"Current(A)", nullptr, nullptr},
-     {{{&DeviceInfo::InputCurrent, "I/P Current", 0}, {&DeviceInfo::OutputCurrent, "O/P Current", 0}}},
+    {{"Current(A)", nullptr, nullptr, nullptr},
+     {{{&DeviceInfo::InputCurrent, "I/P Current", 0, kInputCurrentColor},
+       {&DeviceInfo::OutputCurrent, "O/P Current", 0, kOutputCurrentColor}}},
      2},
-    {{"Power(W)", nullptr, nullptr},
-     {{{&DeviceInfo::InputPower, "I/P Power", 0}, {&DeviceInfo::OutputPower, "O/P Power", 0}}},
+    {{"Power(W)", nullptr, nullptr, nullptr},
+     {{{&DeviceInfo::InputPower, "I/P Power", 0, kInputPowerColor},
+       {&DeviceInfo::OutputPower, "O/P Power", 0, kOutputPowerColor}}},
      2},
 }};
 

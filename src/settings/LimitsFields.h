@@ -66,15 +66,19 @@ constexpr double UpperDutyMarker(int reg) { return ((reg & 0x70) / 16) * 5 + 40;
 constexpr double kLowerDutyMost = 15;   // a dragged lower marker goes back to at most this
 constexpr double kUpperDutyLeast = 40;  // and an upper one to at least this
 
-// The strip charts, all fed on every refresh; the graph choice shows one.
+// The strip charts, all fed on every refresh; the graph choice shows one. A
+// chart is cut into bands, each with a scale of its own: the input voltage,
+// ten times the output's, has a band apart, so that the three sensed voltages
+// a few hundredths apart can be told from one another.
 constexpr int kCharts = 4;
 struct ChannelSpec {
   float DeviceInfo::*reading;
   const char* legend;
-  int axis;  // into the chart's axis titles
+  int band;        // into the chart's band titles
+  unsigned color;  // 0xRRGGBB, the same for a reading on every chart
 };
 struct ChartSpec {
-  std::array<const char*, 3> axes;  // titles; null past the last
+  std::array<const char*, 4> bands;  // titles; null past the last
   std::array<ChannelSpec, 8> channels;
   int channelCount;
 };

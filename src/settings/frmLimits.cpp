@@ -1,5 +1,6 @@
 #include "frmLimits.h"
 
+#include <QColor>
 #include <QTabWidget>
 
 #include "LimitsFields.h"
@@ -153,12 +154,11 @@ void frmLimits::BuildGraphsTab(QWidget* tab) {
   for (int c = 0; c < kCharts; ++c) {
     const ChartSpec& spec = kChartSpecs[static_cast<std::size_t>(c)];
     auto* strip = forms::Make<instruments::Strip>(tab, forms::Indexed("stpGraph", c), 60, 540, 9360, 7260);
-    strip->SetClock([] { return static_cast<double>(ui::Timer()); });
-    for (const char* title : spec.axes)
-      if (title) strip->AddAxis(QString::fromUtf8(title));
+    for (const char* title : spec.bands)
+      if (title) strip->AddBand(QString::fromUtf8(title));
     for (int ch = 0; ch < spec.channelCount; ++ch) {
       const ChannelSpec& channel = spec.channels[static_cast<std::size_t>(ch)];
-      strip->AddChannel(QString::fromUtf8(channel.legend), channel.axis);
+      strip->AddChannel(QString::fromUtf8(channel.legend), channel.band, QColor::fromRgb(channel.color));
     }
     strip->hide();  // the graph choice shows one
     stpGraph[static_cast<std::size_t>(c)] = strip;

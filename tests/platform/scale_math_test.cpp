@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <tuple>
 
 #include "platform/instruments/ScaleMath.h"
 
@@ -45,6 +47,36 @@ TEST(ScaleMath, NiceRangeRoundsOutToWholeStepsAndOpensAFlatLine) {
     EXPECT_NEAR(got.step, r.expected.step, 1e-12) << r.low << ".." << r.high;
     EXPECT_LE((got.high - got.low) / got.step, 5 + 1e-9);
   }
+}
+
+TEST(ScaleMath, FitRangeGivesReadingsRoomAndAFlatLineACalmAxis) {
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  const RangeRow rows[] = {
+      {12, 12.1, {11.9, 12.2, 0.1}},        // the sensed voltages: a third of the axis apart
+      {12, 12.005, {11.8, 12.2, 0.1}},      // one register step of flicker: a fiftieth of the size at least
+      {120, 120, {118, 122, 1}},            // flat: in the middle
+      {0, 0, {-1, 1, 0.5}},                 // flat at zero
+      {0.25, 2, {0, 2.5, 0.5}},             // a twentieth of room, then round steps
+      {2, 0.25, {0, 2.5, 0.5}},             // reversed ends
+      {-5, -5, {-5.1, -4.9, 0.05}},
+      {120, kInf, {0, 1, 0.2}},             // never a range from what is not finite
+      {std::nan(""), 3, {0, 1, 0.2}},
+  };
+  for (const RangeRow& r : rows) {
+    const ValueRange got = FitRange(r.low, r.high, 5);
+    EXPECT_NEAR(got.low, r.expected.low, 1e-9) << r.low << ".." << r.high;
+    EXPECT_NEAR(got.high, r.expected.high, 1e-9) << r.low << ".." << r.high;
+    EXPECT_NEAR(got.step, r.expected.step, 1e-12) << r.low << ".." << r.high;
+  }
+}
+
+TEST(ScaleMath, TimeStepsAreRoundTimesAndTimeOfDayWrapsAtMidnight) {
+  const std::tuple<double, int, double> steps[] = {
+      {60, 5, 15}, {60, 6, 10}, {5, 5, 1}, {3600, 5, 900}, {3600, 7, 600}, {30, 4, 10}, {1e6, 5, 7200}, {0, 5, 1},
+  };
+  for (const auto& [span, most, step] : steps) EXPECT_EQ(TimeStep(span, most), step) << span << " in " << most;
+  const std::pair<double, double> times[] = {{36000, 36000}, {86401, 1}, {-1, 86399}, {-86400.5, 86399.5}, {0, 0}};
+  for (const auto& [seconds, of] : times) EXPECT_DOUBLE_EQ(TimeOfDay(seconds), of) << seconds;
 }
 
 TEST(ScaleMath, TicksAreTheMultiplesInsideTheRange) {

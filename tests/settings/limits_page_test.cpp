@@ -6,9 +6,12 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <cmath>
+#include <qcustomplot.h>
 
 #include "model/DeviceInfo.h"
 #include "model/Telemetry.h"
+#include "platform/ui/Seams.h"
 #include "settings/frmLimits.h"
 #include "shell/frmDevice.h"
 #include "support/PageFixture.h"
@@ -40,10 +43,12 @@ class LimitsPage : public support::PageFixture {
     gauge->SelectPointer(pointer);
     return gauge->Value();
   }
-  // Master-timer ticks far enough apart that each one refreshes the window.
+  // Master-timer ticks far enough apart that each one refreshes the window;
+  // the charts' own clock runs with the time of day.
   void Tick(int ticks) {
     for (int i = 0; i < ticks; ++i) {
       SetTimer(now_ += 0.11f);
+      ui::SleepSeconds(0.11);
       gMainForm->tmrMaster_Timer();
     }
   }
@@ -302,29 +307,51 @@ TEST_F(LimitsPage, ScaleFactorsShowTheirValuesAndSetTheLeadingNumberTyped) {
   EXPECT_EQ(gScaleVS2, 14.2f);
 }
 
-TEST_F(LimitsPage, WhileOpenTheTimerPollsAndRefreshesAndClosingStopsBoth) {
+// A chart is built when it is first shown; every chart stores from the start.
+TEST_F(LimitsPage, EachChartIsBuiltWhenFirstShownAndStoresFromTheStart) {
+  StartInSimulation();
+  OpenMainWindow();
+  frmLimits& page = OpenFromMenu();
+  Tick(6);
+  for (const auto& chart : page.stpGraph) {
+    EXPECT_EQ(chart->Plot(), nullptr);
+    EXPECT_EQ(chart->HistorySize(0), 6u);
+  }
+  ShowTab(page, kGraphsTab);
+  QCoreApplication::processEvents();
+  ASSERT_NE(page.stpGraph[0]->Plot(), nullptr);
+  EXPECT_EQ(page.stpGraph[0]->ShownPoints(7).size(), 6) << "O/P Power, all six points";
+  for (int chart = 1; chart < 4; ++chart) EXPECT_EQ(page.stpGraph[static_cast<size_t>(chart)]->Plot(), nullptr);
+  page.cmbGraph->SetListIndex(3);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(page.stpGraph[3]->ShownPoints(1).size(), 6);
+}
+
+// The three sensed voltages a twentieth of a volt apart, on the chart of all
+// readings and on the voltage chart: each line on a row of its own, the input
+// voltage on a scale of its own.
+TEST_F(LimitsPage, TheSensedVoltagesCanBeToldApartOnTheCharts) {
   StartInSimulation();
   OpenMainWindow();
   frmLimits& page = OpenFromMenu();
   ShowTab(page, kGraphsTab);
-  const int phase = PollPhase();
-  Tick(7);
-  EXPECT_EQ(PollPhase(), (phase + 7) % 5) << "one poll phase a tick";
-  for (int chart = 0; chart < 4; ++chart) EXPECT_EQ(page.stpGraph[static_cast<size_t>(chart)]->HistorySize(1), 7u);
-  QCoreApplication::processEvents();
-  EXPECT_EQ(page.stpGraph[0]->ShownPoints(0).size(), 7) << "the shown chart draws what it got";
-  EXPECT_TRUE(page.stpGraph[1]->ShownPoints(0).isEmpty()) << "hidden charts only store";
-
-  ShowTab(page, kFaultTab);
-  Press(page, "cmdClose");
-  EXPECT_FALSE(gLimitsOpen[0]);
-  Tick(3);
-  EXPECT_EQ(PollPhase(), (phase + 7) % 5) << "no poll once closed";
-
-  frmLimits& again = OpenFromMenu();
-  for (int chart = 0; chart < 4; ++chart) EXPECT_EQ(again.stpGraph[static_cast<size_t>(chart)]->HistorySize(0), 0u);
-  Tick(1);
-  EXPECT_EQ(again.stpGraph[2]->HistorySize(0), 1u);
+  Tick(20);
+  for (int choice : {0, 1}) {
+    page.cmbGraph->SetListIndex(choice);
+    QCoreApplication::processEvents();
+    instruments::Strip* chart = page.stpGraph[static_cast<size_t>(choice)];
+    QCustomPlot* plot = chart->Plot();
+    ASSERT_NE(plot, nullptr);
+    // Channels 1 to 3: VS3, VS1, VS2 at 12, 12.1 and 12.05 V.
+    std::vector<double> rows;
+    for (int channel = 1; channel <= 3; ++channel) {
+      QCPGraph* line = plot->graph(channel);
+      rows.push_back(line->valueAxis()->coordToPixel(chart->ShownPoints(channel).back().y()));
+      EXPECT_NE(line->valueAxis(), plot->graph(0)->valueAxis()) << "the input voltage has a scale of its own";
+    }
+    EXPECT_GE(rows[0] - rows[2], 10) << choice << ": VS3 below VS2";
+    EXPECT_GE(rows[2] - rows[1], 10) << choice << ": VS2 below VS1";
+  }
 }
 
 TEST_F(LimitsPage, TheGraphChoiceShowsOneChartWithItsWholeHistory) {
