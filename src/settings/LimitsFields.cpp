@@ -1,5 +1,8 @@
 #include "LimitsFields.h"
 
+#include <cmath>
+#include <limits>
+
 #include "model/NumberText.h"
 
 namespace limits {
@@ -89,6 +92,8 @@ QStringList GaugeFrameCaptions() { return Texts({"Input", "Output", "General"});
 QString GaugeToolTip() { return QStringLiteral("Drag the sliders to change the limits"); }
 
 QString GaugeCaption(float reading, const char* unit) {
+  // Number text writes what is not finite as 0, which would read as a sound reading.
+  if (!std::isfinite(reading)) return QStringLiteral("Overflow");
   return numtext::Str(numtext::Round(static_cast<double>(reading), 2)) + QString::fromUtf8(unit);
 }
 
@@ -149,5 +154,16 @@ const std::array<ScaleRow, 13> kScaleRows = {{
 }};
 
 QStringList ScaleHeadings() { return Texts({"Channel", "Register Code", "Value"}); }
+
+std::optional<float> ScaleValueOf(const QString& text) {
+  const std::optional<double> number = numtext::LeadingNumber(text);
+  // 1e39 or 1e400 would be stored as infinity, and every reading then with it.
+  if (!number || !(std::fabs(*number) <= std::numeric_limits<float>::max())) return std::nullopt;
+  return static_cast<float>(*number);
+}
+
+QString ScaleRefusal(const char* channel) {
+  return QStringLiteral("Enter a number for the ") + QString::fromUtf8(channel) + QStringLiteral(" scale value.");
+}
 
 }  // namespace limits

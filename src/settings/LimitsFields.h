@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 #include "model/DeviceInfo.h"
 #include "pagekit/BitField.h"
@@ -55,7 +56,9 @@ extern const std::array<GaugeSpec, 12> kGauges;
 constexpr int kGaugeSlots = 13;
 QStringList GaugeFrameCaptions();
 QString GaugeToolTip();
-// A reading to 2 decimals as number text (blank or sign first), then its unit: " 12.1V".
+// A reading to 2 decimals as number text (blank or sign first), then its unit:
+// " 12.1V"; "Overflow" for a reading that has overflowed the float (a scale
+// value so large that the reading at a high code is beyond it).
 QString GaugeCaption(float reading, const char* unit);
 
 // The duty-cycle gauge's limit markers, from register 0x2E in 5 % steps.
@@ -96,5 +99,10 @@ struct ScaleRow {
 extern const std::array<ScaleRow, 13> kScaleRows;
 constexpr int kScaleBoxes = 16;
 QStringList ScaleHeadings();
+// The scale value a box stores: its leading number as a 32-bit float; none
+// when it starts with no number or the float cannot hold it.
+std::optional<float> ScaleValueOf(const QString& text);
+// The message that refuses the box of a row.
+QString ScaleRefusal(const char* channel);
 
 }  // namespace limits

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QTabWidget>
+#include <optional>
 
 #include "LimitsFields.h"
 #include "model/DeviceInfo.h"
@@ -196,8 +197,7 @@ void frmLimits::SetupFormAfterLoad() {
     }
   }
   cmbGraph->SetListIndex(0);
-  for (const ScaleRow& row : kScaleRows)
-    if (row.scale) txtDefault[static_cast<std::size_t>(row.box)]->SetText(numtext::Plain(*row.scale));
+  ShowScaleValues();
   SetupDutyGaugeLimits();
   if (const int device = MatchingIndex(); device >= 0) gLimitsOpen[device] = true;
 }
@@ -237,8 +237,31 @@ void frmLimits::cmbGraph_Click() {
 }
 
 void frmLimits::cmdSet_Click() {
+  // Every box is read before any value is stored: one that holds no number a
+  // float can keep refuses them all, so a slip of the keys never zeroes a reading.
+  std::vector<float> values;
+  for (const ScaleRow& row : kScaleRows) {
+    if (!row.scale) continue;
+    const std::optional<float> value = ScaleValueOf(txtDefault[static_cast<std::size_t>(row.box)]->Text());
+    if (!value) {
+      ui::MsgBox(ScaleRefusal(row.channel), ui::vbOKOnly | ui::vbExclamation);
+      return;
+    }
+    values.push_back(*value);
+  }
+  auto value = values.begin();
   for (const ScaleRow& row : kScaleRows)
-    if (row.scale) *row.scale = static_cast<float>(numtext::Val(txtDefault[static_cast<std::size_t>(row.box)]->Text()));
+    if (row.scale) *row.scale = *value++;
+  // The values hold for both chips: every open readings window shows them.
+  for (int i = 0; i < 2; ++i) {
+    auto* page = static_cast<frmLimits*>(Pages(PageKind::Limits).Existing(i));
+    if (page && page->IsLoaded()) page->ShowScaleValues();
+  }
+}
+
+void frmLimits::ShowScaleValues() {
+  for (const ScaleRow& row : kScaleRows)
+    if (row.scale) txtDefault[static_cast<std::size_t>(row.box)]->SetText(numtext::Plain(*row.scale));
 }
 
 void frmLimits::PlotData() {

@@ -52,6 +52,21 @@ class LimitsPage : public support::PageFixture {
       gMainForm->tmrMaster_Timer();
     }
   }
+  // Types into the scale boxes of the Defaults tab and presses "Set  Values".
+  static void SetScales(frmLimits& page, const std::vector<std::pair<int, QString>>& typed) {
+    ShowTab(page, kDefaultsTab);
+    for (const auto& [box, text] : typed) {
+      forms::TextBox* field = page.txtDefault[static_cast<size_t>(box)];
+      field->clear();
+      QTest::keyClicks(field, text);
+    }
+    Press(page, "cmdSet");
+  }
+  static QStringList ScaleTexts(frmLimits& page) {
+    QStringList texts;
+    for (int box = 0; box < 6; ++box) texts << page.txtDefault[static_cast<size_t>(box)]->Text();
+    return texts;
+  }
   float now_ = 36000;
 };
 
@@ -285,26 +300,54 @@ TEST_F(LimitsPage, DraggedDutyMarkersAreHeldToTheirRangesAndOthersMoveFreely) {
 TEST_F(LimitsPage, ScaleFactorsShowTheirValuesAndSetTheLeadingNumberTyped) {
   StartBoard();
   frmLimits& page = OpenFromMenu();
-  QStringList shown;
-  for (int box = 0; box < 6; ++box) shown << page.txtDefault[static_cast<size_t>(box)]->Text();
-  EXPECT_EQ(shown, (QStringList{"670", "14.1", "14.2", "14.2", ".4", "2.4"}));
+  EXPECT_EQ(ScaleTexts(page), (QStringList{"670", "14.1", "14.2", "14.2", ".4", "2.4"}));
+  SetScales(page, {{0, "670V"}, {1, "12.5"}, {4, "-.5"}, {5, "&H10"}});
+  const std::pair<float*, float> stored[] = {{&gScaleInputVoltage, 670}, {&gScaleVS3, 12.5f}, {&gScaleVS1, 14.2f},
+                                             {&gScaleVS2, 14.2f},        {&gScaleInputCurrent, -.5f},
+                                             {&gScaleOutputCurrent, 16}};
+  for (const auto& [scale, expected] : stored) EXPECT_EQ(*scale, expected);
+  EXPECT_EQ(ScaleTexts(page), (QStringList{"670", "12.5", "14.2", "14.2", "-.5", "16"}))
+      << "the boxes show the values now in force";
+}
 
-  const std::tuple<int, const char*, float*, float> typed[] = {
-      {0, "670V", &gScaleInputVoltage, 670},
-      {4, "abc", &gScaleInputCurrent, 0},
-      {1, "12.5", &gScaleVS3, 12.5f},
-      {5, "&H10", &gScaleOutputCurrent, 16},
+struct RefusedCase {
+  int box;
+  const char* text;
+  const char* channel;
+};
+
+// A box with no leading number, or one a float cannot hold, is refused and no value changes.
+TEST_F(LimitsPage, ScaleTextsThatAreNoFiniteFloatAreRefusedAndChangeNothing) {
+  const RefusedCase cases[] = {
+      {4, "abc", "I/P Current"}, {2, "", "VS1"},        {0, "1e39", "I/P Voltage"},
+      {3, "1e400", "VS2"},       {5, "&H", "O/P Current"}, {1, "-4e38", "O/P Voltage (VS3)"},
   };
-  ShowTab(page, kDefaultsTab);
-  for (const auto& [box, text, scale, expected] : typed) {
-    forms::TextBox* field = page.txtDefault[static_cast<size_t>(box)];
-    field->clear();
-    QTest::keyClicks(field, QString::fromLatin1(text));
+  StartBoard();
+  frmLimits& page = OpenFromMenu();
+  for (const RefusedCase& c : cases) {
+    AnswerMsgBox(ui::vbOK);
+    std::vector<std::pair<int, QString>> typed = {{0, "500"}, {1, "13"}, {2, "13"}, {3, "13"}, {4, ".5"}, {5, "3"}};
+    typed[static_cast<size_t>(c.box)].second = QString::fromLatin1(c.text);
+    SetScales(page, typed);
+    ASSERT_FALSE(MsgBoxes().empty()) << c.text;
+    EXPECT_EQ(MsgBoxes().back().prompt, QStringLiteral("Enter a number for the %1 scale value.").arg(c.channel));
+    EXPECT_EQ(MsgBoxes().back().style, ui::vbOKOnly | ui::vbExclamation);
+    for (float scale : {gScaleInputVoltage, gScaleVS3, gScaleVS1, gScaleVS2, gScaleInputCurrent, gScaleOutputCurrent})
+      EXPECT_NE(scale, 13.0f) << c.text << ": no value changes";
+    EXPECT_EQ(gScaleInputVoltage, 670.0f) << c.text;
   }
-  Press(page, "cmdSet");
-  for (const auto& [box, text, scale, expected] : typed) EXPECT_EQ(*scale, expected) << text;
-  EXPECT_EQ(gScaleVS1, 14.2f) << "an untouched box sets its value again";
-  EXPECT_EQ(gScaleVS2, 14.2f);
+}
+
+// The scale values hold for both chips, so both windows show what is in force.
+TEST_F(LimitsPage, SettingScaleValuesInOneWindowShowsThemInTheOther) {
+  StartBoard({0x48, 0x4A});
+  frmLimits& first = OpenFromMenu(1);
+  frmLimits& second = OpenFromMenu(2);
+  SetScales(first, {{0, "500"}});
+  EXPECT_EQ(ScaleTexts(second), (QStringList{"500", "14.1", "14.2", "14.2", ".4", "2.4"}));
+  SetScales(second, {{5, "3"}});
+  EXPECT_EQ(gScaleInputVoltage, 500.0f) << "the second window's Set keeps what the first set";
+  EXPECT_EQ(ScaleTexts(first), (QStringList{"500", "14.1", "14.2", "14.2", ".4", "3"}));
 }
 
 // A chart is built when it is first shown; every chart stores from the start.
@@ -352,6 +395,36 @@ TEST_F(LimitsPage, TheSensedVoltagesCanBeToldApartOnTheCharts) {
     EXPECT_GE(rows[0] - rows[2], 10) << choice << ": VS3 below VS2";
     EXPECT_GE(rows[2] - rows[1], 10) << choice << ": VS2 below VS1";
   }
+}
+
+// A scale value so large that the reading overflows the float: the line
+// breaks, the axes keep their numbers, the gauge says so; set back, all is well.
+TEST_F(LimitsPage, AnOverflowingReadingBreaksItsLineAndLeavesTheAxisWhole) {
+  usb::EmulatedBoard& board = StartBoard();
+  board.SetReg(0x48, 0x11, 0xFF);  // input voltage code 4095.9375
+  frmLimits& page = OpenFromMenu();
+  SetScales(page, {{0, "3e38"}});
+  ShowTab(page, kGraphsTab);
+  Tick(10);
+  EXPECT_TRUE(std::isinf(gDevices[0].InputVoltage));
+  instruments::Strip* chart = page.stpGraph[0];
+  QCoreApplication::processEvents();
+  chart->Plot()->replot();
+  const QVector<QPointF> volts = chart->ShownPoints(0);
+  ASSERT_FALSE(volts.isEmpty());
+  EXPECT_TRUE(std::isnan(volts.back().y())) << "the line breaks";
+  EXPECT_TRUE(std::isfinite(chart->ValueAxis(0)->range().size()));
+  EXPECT_EQ(page.ggeReadings[0]->Caption(), "Overflow");
+
+  SetScales(page, {{0, "670"}});
+  ShowTab(page, kGraphsTab);
+  Tick(10);
+  QCoreApplication::processEvents();
+  chart->Plot()->replot();
+  EXPECT_FLOAT_EQ(chart->ShownPoints(0).back().y(), 914.759f);
+  EXPECT_TRUE(chart->ValueAxis(0)->range().contains(914.759)) << "the axis comes back with the readings";
+  EXPECT_FALSE(chart->ValueAxis(0)->tickVectorLabels().isEmpty());
+  EXPECT_EQ(page.ggeReadings[0]->Caption(), " 914.76V");
 }
 
 TEST_F(LimitsPage, TheGraphChoiceShowsOneChartWithItsWholeHistory) {
