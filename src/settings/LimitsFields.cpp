@@ -72,19 +72,22 @@ QString IndicatorToolTip() { return QStringLiteral("Interrupt Status: Green=OK, 
 
 QString FirstFlagText(float value) { return QStringLiteral("0x") + numtext::Hex(static_cast<long long>(value)); }
 
+// Scaled readings run to their value at register code 3000 with the default
+// scale values, rounded up; the duty cycle to 100 %; the temperature over the
+// chip's operating range.
 const std::array<GaugeSpec, 12> kGauges = {{
-    {0, 0, "I/P Voltage", &DeviceInfo::InputVoltage, "V", 1000},
-    {1, 0, "I/P Current", &DeviceInfo::InputCurrent, "A", 0.6},
-    {2, 0, "I/P Power", &DeviceInfo::InputPower, "W", 500},
-    {3, 2, "VS1", &DeviceInfo::VS1, "V", 20},
-    {4, 2, "VS2", &DeviceInfo::VS2, "V", 20},
-    {5, 1, "O/P Voltage", &DeviceInfo::VS3, "V", 20},
-    {6, 1, "O/P Current", &DeviceInfo::OutputCurrent, "A", 3.5},
-    {7, 1, "O/P Power", &DeviceInfo::OutputPower, "W", 70},
-    {9, 2, "ACSNS", &DeviceInfo::ACSNS, "V", 50},
-    {10, 2, "Temperature", &DeviceInfo::Temperature, "°C", 5000},
-    {11, 2, "Share Bus", &DeviceInfo::ShareBus, "V", 255},
-    {12, 2, "Duty Cycle", &DeviceInfo::DutyCycle, "%", 255},
+    {0, 0, "I/P Voltage", &DeviceInfo::InputVoltage, "V", 0, 700},
+    {1, 0, "I/P Current", &DeviceInfo::InputCurrent, "A", 0, 0.4},
+    {2, 0, "I/P Power", &DeviceInfo::InputPower, "W", 0, 300},
+    {3, 2, "VS1", &DeviceInfo::VS1, "V", 0, 15},
+    {4, 2, "VS2", &DeviceInfo::VS2, "V", 0, 15},
+    {5, 1, "O/P Voltage", &DeviceInfo::VS3, "V", 0, 15},
+    {6, 1, "O/P Current", &DeviceInfo::OutputCurrent, "A", 0, 2.5},
+    {7, 1, "O/P Power", &DeviceInfo::OutputPower, "W", 0, 35},
+    {9, 2, "ACSNS", &DeviceInfo::ACSNS, "V", 0, 50},
+    {10, 2, "Temperature", &DeviceInfo::Temperature, "°C", -40, 125},
+    {11, 2, "Share Bus", &DeviceInfo::ShareBus, "V", 0, 10},
+    {12, 2, "Duty Cycle", &DeviceInfo::DutyCycle, "%", 0, 100},
 }};
 
 QStringList GaugeFrameCaptions() { return Texts({"Input", "Output", "General"}); }

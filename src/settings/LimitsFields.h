@@ -50,7 +50,10 @@ struct GaugeSpec {
   const char* label;
   float DeviceInfo::*reading;
   const char* unit;
-  double maximum;  // the scale runs from 0 to past the reading's full scale
+  // The scale: the working range of the reading, where a normal one is read
+  // at a glance; a reading beyond it pins the bar at the end.
+  double minimum;
+  double maximum;
 };
 extern const std::array<GaugeSpec, 12> kGauges;
 constexpr int kGaugeSlots = 13;

@@ -139,7 +139,7 @@ void frmLimits::BuildReadingsTab(QWidget* tab) {
              2400);
     auto* gauge = forms::Make<instruments::LGauge>(frames[spec.frame], forms::Indexed("ggeReadings", spec.index), left,
                                                    top + 240, 4290, 600);
-    gauge->SetRange(0, spec.maximum);
+    gauge->SetRange(spec.minimum, spec.maximum);
     gauge->setToolTip(GaugeToolTip());
     const int index = spec.index;
     QObject::connect(gauge, &instruments::LGauge::pointerMoved, gauge,

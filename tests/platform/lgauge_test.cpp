@@ -4,6 +4,8 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <cmath>
+#include <limits>
 
 using instruments::LGauge;
 
@@ -50,6 +52,15 @@ TEST_F(LGaugeTest, EachPointerKeepsItsValueAndTheRangeSetsTheMarkers) {
   EXPECT_EQ(ValueOf(1), 8) << "the reading stays";
   gauge.SetCaption(QStringLiteral(" 120V"));
   EXPECT_EQ(gauge.Caption(), " 120V");
+}
+
+TEST_F(LGaugeTest, AReadingBeyondTheScaleIsDrawnAtItsEnd) {
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  const std::pair<double, double> rows[] = {{150, 100}, {1e30, 100}, {kInf, 100}, {-5, 0}, {-kInf, 0}, {std::nan(""), 0}};
+  for (const auto& [reading, drawnAt] : rows) {
+    gauge.SetValue(reading);
+    EXPECT_EQ(gauge.PointerPosition(1).x(), gauge.ValuePosition(drawnAt).x()) << reading;
+  }
 }
 
 struct DragRow {

@@ -90,7 +90,9 @@ TEST(ScaleMath, TicksAreTheMultiplesInsideTheRange) {
 
 TEST(ScaleMath, LinearMapHoldsValuesAndPixelsToTheirEnds) {
   const LinearMap map{0, 100, 10, 210};
-  const double rows[][2] = {{0, 10}, {50, 110}, {100, 210}, {-5, 10}, {150, 210}, {0.5, 11}};
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  const double rows[][2] = {{0, 10},   {50, 110}, {100, 210}, {-5, 10},           {150, 210},
+                            {0.5, 11}, {kInf, 210}, {-kInf, 10}, {std::nan(""), 10}};
   for (const auto& r : rows) EXPECT_DOUBLE_EQ(map.ToPixel(r[0]), r[1]) << r[0];
   EXPECT_DOUBLE_EQ(map.ToValue(110), 50);
   EXPECT_DOUBLE_EQ(map.ToValue(0), 0);

@@ -67,6 +67,11 @@ class LimitsPage : public support::PageFixture {
     for (int box = 0; box < 6; ++box) texts << page.txtDefault[static_cast<size_t>(box)]->Text();
     return texts;
   }
+  // Where a gauge's reading stands on its scale, 0 at the start and 1 at the end.
+  static double ReadingShare(LGauge* gauge) {
+    const double start = gauge->ValuePosition(gauge->Minimum()).x();
+    return (gauge->PointerPosition(1).x() - start) / (gauge->ValuePosition(gauge->Maximum()).x() - start);
+  }
   float now_ = 36000;
 };
 
@@ -348,6 +353,54 @@ TEST_F(LimitsPage, SettingScaleValuesInOneWindowShowsThemInTheOther) {
   SetScales(second, {{5, "3"}});
   EXPECT_EQ(gScaleInputVoltage, 500.0f) << "the second window's Set keeps what the first set";
   EXPECT_EQ(ScaleTexts(first), (QStringList{"500", "14.1", "14.2", "14.2", ".4", "3"}));
+}
+
+// In simulation every reading stands inside its gauge's scale, clear of both
+// ends; one beyond the scale pins the bar at its end with its caption exact.
+TEST_F(LimitsPage, GaugesShowWorkingReadingsLegiblyAndPinOnesBeyondTheirScale) {
+  StartInSimulation();
+  OpenMainWindow();
+  frmLimits& page = OpenFromMenu();
+  ShowTab(page, kReadingsTab);
+  Tick(5);
+  for (int gauge : {0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12}) {
+    const double share = ReadingShare(page.ggeReadings[static_cast<size_t>(gauge)]);
+    EXPECT_GT(share, 0.1) << "gauge " << gauge;
+    EXPECT_LT(share, 0.95) << "gauge " << gauge;
+  }
+  const std::tuple<float DeviceInfo::*, int, const char*> beyond[] = {
+      {&DeviceInfo::Temperature, 10, " 4095°C"}, {&DeviceInfo::DutyCycle, 12, " 255%"}, {&DeviceInfo::VS1, 3, " 57.3V"}};
+  for (const auto& [reading, gauge, caption] : beyond) gDevices[0].*reading = std::stof(caption + 1);
+  page.DisplayData();
+  for (const auto& [reading, gauge, caption] : beyond) {
+    EXPECT_DOUBLE_EQ(ReadingShare(page.ggeReadings[static_cast<size_t>(gauge)]), 1) << caption;
+    EXPECT_EQ(page.ggeReadings[static_cast<size_t>(gauge)]->Caption(), QString::fromUtf8(caption));
+  }
+}
+
+TEST_F(LimitsPage, WhileOpenTheTimerPollsAndRefreshesAndClosingStopsBoth) {
+  StartInSimulation();
+  OpenMainWindow();
+  frmLimits& page = OpenFromMenu();
+  ShowTab(page, kGraphsTab);
+  const int phase = PollPhase();
+  Tick(7);
+  EXPECT_EQ(PollPhase(), (phase + 7) % 5) << "one poll phase a tick";
+  for (int chart = 0; chart < 4; ++chart) EXPECT_EQ(page.stpGraph[static_cast<size_t>(chart)]->HistorySize(1), 7u);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(page.stpGraph[0]->ShownPoints(0).size(), 7) << "the shown chart draws what it got";
+  EXPECT_TRUE(page.stpGraph[1]->ShownPoints(0).isEmpty()) << "hidden charts only store";
+
+  ShowTab(page, kFaultTab);
+  Press(page, "cmdClose");
+  EXPECT_FALSE(gLimitsOpen[0]);
+  Tick(3);
+  EXPECT_EQ(PollPhase(), (phase + 7) % 5) << "no poll once closed";
+
+  frmLimits& again = OpenFromMenu();
+  for (int chart = 0; chart < 4; ++chart) EXPECT_EQ(again.stpGraph[static_cast<size_t>(chart)]->HistorySize(0), 0u);
+  Tick(1);
+  EXPECT_EQ(again.stpGraph[2]->HistorySize(0), 1u);
 }
 
 // A chart is built when it is first shown; every chart stores from the start.

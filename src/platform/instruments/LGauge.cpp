@@ -87,9 +87,10 @@ QSize LGauge::minimumSizeHint() const {
 }
 
 double LGauge::DragStep(const Geometry& g) const {
-  // About one step per two pixels, so a marker lands on a round value.
+  // The round step nearest one a pixel, so a marker lands on a round value and
+  // can reach every whole value of a short scale (15 on 0 to 100).
   const int pixels = static_cast<int>(g.map.end - g.map.start);
-  return NiceStep(maximum_ - minimum_, std::max(1, pixels / 2));
+  return NiceStep(maximum_ - minimum_, std::max(1, pixels));
 }
 
 int LGauge::MarkerAt(const QPoint& at) const {

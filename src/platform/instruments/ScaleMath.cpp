@@ -86,7 +86,7 @@ double TimeOfDay(double seconds) {
 }
 
 double LinearMap::ToPixel(double value) const {
-  if (maximum == minimum) return start;
+  if (maximum == minimum || std::isnan(value)) return start;
   const double v = std::clamp(value, std::min(minimum, maximum), std::max(minimum, maximum));
   return start + (v - minimum) * (end - start) / (maximum - minimum);
 }
