@@ -36,8 +36,10 @@ class PaintCount : public QObject {
 // blocks malloc maps on its own.
 size_t HeapInUse();
 
-// A board with chips at 0x48 and 0x4A, both found, and the main window shown with
-// its master timer stopped, so that the benchmark ticks it by hand.
+// A board with chips at 0x48 and 0x4A, both found and both holding the default
+// loop-filter set (so the filter designer opens without a message), and the
+// main window shown with its master timer stopped, so that the benchmark ticks
+// it by hand.
 class TwoChipSession {
  public:
   TwoChipSession();
