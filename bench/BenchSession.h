@@ -3,12 +3,11 @@
 // with the design font, the page types known to the shell, and a session with
 // an emulated board carrying two chips and the main window open.
 
+#include <QObject>
 #include <cstddef>
 #include <functional>
 #include <memory>
 #include <vector>
-
-#include <QObject>
 
 namespace usb {
 class EmulatedBoard;

@@ -10,14 +10,14 @@
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>
+#include <qcustomplot.h>
 
 #include <QAction>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
-#include <QTimer>
-#include <qcustomplot.h>
 #include <QTabWidget>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <ctime>
@@ -97,7 +97,8 @@ void BM_LimitsRefresh(benchmark::State& state) {
   state.counters["history_points"] = static_cast<double>(page.stpGraph[0]->HistorySize(0));
   state.counters["median_redrawn_ms"] = bench::Median(redrawn);
   state.counters["median_not_redrawn_ms"] = bench::Median(kept);
-  state.counters["redrawn_share"] = static_cast<double>(redrawn.size()) / static_cast<double>(redrawn.size() + kept.size());
+  state.counters["redrawn_share"] =
+      static_cast<double>(redrawn.size()) / static_cast<double>(redrawn.size() + kept.size());
   page.Unload();
   ui::ResetSeams();
 }

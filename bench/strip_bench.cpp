@@ -7,10 +7,10 @@
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>
+#include <qcustomplot.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <qcustomplot.h>
 #include <cmath>
 #include <memory>
 #include <vector>

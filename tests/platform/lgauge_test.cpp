@@ -56,7 +56,8 @@ TEST_F(LGaugeTest, EachPointerKeepsItsValueAndTheRangeSetsTheMarkers) {
 
 TEST_F(LGaugeTest, AReadingBeyondTheScaleIsDrawnAtItsEnd) {
   constexpr double kInf = std::numeric_limits<double>::infinity();
-  const std::pair<double, double> rows[] = {{150, 100}, {1e30, 100}, {kInf, 100}, {-5, 0}, {-kInf, 0}, {std::nan(""), 0}};
+  const std::pair<double, double> rows[] = {{150, 100}, {1e30, 100}, {kInf, 100},
+                                            {-5, 0},    {-kInf, 0},  {std::nan(""), 0}};
   for (const auto& [reading, drawnAt] : rows) {
     gauge.SetValue(reading);
     EXPECT_EQ(gauge.PointerPosition(1).x(), gauge.ValuePosition(drawnAt).x()) << reading;

@@ -52,14 +52,14 @@ TEST(ScaleMath, NiceRangeRoundsOutToWholeStepsAndOpensAFlatLine) {
 TEST(ScaleMath, FitRangeGivesReadingsRoomAndAFlatLineACalmAxis) {
   constexpr double kInf = std::numeric_limits<double>::infinity();
   const RangeRow rows[] = {
-      {12, 12.1, {11.9, 12.2, 0.1}},        // the sensed voltages: a third of the axis apart
-      {12, 12.005, {11.8, 12.2, 0.1}},      // one register step of flicker: a fiftieth of the size at least
-      {120, 120, {118, 122, 1}},            // flat: in the middle
-      {0, 0, {-1, 1, 0.5}},                 // flat at zero
-      {0.25, 2, {0, 2.5, 0.5}},             // a twentieth of room, then round steps
-      {2, 0.25, {0, 2.5, 0.5}},             // reversed ends
+      {12, 12.1, {11.9, 12.2, 0.1}},    // the sensed voltages: a third of the axis apart
+      {12, 12.005, {11.8, 12.2, 0.1}},  // one register step of flicker: a fiftieth of the size at least
+      {120, 120, {118, 122, 1}},        // flat: in the middle
+      {0, 0, {-1, 1, 0.5}},             // flat at zero
+      {0.25, 2, {0, 2.5, 0.5}},         // a twentieth of room, then round steps
+      {2, 0.25, {0, 2.5, 0.5}},         // reversed ends
       {-5, -5, {-5.1, -4.9, 0.05}},
-      {120, kInf, {0, 1, 0.2}},             // never a range from what is not finite
+      {120, kInf, {0, 1, 0.2}},  // never a range from what is not finite
       {std::nan(""), 3, {0, 1, 0.2}},
   };
   for (const RangeRow& r : rows) {
@@ -91,7 +91,7 @@ TEST(ScaleMath, TicksAreTheMultiplesInsideTheRange) {
 TEST(ScaleMath, LinearMapHoldsValuesAndPixelsToTheirEnds) {
   const LinearMap map{0, 100, 10, 210};
   constexpr double kInf = std::numeric_limits<double>::infinity();
-  const double rows[][2] = {{0, 10},   {50, 110}, {100, 210}, {-5, 10},           {150, 210},
+  const double rows[][2] = {{0, 10},   {50, 110},   {100, 210},  {-5, 10},          {150, 210},
                             {0.5, 11}, {kInf, 210}, {-kInf, 10}, {std::nan(""), 10}};
   for (const auto& r : rows) EXPECT_DOUBLE_EQ(map.ToPixel(r[0]), r[1]) << r[0];
   EXPECT_DOUBLE_EQ(map.ToValue(110), 50);

@@ -94,11 +94,11 @@ TEST(StripHistory, VisibleGivesTheSpanWithItsLeadInAndKeepsPeaksWhenThinned) {
   const float inf = std::numeric_limits<float>::infinity();
   const float withBreaks[] = {5, inf, 9, 4, std::nanf(""), 7, 2, -inf, 3, 6};
   for (int i = 0; i < 10; ++i) broken.Append(i * 10, withBreaks[i]);
-  broken.Visible(0, 90, 8, out);  // slices 0-44 and 45-89, and 90
+  broken.Visible(0, 90, 8, out);               // slices 0-44 and 45-89, and 90
   std::vector<std::pair<int64_t, bool>> kept;  // time, finite
   for (const StripPoint& p : out) kept.emplace_back(p.ms, std::isfinite(p.value));
-  EXPECT_EQ(kept, (std::vector<std::pair<int64_t, bool>>{{10, false}, {20, true}, {30, true}, {50, true}, {60, true},
-                                                         {70, false}, {90, true}}));
+  EXPECT_EQ(kept, (std::vector<std::pair<int64_t, bool>>{
+                      {10, false}, {20, true}, {30, true}, {50, true}, {60, true}, {70, false}, {90, true}}));
 }
 
 // The slices kept from call to call give what slices worked out afresh give,

@@ -2,12 +2,13 @@
 // menus and the block diagram, tabs and buttons pressed, lists chosen, scale
 // texts typed, limit markers dragged; the master timer ticked by hand.
 
+#include <qcustomplot.h>
+
 #include <QAction>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <cmath>
-#include <qcustomplot.h>
 
 #include "model/DeviceInfo.h"
 #include "model/Telemetry.h"
@@ -307,9 +308,9 @@ TEST_F(LimitsPage, ScaleFactorsShowTheirValuesAndSetTheLeadingNumberTyped) {
   frmLimits& page = OpenFromMenu();
   EXPECT_EQ(ScaleTexts(page), (QStringList{"670", "14.1", "14.2", "14.2", ".4", "2.4"}));
   SetScales(page, {{0, "670V"}, {1, "12.5"}, {4, "-.5"}, {5, "&H10"}});
-  const std::pair<float*, float> stored[] = {{&gScaleInputVoltage, 670}, {&gScaleVS3, 12.5f}, {&gScaleVS1, 14.2f},
-                                             {&gScaleVS2, 14.2f},        {&gScaleInputCurrent, -.5f},
-                                             {&gScaleOutputCurrent, 16}};
+  const std::pair<float*, float> stored[] = {{&gScaleInputVoltage, 670},  {&gScaleVS3, 12.5f},
+                                             {&gScaleVS1, 14.2f},         {&gScaleVS2, 14.2f},
+                                             {&gScaleInputCurrent, -.5f}, {&gScaleOutputCurrent, 16}};
   for (const auto& [scale, expected] : stored) EXPECT_EQ(*scale, expected);
   EXPECT_EQ(ScaleTexts(page), (QStringList{"670", "12.5", "14.2", "14.2", "-.5", "16"}))
       << "the boxes show the values now in force";
@@ -324,7 +325,7 @@ struct RefusedCase {
 // A box with no leading number, or one a float cannot hold, is refused and no value changes.
 TEST_F(LimitsPage, ScaleTextsThatAreNoFiniteFloatAreRefusedAndChangeNothing) {
   const RefusedCase cases[] = {
-      {4, "abc", "I/P Current"}, {2, "", "VS1"},        {0, "1e39", "I/P Voltage"},
+      {4, "abc", "I/P Current"}, {2, "", "VS1"},           {0, "1e39", "I/P Voltage"},
       {3, "1e400", "VS2"},       {5, "&H", "O/P Current"}, {1, "-4e38", "O/P Voltage (VS3)"},
   };
   StartBoard();
@@ -368,8 +369,9 @@ TEST_F(LimitsPage, GaugesShowWorkingReadingsLegiblyAndPinOnesBeyondTheirScale) {
     EXPECT_GT(share, 0.1) << "gauge " << gauge;
     EXPECT_LT(share, 0.95) << "gauge " << gauge;
   }
-  const std::tuple<float DeviceInfo::*, int, const char*> beyond[] = {
-      {&DeviceInfo::Temperature, 10, " 4095°C"}, {&DeviceInfo::DutyCycle, 12, " 255%"}, {&DeviceInfo::VS1, 3, " 57.3V"}};
+  const std::tuple<float DeviceInfo::*, int, const char*> beyond[] = {{&DeviceInfo::Temperature, 10, " 4095°C"},
+                                                                      {&DeviceInfo::DutyCycle, 12, " 255%"},
+                                                                      {&DeviceInfo::VS1, 3, " 57.3V"}};
   for (const auto& [reading, gauge, caption] : beyond) gDevices[0].*reading = std::stof(caption + 1);
   page.DisplayData();
   for (const auto& [reading, gauge, caption] : beyond) {

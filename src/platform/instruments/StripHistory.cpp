@@ -174,21 +174,24 @@ void StripHistory::Thin(int64_t from, int64_t to, std::size_t slices, std::vecto
   const int64_t tailFrom = std::max(cachedEnd, keptFrom);
   if (tailFrom <= last) MakeSlices(width, tailFrom, last, to, tail);
   // The last slice may be cut at the span's end, so it is not kept either.
-  for (int64_t k = tailFrom; k < last && k < growing; ++k) cache.slices.push_back(tail[static_cast<std::size_t>(k - tailFrom)]);
+  for (int64_t k = tailFrom; k < last && k < growing; ++k)
+    cache.slices.push_back(tail[static_cast<std::size_t>(k - tailFrom)]);
 
   out.reserve(3 * static_cast<std::size_t>(std::max<int64_t>(0, last - first + 1)) + 2);
   const std::size_t leadIn = FirstAtOrAfter(first * width);
   if (leadIn > 0) out.push_back(At(leadIn - 1));
   const auto give = [&out](const Slice& slice) { out.insert(out.end(), slice.points, slice.points + slice.count); };
   for (const Slice& slice : head) give(slice);
-  for (int64_t k = keptFrom; k < std::min(tailFrom, last + 1); ++k) give(cache.slices[static_cast<std::size_t>(k - cache.first)]);
+  for (int64_t k = keptFrom; k < std::min(tailFrom, last + 1); ++k)
+    give(cache.slices[static_cast<std::size_t>(k - cache.first)]);
   for (const Slice& slice : tail) give(slice);
   // The line reaches the newest point of the span whatever the slices chose.
   const std::size_t end = FirstAtOrAfter(to + 1);
   if (end == 0) return;
   const StripPoint lastSeen = At(end - 1);
-  const bool same = !out.empty() && out.back().ms == lastSeen.ms &&
-                    (out.back().value == lastSeen.value || (std::isnan(out.back().value) && std::isnan(lastSeen.value)));
+  const bool same =
+      !out.empty() && out.back().ms == lastSeen.ms &&
+      (out.back().value == lastSeen.value || (std::isnan(out.back().value) && std::isnan(lastSeen.value)));
   if (!same) out.push_back(lastSeen);
 }
 
