@@ -6,6 +6,8 @@
 // BM_PoleMove: one pointer move while the pole marker is picked, the marker,
 //   zero, sketch lines and captions following, and the repaint it causes; the
 //   curves are not drawn again until the drop. Counters: median and p95 in ms.
+//   beyond_the_end:1 moves the pointer beyond the end of the pole's range,
+//   where each move looks for the last place the chip's codes can hold.
 // BM_DrawnLayerAfterRedraws: the bytes the chart's drawn layer holds after the
 //   first redraw and after every further one; they must stay the same.
 // Run: build/bin/filter_bench
@@ -87,15 +89,18 @@ void BM_PoleMove(benchmark::State& state) {
   Send(page, QEvent::MouseButtonPress, x, y);
   Send(page, QEvent::MouseButtonRelease, x, y);
   Paint();
+  // Inside the range every move is accepted; beyond its right end each one looks for the end.
+  const bool beyond = state.range(0) == 1;
+  const double from = beyond ? page.lnPoleLocation->X2() + 300 : x;
   int step = 0;
   TimeEach(state, [&] {
-    // Back and forth across 150 twips, every move accepted.
+    // Back and forth across 150 twips.
     const double dx = 15.0 * (step % 20 < 10 ? step % 10 : 10 - step % 10);
     ++step;
-    Send(page, QEvent::MouseMove, x + dx, y + dx / 2);
+    Send(page, QEvent::MouseMove, from + dx, beyond ? y : y + dx / 2);
   });
 }
-BENCHMARK(BM_PoleMove)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PoleMove)->ArgName("beyond_the_end")->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void BM_DrawnLayerAfterRedraws(benchmark::State& state) {
   bench::TwoChipSession session;

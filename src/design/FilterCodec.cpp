@@ -79,11 +79,25 @@ int LFGainToCode(float lowFreqGainDb) {
   return ToCode(static_cast<double>(DbToGain(lowFreqGainDb)) * kLFEncodeFactor / kLFReference);
 }
 
+FilterCodes EncodeFilterSet(const FilterSettings& set, float fs) {
+  return {LFGainToCode(set.LowFreqGain), ZeroPoleFreqToCode(set.ZeroFreq, fs), ZeroPoleFreqToCode(set.PoleFreq, fs),
+          HFGainToCode(set.HighFreqGain, set.PoleFreq, set.ZeroFreq, fs)};
+}
+
+FilterSettings WrittenSet(const FilterSettings& set, float fs) {
+  const FilterCodes c = EncodeFilterSet(set, fs);
+  return DecodeFilterSet(c.lf, c.zero, c.pole, c.hf, fs);
+}
+
+bool HoldsItsCodes(const FilterSettings& set, float fs) {
+  const FilterSettings written = WrittenSet(set, fs);
+  return written.LowFreqGain == set.LowFreqGain && written.PoleFreq == set.PoleFreq &&
+         written.HighFreqGain == set.HighFreqGain && written.ZeroFreq == set.ZeroFreq;
+}
+
 std::array<RegisterWrite, 4> FilterSetWrites(int mode, const FilterSettings& set, float fs) {
-  return {{{PoleReg(mode), ZeroPoleFreqToCode(set.PoleFreq, fs)},
-           {ZeroReg(mode), ZeroPoleFreqToCode(set.ZeroFreq, fs)},
-           {HFGainReg(mode), HFGainToCode(set.HighFreqGain, set.PoleFreq, set.ZeroFreq, fs)},
-           {LFGainReg(mode), LFGainToCode(set.LowFreqGain)}}};
+  const FilterCodes c = EncodeFilterSet(set, fs);
+  return {{{PoleReg(mode), c.pole}, {ZeroReg(mode), c.zero}, {HFGainReg(mode), c.hf}, {LFGainReg(mode), c.lf}}};
 }
 
 std::array<RegisterWrite, 4> DefaultFilterWrites(int mode) {

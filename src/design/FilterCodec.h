@@ -50,6 +50,16 @@ int ZeroPoleFreqToCode(float freq, float fs);
 int HFGainToCode(float highFreqGainDb, float poleFreq, float zeroFreq, float fs);
 int LFGainToCode(float lowFreqGainDb);
 
+// A set's four codes, as Apply writes them at fs.
+struct FilterCodes {
+  int lf, zero, pole, hf;
+};
+FilterCodes EncodeFilterSet(const FilterSettings& set, float fs);
+// The set as the chip holds it once written: its codes at fs, read back.
+FilterSettings WrittenSet(const FilterSettings& set, float fs);
+// Does the set hold exactly what its codes at fs read back as?
+bool HoldsItsCodes(const FilterSettings& set, float fs);
+
 struct RegisterWrite {
   int reg;
   int value;

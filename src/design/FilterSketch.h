@@ -39,6 +39,10 @@ enum SketchHandle { kPoleHandle = 1, kZeroHandle = 2, kLowGainHandle = 3 };
 // at the zero frequency and than the pole marker at the pole frequency.
 bool FilterSetIsDrawable(const FilterSettings& set, const BodeChart& chart);
 
+// Can the set be drawn, with the handle (kPoleHandle, ...) resting where a move
+// of its own could have put it, on its range bars.
+bool RestsInRange(const FilterSettings& set, int handle, const BodeChart& chart);
+
 class FilterSketch {
  public:
   SketchBox Pole{0, 0, 160, 160};
@@ -53,6 +57,13 @@ class FilterSketch {
   bool ZeroPicked = false;
   bool LowGainPicked = false;
   bool OverPole = false;
+  // Whether the handles are on view: hidden ones are neither picked nor followed.
+  bool Shown = true;
+
+  // Hiding drops every picked handle, as a click drops it. True when one was dropped.
+  bool SetShown(bool shown, FilterSettings& set, const BodeChart& chart, float fs);
+  // Nothing picked, and nothing moved: a new chart.
+  void Drop();
 
   // Places the whole sketch from a set.
   void UpdateFilterSketch(const FilterSettings& set, const BodeChart& chart);
@@ -71,16 +82,37 @@ class FilterSketch {
   bool NearIntegratorLine(float x, float y, const BodeChart& chart) const;
 
   // A click: drops each picked handle and picks each resting one under the
-  // pointer, pole, zero and integrator line in turn. True when one was dropped
-  // (the curves are then drawn again).
-  bool MouseDown(float x, float y, const BodeChart& chart);
+  // pointer, pole, zero and integrator line in turn. A dropped handle that
+  // moved rests on the set of codes at fs nearest to where it was left that
+  // keeps it in range, which the set then holds exactly. True when one was
+  // dropped (the curves are then drawn again).
+  bool MouseDown(float x, float y, FilterSettings& set, const BodeChart& chart, float fs);
   // A pointer move: picked handles follow where their checks allow, storing
-  // their values in the set in steps of 10 Hz and 0.01 dB. Returns the pointer shape.
-  int MouseMove(float x, float y, FilterSettings& set, const BodeChart& chart);
+  // their values in the set in steps of 10 Hz and 0.01 dB, as long as the
+  // codes they are written as at fs read back in range. Beyond that a handle
+  // rests at the end of its range, on the set of codes nearest the pointer,
+  // which the set then holds exactly. Returns the pointer shape.
+  int MouseMove(float x, float y, FilterSettings& set, const BodeChart& chart, float fs);
 
  private:
+  friend bool RestsInRange(const FilterSettings& set, int handle, const BodeChart& chart);
   // The integrator line's constant: it is y = s x + c.
   float IntegratorConstant(float s) const { return IstSlope.Y1 - s * IstSlope.X1; }
+  // Where the set puts the markers and lines; no caption.
+  void PlaceGeometry(const FilterSettings& set, const BodeChart& chart);
+  void PlacePole(const FilterSettings& set, const BodeChart& chart);
+  void PlaceZero(const FilterSettings& set, const BodeChart& chart);
+  void PlaceLowGain(const FilterSettings& set, const BodeChart& chart);
+  bool RestsInRange(int handle, const BodeChart& chart) const;
+
+  // A handle's move as its checks and range bars judge it, and the move itself.
+  bool MoveAllowed(int handle, float x, float y, const BodeChart& chart) const;
+  void ApplyMove(int handle, float x, float y, FilterSettings& set, const BodeChart& chart);
+  void MoveHandle(int handle, float x, float y, FilterSettings& set, const BodeChart& chart, float fs);
+  // Drops the handle if it is picked, resting a set it moved on its nearest codes; true when it was picked.
+  bool DropIfPicked(bool& picked, int handle, FilterSettings& set, const BodeChart& chart, float fs);
+  // The set takes a set of codes' values and the sketch stands on them.
+  void RestOn(const FilterSettings& codes, FilterSettings& set, const BodeChart& chart);
 };
 
 }  // namespace filter

@@ -3,9 +3,10 @@
 #include <QPolygonF>
 #include <QRegularExpression>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
-#include "FilterGlobals.h"
 #include "LoopModel.h"
 #include "model/NumberText.h"
 #include "pagekit/ListControls.h"
@@ -39,6 +40,14 @@ bool IsNumericText(const QString& text) {
 }
 
 float FrequencyOfItem(const QString& text) { return static_cast<float>(numtext::Val(text) * 1000); }
+
+// The list position of a frequency; -1 for none, as for 0 Hz.
+int PositionOfFrequency(const forms::ComboBox* list, float hz) {
+  for (int i = 0; i < list->ListCount(); ++i) {
+    if (FrequencyOfItem(list->List(i)) == hz) return i;
+  }
+  return -1;
+}
 
 forms::Label* AddValueBox(QWidget* parent, const QString& name, const QString& caption, int left, int top) {
   pagekit::AddCaption(parent, pagekit::CaptionName(name), caption, left, top, 2400);
@@ -102,6 +111,9 @@ void PlaceBox(forms::BoxItem* item, double left, double top, const BodeChart& ch
 }  // namespace
 
 void frmDigFilter::Form_Load() {
+  // A new list has no choice, and so no frequency yet; nothing is picked on a new chart.
+  mSwitchingFrequency = 0;
+  mSketch.Drop();
   SetCaption(QStringLiteral("Filter Settings"));
   SetSize(15840, 10125);
   CenterInMainForm(*this);
@@ -178,9 +190,14 @@ void frmDigFilter::BuildLegend() {
     const char* text;
     QColor color;
   };
-  const Entry entries[] = {{"Digital Gain", kSketchBlue},          {"Digital Phase", QColor(0, 255, 0)},
-                           {"LC Gain", QColor(255, 0, 255)},        {"LC Phase", QColor(255, 128, 0)},
-                           {"Full Loop Gain", Qt::black},          {"Full Loop Phase", QColor(192, 192, 192)}};
+  const auto curve = [](uint32_t rgb) { return QColor::fromRgb(static_cast<QRgb>(rgb)); };
+  // The samples in the colours the curves are drawn in.
+  const Entry entries[] = {{"Digital Gain", kSketchBlue},
+                           {"Digital Phase", curve(kDigitalPhaseColor)},
+                           {"LC Gain", curve(kLCGainColor)},
+                           {"LC Phase", curve(kLCPhaseColor)},
+                           {"Full Loop Gain", curve(kFullLoopGainColor)},
+                           {"Full Loop Phase", curve(kFullLoopPhaseColor)}};
   for (int i = 0; i < 6; ++i) {
     const double x = 1440 + (i % 3) * 3480;
     const double y = 210 + (i / 3) * 330;
@@ -286,12 +303,15 @@ void frmDigFilter::SetupFormAfterLoad() {
   ReadSwitchingFrequency();
   ReadFilterRegisters(kCCM);
   ReadFilterRegisters(kDCM);
-  if (!CheckFilterSettings(kCCM)) {
+  // Without a known frequency the codes stand for no frequencies or gains yet:
+  // the set is judged once the user chooses one.
+  if (HasFrequency() && !CheckFilterSettings(kCCM)) {
     Unload();
     return;
   }
   Show();
-  UpdateFilterSketch();
+  ShowSketchView();
+  if (HasFrequency()) UpdateFilterSketch();
   RedrawPlots();
 }
 
@@ -340,9 +360,12 @@ void frmDigFilter::ShowRangeBars() {
 void frmDigFilter::ReadSwitchingFrequency() {
   const int index = pagekit::kMainFrequencyField.Get(Read(pagekit::kSwitchFreqReg));
   if (index < pagekit::kSwitchingFrequencyCount) {
-    // Choosing another item runs cmbFreq_Click before this goes on.
+    // Choosing another item runs cmbFreq_Click before this goes on; the set-up
+    // judges the set itself once both sets are read.
+    mChipChoosesFrequency = true;
     pagekit::ShowPosition(cmbFreq, index);
-    gSwitchingFrequency = FrequencyOfItem(cmbFreq->Text());
+    mChipChoosesFrequency = false;
+    mSwitchingFrequency = FrequencyOfItem(cmbFreq->Text());
   }
   PositionPoleZeroRange();
 }
@@ -352,7 +375,7 @@ void frmDigFilter::ReadFilterRegisters(int Mode) {
   const int pole = Read(PoleReg(Mode));
   const int lf = Read(LFGainReg(Mode));
   const int hf = Read(HFGainReg(Mode));
-  mFilter[Mode] = DecodeFilterSet(lf, zero, pole, hf, gSwitchingFrequency);
+  mFilter[Mode] = DecodeFilterSet(lf, zero, pole, hf, mSwitchingFrequency);
 }
 
 bool frmDigFilter::CheckFilterSettings(int Mode) {
@@ -368,10 +391,27 @@ bool frmDigFilter::CheckFilterSettings(int Mode) {
 }
 
 void frmDigFilter::cmbFreq_Click() {
-  gSwitchingFrequency = FrequencyOfItem(cmbFreq->Text());
+  const float fsBefore = mSwitchingFrequency;
+  const std::array<FilterSettings, 2> setsBefore = mFilter;
+  const BodeChart chartBefore = mChart;
+  mSwitchingFrequency = FrequencyOfItem(cmbFreq->Text());
   PositionPoleZeroRange();
   ReadFilterRegisters(kCCM);
   ReadFilterRegisters(kDCM);
+  // The chip's codes may make the set shown invalid at this frequency: judged as at set-up.
+  if (!mChipChoosesFrequency && !CheckFilterSettings(mFilterMode)) {
+    // Declined: back to the frequency before, with its sets and ranges, as
+    // shown still (no frequency at all for a window opened without one).
+    mSwitchingFrequency = fsBefore;
+    mFilter = setsBefore;
+    mChart = chartBefore;
+    const QSignalBlocker quiet(cmbFreq);
+    cmbFreq->SetListIndex(PositionOfFrequency(cmbFreq, fsBefore));
+    ShowRangeBars();
+    return;
+  }
+  // The first frequency of a window opened without one brings the sketch into view.
+  ShowSketchView();
   UpdateFilterSketch();
   RedrawPlots();
   PositionGainRangeLines();
@@ -385,14 +425,14 @@ void frmDigFilter::cmbFreq_Click() {
 
 void frmDigFilter::cmdApply_Click() {
   const int index = pagekit::ShownPosition(cmbFreq);
-  if (index < 0 || !(gSwitchingFrequency > 0)) {
+  if (index < 0 || !(mSwitchingFrequency > 0)) {
     ui::MsgBox(QStringLiteral("Select a switching frequency before applying."), ui::vbOKOnly | ui::vbInformation);
     return;
   }
   Write(pagekit::kSwitchFreqReg, pagekit::kMainFrequencyField.Put(Read(pagekit::kSwitchFreqReg), index));
   Write(kPinDisableReg, kProgrammedBit.Put(Read(kPinDisableReg), 1));
   for (int mode : {kCCM, kDCM}) {
-    for (const RegisterWrite& w : FilterSetWrites(mode, mFilter[mode], gSwitchingFrequency)) Write(w.reg, w.value);
+    for (const RegisterWrite& w : FilterSetWrites(mode, mFilter[mode], mSwitchingFrequency)) Write(w.reg, w.value);
   }
 }
 
@@ -408,8 +448,17 @@ void frmDigFilter::cmdPrint_Click() {
 void frmDigFilter::cmdCancel_Click() { Unload(); }
 
 void frmDigFilter::optFilterMode_Click(int Index) {
+  const int shown = mFilterMode;
   mFilterMode = Index;
-  if (!CheckFilterSettings(Index)) return;
+  // Without a frequency there is no set to judge or draw yet.
+  if (!HasFrequency()) return;
+  if (!CheckFilterSettings(Index)) {
+    // Declined: the option goes back to the set still drawn, which Apply writes.
+    mFilterMode = shown;
+    const QSignalBlocker quiet(optFilterMode[static_cast<size_t>(shown)]);
+    optFilterMode[static_cast<size_t>(shown)]->SetValue(true);
+    return;
+  }
   Show();
   RedrawPlots();
 }
@@ -450,7 +499,10 @@ void frmDigFilter::BringHandlesToFront() {
 
 void frmDigFilter::RedrawPlots() {
   pctFilter->Cls();
-  const PlotViews views{chkDigFilter->Value() == 1, chkLCFilter->Value() == 1, chkFullLoop->Value() == 1};
+  // The output filter's curves need no frequency; the digital filter's do.
+  const bool computable = HasFrequency();
+  const PlotViews views{computable && chkDigFilter->Value() == 1, chkLCFilter->Value() == 1,
+                        computable && chkFullLoop->Value() == 1};
   const OutputFilter typed{numtext::Val(txtL->Text()), numtext::Val(txtC->Text()), numtext::Val(txtESR->Text()),
                            numtext::Val(txtRL->Text())};
   const LoopPlot plot = PlotLoop(mFilter[mFilterMode], typed, views, mChart);
@@ -465,6 +517,8 @@ void frmDigFilter::RedrawPlots() {
       lblLoopPhaseMargin->SetCaption(plot.margin.marginText);
       break;
     case LoopMargin::NoCrossing:
+      // No bandwidth either, rather than one of earlier curves.
+      lblLoopBandwidth->SetCaption(QStringLiteral("-"));
       lblLoopPhaseMargin->SetCaption(plot.margin.marginText);
       break;
     case LoopMargin::Unchanged:
@@ -473,7 +527,13 @@ void frmDigFilter::RedrawPlots() {
 }
 
 void frmDigFilter::chkDigFilter_Click() {
-  const bool show = chkDigFilter->Value() == 1;
+  ShowSketchView();
+  RedrawPlots();
+}
+
+void frmDigFilter::ShowSketchView() {
+  // Without a frequency there is no sketch to show, nor ranges for it.
+  const bool show = chkDigFilter->Value() == 1 && HasFrequency();
   for (forms::DrawItem* item : std::initializer_list<forms::DrawItem*>{lnIstSlope, LnHor1, ln2ndSlope, LnHor2, shpPole,
                                                                        shpZero, lblLF, lnLFGain, lblHF, lnHFGain,
                                                                        lblPole, lnPoleLocation}) {
@@ -481,7 +541,8 @@ void frmDigFilter::chkDigFilter_Click() {
   }
   const bool captions = show && chkShowLabels->Value() == 1;
   for (forms::LabelItem* label : {lblLowGainPos.data(), lblZeroPos.data(), lblPolePos.data()}) label->SetVisible(captions);
-  RedrawPlots();
+  // A hidden handle is neither picked nor dragged.
+  if (mSketch.SetShown(show, mFilter[mFilterMode], mChart, mSwitchingFrequency)) ShowSketch();
 }
 
 void frmDigFilter::chkShowLabels_Click() {
@@ -503,17 +564,22 @@ void frmDigFilter::LoadLCValues() {
 
 void frmDigFilter::LCBoxChanged(forms::TextBox* box, float DeviceInfo::*field) {
   const double value = numtext::Val(box->Text());
-  gDevices[static_cast<size_t>(DeviceIndex())].*field = static_cast<float>(value);
+  // Beyond a float's range the record keeps the largest float, not an infinity
+  // that the next opening could only show as 0.
+  const double largest = std::numeric_limits<float>::max();
+  gDevices[static_cast<size_t>(DeviceIndex())].*field = static_cast<float>(std::clamp(value, -largest, largest));
   // A negative value is kept as typed but draws nothing, as a text that is no number.
   if (IsNumericText(box->Text()) && mLoaded && value >= 0) RedrawPlots();
 }
 
 void frmDigFilter::pctFilter_MouseDown(int, int, float X, float Y) {
-  if (mSketch.MouseDown(X, Y, mChart)) RedrawPlots();
+  if (!mSketch.MouseDown(X, Y, mFilter[mFilterMode], mChart, mSwitchingFrequency)) return;
+  ShowSketch();
+  RedrawPlots();
 }
 
 void frmDigFilter::pctFilter_MouseMove(int, int, float X, float Y) {
-  SetMousePointer(mSketch.MouseMove(X, Y, mFilter[mFilterMode], mChart));
+  SetMousePointer(mSketch.MouseMove(X, Y, mFilter[mFilterMode], mChart, mSwitchingFrequency));
   if (mSketch.PolePicked || mSketch.ZeroPicked || mSketch.LowGainPicked) ShowSketch();
   BringHandlesToFront();
 }

@@ -66,8 +66,13 @@ class frmDigFilter : public DevicePage {
   // The two sets (0 CCM, 1 DCM) and the one shown.
   std::array<filter::FilterSettings, 2> mFilter{};
   int mFilterMode = filter::kCCM;
+  // The switching frequency in Hz of this window's chip, its list's choice:
+  // every code of this window is decoded and encoded with it. 0 without a choice.
+  float mSwitchingFrequency = 0;
   // Set by the first set-up; until then edits of the LC boxes are stored, not drawn.
   bool mLoaded = false;
+  // Set while the set-up shows the chip's own frequency: the set-up judges the set itself.
+  bool mChipChoosesFrequency = false;
 
  protected:
   void Form_Load() override;
@@ -85,7 +90,10 @@ class frmDigFilter : public DevicePage {
   void ReadSwitchingFrequency();
   void ReadFilterRegisters(int Mode);
   bool CheckFilterSettings(int Mode);
+  bool HasFrequency() const { return mSwitchingFrequency > 0; }
   void UpdateFilterSketch();
+  // The sketch and its range bars follow the view box, when there is a frequency to draw them for.
+  void ShowSketchView();
   void ShowSketch();
   void BringHandlesToFront();
   void LoadLCValues();

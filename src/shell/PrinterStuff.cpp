@@ -26,10 +26,12 @@ bool PrintCapture(int devIndex) {
 
   std::unique_ptr<ui::Printer> printer = ui::OpenPrinter();
   if (!printer) return false;
+  printer->SetDocName(page->Caption());
   // The window is wider than high.
   if (!printer->SetOrientation(ui::Printer::vbPRORLandscape) || !printer->StartPage()) return false;
-  const PrintedSize size = PrintedWindowSize(static_cast<float>(printer->Width()), static_cast<float>(page->Width()),
-                                             static_cast<float>(page->Height()));
+  // The picture is painted from the printable area's corner, so that is the width it may take.
+  const PrintedSize size = PrintedWindowSize(static_cast<float>(printer->PrintableWidth()),
+                                             static_cast<float>(page->Width()), static_cast<float>(page->Height()));
   return printer->PaintPicture(clipboard.Image(), 0, 0, size.width, size.height) && printer->EndDoc();
 }
 

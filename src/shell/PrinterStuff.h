@@ -4,12 +4,12 @@
 
 #include <cstdint>
 
-// Prints the filter window of a device (0 or 1); any failure on the way is
-// reported to the user as "Printer Error".
+// Prints the filter window of a device (0 or 1) as a job named after its
+// caption; any failure on the way is reported to the user as "Printer Error".
 void PrintFilterWindowCapture(int16_t& DevIndex);
 
-// The printed size of a window W x H twips on a page P twips wide: the page's
-// width when the window is wider, at the window's proportions; else the window's own size.
+// The printed size of a window W x H twips where P twips of width are printable:
+// P when the window is wider, at the window's proportions; else the window's own size.
 struct PrintedSize {
   int32_t width;
   int32_t height;

@@ -68,6 +68,13 @@ class FilterPage : public support::PageFixture {
     ClickAt(page, 9000, 6000);
   }
 
+  // A register write as the bus log shows it.
+  static std::string WriteLine(int reg, int code) {
+    char line[32];
+    std::snprintf(line, sizeof line, "write 0x%02X = 0x%02X", reg, code);
+    return line;
+  }
+
   static QPointF Centre(const forms::BoxItem* box) {
     return QPointF(box->Left() + box->Width() / 2, box->Top() + box->Height() / 2);
   }

@@ -1,5 +1,5 @@
 // Pictures of the loop-filter designer in simulation mode, for people to look at:
-// after set-up (CCM), on the DCM set, with the LC curves, and with the handle captions.
+// after set-up (CCM), with the LC curves, on the DCM set, and with the handle captions.
 
 #include <QTest>
 
@@ -27,12 +27,12 @@ TEST_F(FilterScreens, SetUpDCMLCCurvesAndCaptions) {
     std::function<void()> change;
   } shots[] = {
       {"filter-ccm", [] {}},
+      {"filter-lc-curves", [&] { Press(page.chkLCFilter); }},
       {"filter-dcm",
        [&] {
          AnswerMsgBox(ui::vbOK);
          Press(page.optFilterMode[1]);
        }},
-      {"filter-lc-curves", [&] { Press(page.chkLCFilter); }},
       {"filter-captions", [&] { Press(page.chkShowLabels); }},
   };
   for (const Shot& shot : shots) {

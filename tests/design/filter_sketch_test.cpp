@@ -26,8 +26,8 @@ class SketchTest : public ::testing::Test {
   }
   float S() const { return DecadeSlope(chart); }
   // Clicks and moves as the chart delivers them.
-  void Click(float x, float y) { sketch.MouseDown(x, y, chart); }
-  int Move(float x, float y) { return sketch.MouseMove(x, y, set, chart); }
+  void Click(float x, float y) { sketch.MouseDown(x, y, set, chart, kFs); }
+  int Move(float x, float y) { return sketch.MouseMove(x, y, set, chart, kFs); }
 
   BodeChart chart;
   FilterSettings set;
@@ -146,12 +146,12 @@ TEST_F(SketchTest, ClicksPickAndDropHandles) {
   };
   for (const Row& r : rows) {
     FilterSketch fresh = sketch;
-    EXPECT_FALSE(fresh.MouseDown(r.x, r.y, chart)) << r.what;
+    EXPECT_FALSE(fresh.MouseDown(r.x, r.y, set, chart, kFs)) << r.what;
     EXPECT_EQ(fresh.PolePicked, r.pole) << r.what;
     EXPECT_EQ(fresh.ZeroPicked, r.zero) << r.what;
     EXPECT_EQ(fresh.LowGainPicked, r.lowGain) << r.what;
     // The next click anywhere drops what was picked.
-    EXPECT_EQ(fresh.MouseDown(9000, 500, chart), r.pole || r.zero || r.lowGain) << r.what;
+    EXPECT_EQ(fresh.MouseDown(9000, 500, set, chart, kFs), r.pole || r.zero || r.lowGain) << r.what;
     EXPECT_FALSE(fresh.PolePicked || fresh.ZeroPicked || fresh.LowGainPicked) << r.what;
   }
 }

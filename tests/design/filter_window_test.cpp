@@ -3,8 +3,8 @@
 // view boxes, the CCM/DCM choice and dragging the sketch's handles.
 
 #include <QImage>
+#include <limits>
 
-#include "design/FilterGlobals.h"
 #include "design/LoopModel.h"
 #include "design/frmPWM.h"
 #include "filter_fixture.h"
@@ -21,10 +21,25 @@ using Lines = std::vector<std::string>;
 const Lines kSetReads{"read 0x61", "read 0x62", "read 0x60", "read 0x63",
                       "read 0x65", "read 0x66", "read 0x64", "read 0x67"};
 
+// Apply at 125 kHz of a window whose sets are as the chip holds them.
+const Lines kUnchangedApply{"read 0x5D",         "write 0x5D = 0xA3", "read 0x40",         "write 0x40 = 0x81",
+                            "write 0x62 = 0x96", "write 0x61 = 0xEE", "write 0x63 = 0x0F", "write 0x60 = 0x03",
+                            "write 0x66 = 0x80", "write 0x65 = 0xE0", "write 0x67 = 0x20", "write 0x64 = 0x05"};
+
 Lines Concat(std::initializer_list<Lines> parts) {
   Lines all;
   for (const Lines& p : parts) all.insert(all.end(), p.begin(), p.end());
   return all;
+}
+
+// Pixels of a colour on the chart below the legend.
+int PixelsOf(frmDigFilter& page, const QColor& color) {
+  const QImage image = page.pctFilter->grab().toImage();
+  int count = 0;
+  for (int y = 60; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == color;
+  }
+  return count;
 }
 
 class FilterWindow : public FilterPage {};
@@ -69,7 +84,7 @@ TEST_F(FilterWindow, SetUpReadsTheFrequencyThenBothSetsTwiceAndShowsThem) {
   // The frequency's handler reads both sets, then the set-up reads them again.
   EXPECT_EQ(Bus(), Concat({{"read 0x5D"}, kSetReads, kSetReads}));
   EXPECT_EQ(page.cmbFreq->Text(), "125kHz");
-  EXPECT_EQ(gSwitchingFrequency, 125000);
+  EXPECT_EQ(page.mSwitchingFrequency, 125000);
   EXPECT_EQ(page.lblPoleFreq->Caption(), "10.39 kHz");
   EXPECT_EQ(page.lblHighFGain->Caption(), "-2.73dB");
   EXPECT_EQ(page.lblZeroFreq->Caption(), "1.45 kHz");
@@ -121,30 +136,64 @@ TEST_F(FilterWindow, ApplyWritesTheFrequencyThenBothSetsUnchanged) {
   frmDigFilter& page = OpenFilter();
   ClearBus();
   PressButton(page.cmdApply);
-  EXPECT_EQ(Bus(), (Lines{"read 0x5D", "write 0x5D = 0xA3", "read 0x40", "write 0x40 = 0x81", "write 0x62 = 0x96",
-                          "write 0x61 = 0xEE", "write 0x63 = 0x0F", "write 0x60 = 0x03", "write 0x66 = 0x80",
-                          "write 0x65 = 0xE0", "write 0x67 = 0x20", "write 0x64 = 0x05"}));
+  EXPECT_EQ(Bus(), kUnchangedApply);
 }
 
-TEST_F(FilterWindow, WithoutASwitchingFrequencyApplyWritesNothing) {
+// An index past the list: the codes stand for no frequencies or gains yet, so
+// the set is neither judged, written nor drawn until the user chooses a frequency.
+TEST_F(FilterWindow, AnUnknownFrequencyWaitsForTheUsersChoice) {
+  const Codes invalid{0x03, 0x96, 0x96, 0x0F};  // the zero on the pole
+  struct Row {
+    const char* what;
+    Codes set;
+    int answer;  // to the invalid-settings message; 0 when none is asked
+    Lines writes;
+    bool drawn;
+  } rows[] = {
+      {"a valid set", kDefaultCodes, 0, {}, true},
+      {"an invalid set, the defaults declined", invalid, ui::vbCancel, {}, false},
+      {"an invalid set, the defaults taken", invalid, ui::vbOK,
+       {"write 0x60 = 0x03", "write 0x61 = 0xEE", "write 0x62 = 0x96", "write 0x63 = 0x0F"}, true},
+  };
   usb::EmulatedBoard& board = StartFilterBoard();
-  board.SetReg(0x48, 0x5D, 0xAF);  // an index past the list, and no window has chosen a frequency yet
-  AnswerMsgBox(ui::vbOK);  // at 0 Hz no set can be drawn
-  frmDigFilter& page = OpenFilter();
-  ASSERT_TRUE(page.IsVisible());
-  EXPECT_EQ(page.cmbFreq->ListIndex(), -1);
-  EXPECT_EQ(gSwitchingFrequency, 0);
-  // Nothing of the sketch lies beyond reach of the picture.
-  for (const forms::DrawItem* item : page.pctFilter->Items()) {
-    const QRect r = item->PixelBounds();
-    EXPECT_TRUE(QRect(-1000, -1000, 3000, 3000).contains(r)) << item->objectName().toStdString();
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
+    board.SetReg(0x48, 0x5D, 0xAF);
+    SetSet(board, 0x48, kCCM, r.set);
+    ClearBus();
+    const size_t asked = MsgBoxes().size();
+    frmDigFilter& page = OpenFilter();
+    ASSERT_TRUE(page.IsVisible());
+    EXPECT_EQ(MsgBoxes().size(), asked) << "no invalid-settings message";
+    EXPECT_EQ(Bus(), Concat({{"read 0x5D"}, kSetReads})) << "and no write";
+    EXPECT_EQ(page.cmbFreq->ListIndex(), -1);
+    EXPECT_FALSE(page.shpPole->Visible());
+    EXPECT_FALSE(page.lnIstSlope->Visible());
+    EXPECT_EQ(PixelsOf(page, QColor(0, 255, 0)), 0) << "no digital phase";
+    EXPECT_EQ(page.lblLoopPhaseMargin->Caption(), "") << "no full loop";
+    ClearBus();
+    AnswerMsgBox(ui::vbOK);
+    PressButton(page.cmdApply);
+    EXPECT_TRUE(Bus().empty());
+    EXPECT_EQ(MsgBoxes().back().prompt, "Select a switching frequency before applying.");
+    EXPECT_EQ(MsgBoxes().back().style, ui::vbOKOnly | ui::vbInformation);
+
+    if (r.answer != 0) AnswerMsgBox(r.answer);
+    ClearBus();
+    page.cmbFreq->SetText(QStringLiteral("125kHz"));
+    Lines writes;
+    for (const std::string& line : Bus()) {
+      if (line.rfind("write", 0) == 0) writes.push_back(line);
+    }
+    EXPECT_EQ(writes, r.writes);
+    EXPECT_EQ(page.cmbFreq->Text(), r.drawn ? "125kHz" : "");
+    EXPECT_EQ(page.shpPole->Visible(), r.drawn);
+    EXPECT_EQ(PixelsOf(page, QColor(0, 255, 0)) > 0, r.drawn);
+    if (r.drawn) {
+      EXPECT_EQ(page.lblPoleFreq->Caption(), "10.39 kHz");
+    }
+    page.Unload();
   }
-  ClearBus();
-  AnswerMsgBox(ui::vbOK);
-  PressButton(page.cmdApply);
-  EXPECT_TRUE(Bus().empty());
-  EXPECT_EQ(MsgBoxes().back().prompt, "Select a switching frequency before applying.");
-  EXPECT_EQ(MsgBoxes().back().style, ui::vbOKOnly | ui::vbInformation);
 }
 
 TEST_F(FilterWindow, FrequencyChoiceReReadsBothSetsAndReachesTheSameChipsPWMPage) {
@@ -159,7 +208,7 @@ TEST_F(FilterWindow, FrequencyChoiceReReadsBothSetsAndReachesTheSameChipsPWMPage
     ClearBus();
     page.cmbFreq->SetText(QStringLiteral("250kHz"));
     EXPECT_EQ(Bus(), kSetReads) << "nothing is written";
-    EXPECT_EQ(gSwitchingFrequency, 250000);
+    EXPECT_EQ(page.mSwitchingFrequency, 250000);
     const filter::BodeChart chart = ChartAt(6);
     EXPECT_EQ(page.lnPoleLocation->X1(), chart.PoleBarX1);
     EXPECT_EQ(page.lnPoleLocation->X2(), chart.PoleBarX2);
@@ -180,19 +229,82 @@ TEST_F(FilterWindow, FrequencyChoiceReReadsBothSetsAndReachesTheSameChipsPWMPage
   }
 }
 
-TEST_F(FilterWindow, BothWindowsEncodeWithTheFrequencyChosenLast) {
-  StartFilterBoard({0x48, 0x4A});
+// A frequency chosen in the list is judged as at set-up: where the chip's codes
+// make the set shown invalid, OK programs the defaults at once and Cancel goes
+// back to the frequency before, with the set as it was shown.
+TEST_F(FilterWindow, AFrequencyChoiceJudgesTheSetShown) {
+  const Codes validAt125kHzOnly{0x03, 0xEE, 0x00, 0x0F};  // the defaults but for pole code 0
+  const struct {
+    const char* what;
+    int mode;
+    int answer;
+  } rows[] = {{"CCM, the defaults taken", kCCM, ui::vbOK},
+              {"CCM, the defaults declined", kCCM, ui::vbCancel},
+              {"DCM, the defaults taken", kDCM, ui::vbOK}};
+  usb::EmulatedBoard& board = StartFilterBoard();
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.what);
+    board.SetReg(0x48, 0x5D, 0xA3);
+    SetSet(board, 0x48, kCCM, kDefaultCodes);
+    SetSet(board, 0x48, kDCM, kDCMCodes);
+    SetSet(board, 0x48, r.mode, validAt125kHzOnly);
+    frmDigFilter& page = OpenFilter();
+    if (r.mode == kDCM) Press(page.optFilterMode[1]);
+    const QString pole = page.lblPoleFreq->Caption();
+    ClearBus();
+    PressButton(page.cmdApply);
+    const Lines before = Bus();
+
+    const size_t asked = MsgBoxes().size();
+    AnswerMsgBox(r.answer);
+    ClearBus();
+    QTest::keyClick(page.cmbFreq, Qt::Key_Home);  // the list's first item, 49kHz
+    ASSERT_EQ(MsgBoxes().size(), asked + 1);
+    EXPECT_EQ(MsgBoxes().back().prompt, filter::InvalidSettingsMessage(r.mode));
+    EXPECT_TRUE(page.optFilterMode[static_cast<size_t>(r.mode)]->isChecked());
+    Lines writes;
+    for (const std::string& line : Bus()) {
+      if (line.rfind("write", 0) == 0) writes.push_back(line);
+    }
+    Lines expected = before;
+    if (r.answer == ui::vbOK) {
+      EXPECT_EQ(writes, (Lines{WriteLine(filter::LFGainReg(r.mode), 0x03), WriteLine(filter::ZeroReg(r.mode), 0xEE),
+                               WriteLine(filter::PoleReg(r.mode), 0x96), WriteLine(filter::HFGainReg(r.mode), 0x0F)}));
+      EXPECT_EQ(page.cmbFreq->Text(), "49kHz");
+      EXPECT_EQ(page.lblPoleFreq->Caption(), "4.07 kHz") << "the defaults at 49kHz";
+      // The frequency, and the defaults' pole where the chip held code 0.
+      expected[1] = "write 0x5D = 0xA0";
+      expected[4 + 4 * static_cast<size_t>(r.mode)] = WriteLine(filter::PoleReg(r.mode), 0x96);
+    } else {
+      EXPECT_TRUE(writes.empty());
+      EXPECT_EQ(page.cmbFreq->Text(), "125kHz");
+      EXPECT_EQ(page.lblPoleFreq->Caption(), pole);
+      EXPECT_EQ(page.lnPoleLocation->X2(), ChartAt(3).PoleBarX2);
+    }
+    ClearBus();
+    PressButton(page.cmdApply);
+    EXPECT_EQ(Bus(), expected);
+    PressButton(page.cmdCancel);
+    OpenFilter();
+    EXPECT_EQ(MsgBoxes().size(), asked + 1) << "valid at the next opening";
+    page.Unload();
+  }
+}
+
+TEST_F(FilterWindow, EachWindowDecodesAndEncodesWithItsOwnChipsFrequency) {
+  usb::EmulatedBoard& board = StartFilterBoard({0x48, 0x4A});
+  board.SetReg(0x4A, 0x5D, 0xA0);  // the second chip at 49kHz
   frmDigFilter& first = OpenFilter(0);
   frmDigFilter& second = OpenFilter(1);
-  second.cmbFreq->SetText(QStringLiteral("49kHz"));
+  EXPECT_EQ(second.lblPoleFreq->Caption(), "4.07 kHz");
+  second.cmbFreq->SetText(QStringLiteral("74.5kHz"));
+  EXPECT_EQ(first.lblPoleFreq->Caption(), "10.39 kHz");
+  EXPECT_EQ(first.mSwitchingFrequency, 125000);
   ClearBus();
   PressButton(first.cmdApply);
-  const Lines bus = Bus();
-  ASSERT_GE(bus.size(), 5u);
-  EXPECT_EQ(bus[1], "write 0x5D = 0xA3") << "its own list still shows 125kHz";
-  char pole[32];
-  std::snprintf(pole, sizeof pole, "write 0x62 = 0x%02X", filter::ZeroPoleFreqToCode(10388, 49000));
-  EXPECT_EQ(bus[4], pole);
+  EXPECT_EQ(Bus(), kUnchangedApply);
+  EXPECT_EQ(second.mSwitchingFrequency, 74500);
+  EXPECT_EQ(second.lblPoleFreq->Caption(), "6.19 kHz");
 }
 
 TEST_F(FilterWindow, LCBoxesStoreEveryEditInTheChipsRecordAndRedrawForNumbers) {
@@ -200,7 +312,9 @@ TEST_F(FilterWindow, LCBoxesStoreEveryEditInTheChipsRecordAndRedrawForNumbers) {
     const char* text;
     float stored;
     bool redraws;
-  } rows[] = {{"4.7", 4.7f, true}, {"", 0, false}, {"4.7u", 4.7f, false}, {"-3", -3, false}, {"&H10", 16, true}};
+  } rows[] = {{"4.7", 4.7f, true}, {"", 0, false}, {"4.7u", 4.7f, false}, {"-3", -3, false}, {"&H10", 16, true},
+              // Beyond a float's range: the largest float, a number the next opening can show.
+              {"1e40", std::numeric_limits<float>::max(), true}};
   StartFilterBoard({0x48, 0x4A});
   frmDigFilter& page = OpenFilter(1);
   Press(page.chkLCFilter);
@@ -215,16 +329,9 @@ TEST_F(FilterWindow, LCBoxesStoreEveryEditInTheChipsRecordAndRedrawForNumbers) {
     EXPECT_EQ(page.pctFilter->grab().toImage() != before, r.redraws);
   }
   EXPECT_EQ(gDevices[0].L, 10) << "the other chip's record";
-}
-
-// Pixels of a colour on the chart below the legend.
-int PixelsOf(frmDigFilter& page, const QColor& color) {
-  const QImage image = page.pctFilter->grab().toImage();
-  int count = 0;
-  for (int y = 60; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == color;
-  }
-  return count;
+  PressButton(page.cmdCancel);
+  OpenFilter(1);
+  EXPECT_EQ(page.txtL->Text(), "3.402823E+38") << "the huge value again, not 0";
 }
 
 TEST_F(FilterWindow, ViewBoxesShowTheSketchCaptionsAndCurves) {
@@ -269,7 +376,8 @@ TEST_F(FilterWindow, PoleDragKeepsTenHertzStepsTheZeroFollowsAndApplyWritesIt) {
   const filter::BodeChart chart = ChartAt(3);
   const QPointF pole = Centre(page.shpPole);
   const double zeroLeft = page.shpZero->Left(), zeroTop = page.shpZero->Top();
-  Drag(page, pole, QPointF(filter::FreqToX(chart, 8314.27f), filter::GainToY(chart, -10.3349f)));
+  ClickAt(page, pole.x(), pole.y());
+  MoveTo(page, filter::FreqToX(chart, 8314.27f), filter::GainToY(chart, -10.3349f));
   EXPECT_EQ(page.lblPoleFreq->Caption(), "8.31 kHz");
   EXPECT_EQ(page.lblHighFGain->Caption(), "-10.33dB");
   EXPECT_EQ(page.lblPolePos->Caption(), "Pole (-10.33dB @ 8.31kHz)");
@@ -279,15 +387,21 @@ TEST_F(FilterWindow, PoleDragKeepsTenHertzStepsTheZeroFollowsAndApplyWritesIt) {
   EXPECT_EQ(page.lblZeroFreq->Caption(), "1.45 kHz");
   EXPECT_EQ(page.shpZero->Left(), zeroLeft);
   EXPECT_GT(page.shpZero->Top(), zeroTop);
+  // Dropped, it rests on the nearest codes and shows what they read back as.
+  ClickAt(page, 9000, 6000);
+  EXPECT_EQ(page.lblPoleFreq->Caption(), "8.26 kHz");
+  EXPECT_EQ(page.lblHighFGain->Caption(), "-9.72dB");
+  const filter::FilterSettings dropped = page.mFilter[kCCM];
+  EXPECT_TRUE(filter::HoldsItsCodes(dropped, 125000));
   MoveTo(page, pole.x(), pole.y());
-  EXPECT_EQ(page.mFilter[kCCM].PoleFreq, 8310) << "dropped: it stays";
+  EXPECT_EQ(page.mFilter[kCCM].PoleFreq, dropped.PoleFreq) << "dropped: it stays";
 
   ClearBus();
   PressButton(page.cmdApply);
   char pole62[32], hf63[32];
-  std::snprintf(pole62, sizeof pole62, "write 0x62 = 0x%02X", filter::ZeroPoleFreqToCode(8310, 125000));
+  std::snprintf(pole62, sizeof pole62, "write 0x62 = 0x%02X", filter::ZeroPoleFreqToCode(dropped.PoleFreq, 125000));
   std::snprintf(hf63, sizeof hf63, "write 0x63 = 0x%02X",
-                filter::HFGainToCode(-10.33f, 8310, page.mFilter[kCCM].ZeroFreq, 125000));
+                filter::HFGainToCode(dropped.HighFreqGain, dropped.PoleFreq, dropped.ZeroFreq, 125000));
   EXPECT_EQ(Bus()[4], pole62);
   EXPECT_EQ(Bus()[6], hf63);
 }
@@ -302,93 +416,17 @@ TEST_F(FilterWindow, ZeroAndIntegratorDragsShowTheirCaptions) {
   EXPECT_EQ(page.lblZeroPos->Caption(), "Zero (1.20kHz)");
   EXPECT_EQ(page.mFilter[kCCM].ZeroFreq, 1200);
 
-  // 420 twips up is 10 dB more.
+  // 420 twips up is 10 dB more; dropped, the line rests on the nearest LF code.
   const double y = IntegratorAt(page, 1000);
-  Drag(page, QPointF(1000, y), QPointF(1000, y - 420));
+  ClickAt(page, 1000, y);
+  MoveTo(page, 1000, y - 420);
   EXPECT_EQ(page.lblLowFGain->Caption(), "39.63dB ");
   EXPECT_EQ(page.lblLowGainPos->Caption(), "Low Gain (39.63dB @ 1Hz)");
   EXPECT_EQ(page.mFilter[kCCM].LowFreqGain, 39.63f);
-}
-
-// Each handle reaches the ends of its range bar and goes no further; each end
-// needs a set whose other handles leave it the room.
-TEST_F(FilterWindow, HandlesStopAtTheEndsOfTheirRangeBars) {
-  enum Handle { kPole, kZero, kIntegrator };
-  using Target = std::function<QPointF(frmDigFilter&)>;
-  const auto codes = [](float lfDb, float zeroHz, float poleHz, float hfDb, float fs) {
-    return Codes{filter::LFGainToCode(lfDb), filter::ZeroPoleFreqToCode(zeroHz, fs),
-                 filter::ZeroPoleFreqToCode(poleHz, fs), filter::HFGainToCode(hfDb, poleHz, zeroHz, fs)};
-  };
-  const auto poleAt = [](double dx, double dy, bool xFromBar, bool top) -> Target {
-    return [=](frmDigFilter& p) {
-      const QPointF c = Centre(p.shpPole);
-      if (xFromBar) return QPointF(p.lnPoleLocation->X2() + dx, c.y());
-      return QPointF(c.x(), (top ? p.lnHFGain->Y1() : p.lnHFGain->Y2()) + dy);
-    };
-  };
-  const auto lineAt = [](double y0, bool top) -> Target {
-    // The pointer for an integrator line whose height at the left edge is the bar's end plus y0.
-    return [=](frmDigFilter& p) {
-      const double slope = (p.lnIstSlope->Y2() - p.lnIstSlope->Y1()) / (p.lnIstSlope->X2() - p.lnIstSlope->X1());
-      return QPointF(1000, (top ? p.lnLFGain->Y1() : p.lnLFGain->Y2()) + y0 + slope * 400);
-    };
-  };
-  const Codes lowHF = codes(21, 1449, 10388, -20, 125000);
-  struct Row {
-    const char* what;
-    int frequencyIndex;
-    Codes set;
-    Handle handle;
-    Target to;
-    bool moves;
-  } rows[] = {
-      {"pole at the right end", 3, kDefaultCodes, kPole, poleAt(0, 0, true, false), true},
-      {"pole past it", 3, kDefaultCodes, kPole, poleAt(1, 0, true, false), false},
-      {"pole at the top of the HF range", 3, codes(68, 9000, 10388, -2.73f, 125000), kPole, poleAt(0, 0, false, true),
-       true},
-      {"pole above it", 3, codes(68, 9000, 10388, -2.73f, 125000), kPole, poleAt(0, -1, false, true), false},
-      {"pole at the bottom of the HF range", 3, codes(21, 5000, 10388, -2.73f, 125000), kPole,
-       poleAt(0, 0, false, false), true},
-      {"pole below it", 3, codes(21, 5000, 10388, -2.73f, 125000), kPole, poleAt(0, 1, false, false), false},
-      {"zero just right of the range's left end", 11, codes(29.63f, 2000, 20000, 0, 694000), kZero,
-       [](frmDigFilter& p) { return QPointF(p.lnPoleLocation->X1() + 1, 0); }, true},
-      {"zero on it", 11, codes(29.63f, 2000, 20000, 0, 694000), kZero,
-       [](frmDigFilter& p) { return QPointF(p.lnPoleLocation->X1(), 0); }, false},
-      {"zero just left of the pole", 3, codes(29.63f, 3000, 10388, -20, 125000), kZero,
-       [](frmDigFilter& p) { return QPointF(Centre(p.shpPole).x() - 1, 0); }, true},
-      {"zero under the pole", 3, codes(29.63f, 3000, 10388, -20, 125000), kZero,
-       [](frmDigFilter& p) { return QPointF(Centre(p.shpPole).x(), 0); }, false},
-      {"integrator just under the LF range's top", 3, codes(50, 9000, 10388, -2.73f, 125000), kIntegrator,
-       lineAt(1, true), true},
-      {"integrator above it", 3, codes(50, 9000, 10388, -2.73f, 125000), kIntegrator, lineAt(-1, true), false},
-      {"integrator just over the LF range's bottom", 3, lowHF, kIntegrator, lineAt(-1, false), true},
-      {"integrator below it", 3, lowHF, kIntegrator, lineAt(1, false), false},
-  };
-  usb::EmulatedBoard& board = StartFilterBoard();
-  for (const Row& r : rows) {
-    SCOPED_TRACE(r.what);
-    board.SetReg(0x48, 0x5D, static_cast<uint8_t>(0xA0 | r.frequencyIndex));
-    SetSet(board, 0x48, kCCM, r.set);
-    frmDigFilter& page = OpenFilter();
-    ASSERT_TRUE(MsgBoxes().empty()) << "the set is drawable";
-    const QPointF grab = r.handle == kPole   ? Centre(page.shpPole)
-                         : r.handle == kZero ? Centre(page.shpZero)
-                                             : QPointF(1000, IntegratorAt(page, 1000));
-    ClickAt(page, grab.x(), grab.y());
-    const QPointF pole = Centre(page.shpPole);
-    const double zeroLeft = page.shpZero->Left(), lineTop = page.lnIstSlope->Y1();
-    const QPointF to = r.to(page);
-    MoveTo(page, to.x(), to.y());
-    const bool moved =
-        Centre(page.shpPole) != pole || page.shpZero->Left() != zeroLeft || page.lnIstSlope->Y1() != lineTop;
-    EXPECT_EQ(moved, r.moves);
-    if (r.moves && r.handle == kPole) {
-      EXPECT_NEAR(Centre(page.shpPole).x(), to.x(), 1e-3);
-      EXPECT_NEAR(Centre(page.shpPole).y(), to.y(), 1e-3);
-    }
-    ClickAt(page, 9000, 6000);
-    page.Unload();
-  }
+  ClickAt(page, 9000, 6000);
+  EXPECT_EQ(page.lblLowFGain->Caption(), "39.17dB ");
+  EXPECT_EQ(page.lblLowGainPos->Caption(), "Low Gain (39.17dB @ 1Hz)");
+  EXPECT_TRUE(filter::HoldsItsCodes(page.mFilter[kCCM], 125000));
 }
 
 TEST_F(FilterWindow, PointerShowsWhichHandleIsUnderIt) {
@@ -433,6 +471,105 @@ TEST_F(FilterWindow, DCMShowsItsOwnSetAndCCMDragsStayUntilApplied) {
             "The DCM Digital Filter settings are invalid\r\nClick OK to program default values.");
   EXPECT_TRUE(Bus().empty());
   EXPECT_TRUE(page.IsVisible());
+  // The option goes back to the set still drawn, and the next drag and Apply belong to it.
+  EXPECT_TRUE(page.optFilterMode[0]->isChecked());
+  EXPECT_EQ(page.mFilterMode, kCCM);
+  const QPointF at = Centre(page.shpPole);
+  Drag(page, at, at + QPointF(200, 0));
+  EXPECT_EQ(page.lblZeroFreq->Caption(), "1.45 kHz");
+  PressButton(page.cmdApply);
+  const Lines bus = Bus();
+  ASSERT_EQ(bus.size(), 12u);
+  EXPECT_EQ(bus[5], "write 0x61 = 0xEE");
+  EXPECT_EQ(Lines(bus.begin() + 8, bus.end()),
+            (Lines{"write 0x66 = 0x96", "write 0x65 = 0x96", "write 0x67 = 0x0F", "write 0x64 = 0x03"}))
+      << "the DCM set as the chip holds it";
+}
+
+// A handle follows the pointer only when it was picked, in view, in this opening of the window.
+TEST_F(FilterWindow, OnlyAHandlePickedInViewFollowsThePointer) {
+  enum Handle { kPole, kZero, kIntegrator };
+  using Before = std::function<void(frmDigFilter&, QPointF)>;
+  struct Row {
+    const char* what;
+    Before before;
+  } rows[] = {
+      {"picked, then Close and opened again",
+       [this](frmDigFilter& p, QPointF at) {
+         ClickAt(p, at.x(), at.y());
+         PressButton(p.cmdCancel);
+         OpenFilter();
+       }},
+      {"clicked with the sketch hidden",
+       [](frmDigFilter& p, QPointF at) {
+         Press(p.chkDigFilter);
+         ClickAt(p, at.x(), at.y());
+       }},
+      {"picked, then the sketch hidden",
+       [](frmDigFilter& p, QPointF at) {
+         ClickAt(p, at.x(), at.y());
+         Press(p.chkDigFilter);
+       }},
+  };
+  StartFilterBoard();
+  for (const Row& r : rows) {
+    for (Handle handle : {kPole, kZero, kIntegrator}) {
+      SCOPED_TRACE(std::string(r.what) + ", handle " + std::to_string(handle));
+      frmDigFilter& page = OpenFilter();
+      const QPointF at = handle == kPole   ? Centre(page.shpPole)
+                         : handle == kZero ? Centre(page.shpZero)
+                                           : QPointF(1000, IntegratorAt(page, 1000));
+      r.before(page, at);
+      // Where the handle would go if it were picked.
+      const QPointF to = at + (handle == kIntegrator ? QPointF(0, -100) : QPointF(300, 0));
+      MoveTo(page, to.x(), to.y());
+      ClearBus();
+      PressButton(page.cmdApply);
+      EXPECT_EQ(Bus(), kUnchangedApply);
+      page.Unload();
+    }
+  }
+}
+
+TEST_F(FilterWindow, WithoutACrossingTheBandwidthIsADashBesideTheMargin) {
+  StartFilterBoard();
+  frmDigFilter& page = OpenFilter();
+  ASSERT_TRUE(page.lblLoopBandwidth->Caption().endsWith(QStringLiteral(" kHz")));
+  page.txtL->selectAll();
+  QTest::keyClicks(page.txtL, QStringLiteral("0"));
+  EXPECT_EQ(page.lblLoopPhaseMargin->Caption(), QStringLiteral("-") + QChar(0x00B0));
+  EXPECT_EQ(page.lblLoopBandwidth->Caption(), "-");
+}
+
+TEST_F(FilterWindow, LegendSamplesShowTheColoursTheCurvesAreDrawnIn) {
+  StartFilterBoard();
+  frmDigFilter& page = OpenFilter();
+  // The curves in their drawing order: digital phase, LC phase and gain, full-loop phase and gain.
+  const filter::LoopPlot plot =
+      filter::PlotLoop(page.mFilter[kCCM], {10, 5000, 12, 0.5}, {true, true, true}, ChartAt(3));
+  ASSERT_EQ(plot.curves.size(), 5u);
+  const auto curve = [&](size_t k) { return QColor::fromRgb(static_cast<QRgb>(plot.curves[k].rgb)); };
+  const struct {
+    const char* label;
+    QColor color;
+  } samples[] = {{"Digital Gain", page.ln2ndSlope->BorderColor()},
+                 {"Digital Phase", curve(0)},
+                 {"LC Gain", curve(2)},
+                 {"LC Phase", curve(1)},
+                 {"Full Loop Gain", curve(4)},
+                 {"Full Loop Phase", curve(3)}};
+  const QImage image = page.pctFilter->grab().toImage();
+  const QPoint origin = page.pctFilter->contentsRect().topLeft();
+  for (int i = 0; i < 6; ++i) {
+    const QString name = QStringLiteral("lnLegend(%1)").arg(i);
+    const auto* sample = page.pctFilter->findChild<forms::LineItem*>(name);
+    const auto* label = page.pctFilter->findChild<forms::LabelItem*>(QStringLiteral("lblLegend(%1)").arg(i));
+    ASSERT_TRUE(sample && label) << name.toStdString();
+    EXPECT_EQ(label->Caption(), samples[i].label);
+    const QPoint pixel =
+        origin + QPoint(forms::ToPixels((sample->X1() + sample->X2()) / 2), forms::ToPixels(sample->Y1()));
+    EXPECT_EQ(image.pixelColor(pixel), samples[i].color) << samples[i].label;
+  }
 }
 
 TEST_F(FilterWindow, CloseWritesNothingAndTheNextOpeningReadsAgain) {
@@ -447,6 +584,60 @@ TEST_F(FilterWindow, CloseWritesNothingAndTheNextOpeningReadsAgain) {
   EXPECT_EQ(Bus(), Concat({{"read 0x5D"}, kSetReads, kSetReads}));
   EXPECT_EQ(page.txtESR->Text(), "20") << "the record keeps it";
   EXPECT_EQ(page.optFilterMode[0]->isChecked(), true);
+}
+
+}  // namespace
+
+namespace {
+
+using namespace filtertest;
+
+class FilterFineScreen : public FilterPage {};
+
+// At a pixel ratio of 2 the curves keep the half pixels between the picture's
+// own: along the LC phase curve's level stretches, where stair steps would
+// show, the drawn curve lies on average within a quarter of a device pixel of
+// the exact one (on whole pixels of the picture it lies about a third off).
+TEST_F(FilterFineScreen, CurvesKeepTheirFractionsOfAPixel) {
+  StartFilterBoard();
+  frmDigFilter& page = OpenFilter();
+  Press(page.chkDigFilter);
+  Press(page.chkFullLoop);
+  Press(page.chkLCFilter);
+  QImage image(page.pctFilter->size() * 2, QImage::Format_RGB32);
+  image.setDevicePixelRatio(2);
+  page.pctFilter->render(&image);
+  const QPoint origin = page.pctFilter->contentsRect().topLeft();
+  const filter::LoopPlot plot =
+      filter::PlotLoop(page.mFilter[filter::kCCM], {10, 5000, 12, 0.5}, {false, true, false}, ChartAt(3));
+  const filter::Curve& phase = plot.curves[0];
+  ASSERT_EQ(phase.rgb, filter::kLCPhaseColor);
+  double sum = 0;
+  int columns = 0;
+  for (const auto& run : phase.runs) {
+    for (size_t i = 1; i < run.size(); ++i) {
+      // In device pixels.
+      const QPointF a = (QPointF(origin) + run[i - 1] / 15) * 2, b = (QPointF(origin) + run[i] / 15) * 2;
+      const double slope = (b.y() - a.y()) / (b.x() - a.x());
+      if (std::fabs(slope) > 0.25) continue;
+      for (int x = static_cast<int>(std::ceil(a.x())) + 1; x + 1 < b.x(); ++x) {
+        const double exact = a.y() + slope * (x + 0.5 - a.x());
+        // The middle of the column's orange: over white, the less blue the more of the curve.
+        double weight = 0, moment = 0;
+        for (int y = static_cast<int>(exact) - 4; y <= static_cast<int>(exact) + 4; ++y) {
+          const QColor c = image.pixelColor(x, y);
+          const double w = c.red() > 200 && c.blue() + 20 < c.green() ? (255 - c.blue()) / 255.0 : 0;
+          weight += w;
+          moment += w * (y + 0.5);
+        }
+        if (weight < 0.5) continue;  // under the legend
+        sum += std::fabs(moment / weight - exact);
+        ++columns;
+      }
+    }
+  }
+  ASSERT_GT(columns, 500);
+  EXPECT_LT(sum / columns, 0.28);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // there: polylines and polygons in twips, painted under every item until the
 // window clears them. Clearing keeps the room the strokes took, so a window
 // that clears and draws again and again uses no more memory than the first time.
+// The strokes keep their fractions of a pixel: they land on the device's own
+// pixels, which at a scale of 1 are the picture's, and between them on a finer one.
 
 #include <QColor>
 #include <QPoint>
@@ -41,7 +43,10 @@ class DrawnLayer {
   };
   QRect Add(const QPolygonF& twips, Stroke stroke);
 
-  std::vector<QPoint> points_;  // pixels
+  struct Twips {
+    float x, y;
+  };
+  std::vector<Twips> points_;
   std::vector<Stroke> strokes_;
 };
 

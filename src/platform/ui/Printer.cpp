@@ -54,6 +54,10 @@ double Printer::Width() const { return device_->pageLayout().fullRectPoints().wi
 
 double Printer::Height() const { return device_->pageLayout().fullRectPoints().height() * kTwipsPerPoint; }
 
+double Printer::PrintableWidth() const { return device_->pageLayout().paintRectPoints().width() * kTwipsPerPoint; }
+
+void Printer::SetDocName(const QString& name) { device_->setDocName(name); }
+
 bool Printer::PaintPicture(const QImage& picture, double left, double top, double width, double height) {
   if (!painter_ || !painter_->isActive()) return Fail(QStringLiteral("no page is started"));
   if (picture.isNull()) return Fail(QStringLiteral("there is no picture"));

@@ -27,11 +27,15 @@ class Printer {
 
   // Before the page is started; any other setting is refused.
   bool SetOrientation(int setting);
+  // The job's name in the printer's queue (a PDF's title). Before the page is started.
+  void SetDocName(const QString& name);
   // Starts the job and its page, as printing an empty line does.
   bool StartPage();
   // The page's width and height in twips.
   double Width() const;
   double Height() const;
+  // The width of the printable area, inside the page's margins, in twips.
+  double PrintableWidth() const;
   // The picture stretched over a rectangle of the page, in twips from the
   // printable area's top left corner. Needs a started page.
   bool PaintPicture(const QImage& picture, double left, double top, double width, double height);
