@@ -64,6 +64,26 @@ TEST_F(LGaugeTest, AReadingBeyondTheScaleIsDrawnAtItsEnd) {
   }
 }
 
+// A caption too wide for its box is drawn smaller, never cut: a cut number
+// reads as another one (" 91475.94V" as "1475.94V").
+TEST_F(LGaugeTest, ACaptionIsDrawnWholeHoweverLong) {
+  gauge.SetCaption(QString());
+  const QImage empty = gauge.grab().toImage();
+  // The box's left edge, found leftwards along its middle from inside its right end.
+  const int middle = gauge.PointerPosition(1).y();
+  int edge = gauge.width() - 8;
+  while (edge > 0 && empty.pixel(edge, middle) == qRgb(255, 255, 255)) --edge;
+  for (const char* caption : {" 12.1V", " 4095.94°C", " 91475.94V", " 99999.99°C", " 1.0012291834626E+38V"}) {
+    gauge.SetCaption(QString::fromUtf8(caption));
+    const QImage drawn = gauge.grab().toImage();
+    int firstInk = drawn.width();
+    for (int y = 0; y < drawn.height(); ++y)
+      for (int x = 0; x < firstInk; ++x)
+        if (drawn.pixel(x, y) != empty.pixel(x, y)) firstInk = x;
+    EXPECT_GT(firstInk, edge + 5) << caption << ": its leading blank stands inside the box";
+  }
+}
+
 struct DragRow {
   const char* what;
   int pressOn;  // the pointer pressed on (0: the middle of the scale)
