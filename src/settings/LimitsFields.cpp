@@ -1,7 +1,6 @@
 #include "LimitsFields.h"
 
 #include <cmath>
-#include <limits>
 
 #include "model/NumberText.h"
 
@@ -160,8 +159,11 @@ QStringList ScaleHeadings() { return Texts({"Channel", "Register Code", "Value"}
 
 std::optional<float> ScaleValueOf(const QString& text) {
   const std::optional<double> number = numtext::LeadingNumber(text);
-  // 1e39 or 1e400 would be stored as infinity, and every reading then with it.
-  if (!number || !(std::fabs(*number) <= std::numeric_limits<float>::max())) return std::nullopt;
+  // From the float's largest value and half its last step on, a number rounds
+  // to infinity (1e39, 1e400), and every reading then with it; below, it rounds
+  // to a float ("3.4028235e38" is the largest).
+  constexpr double kRoundsToInfinity = 0x1.ffffffp+127;
+  if (!number || !(std::fabs(*number) < kRoundsToInfinity)) return std::nullopt;
   return static_cast<float>(*number);
 }
 

@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <cmath>
+#include <limits>
 
 #include "model/DeviceInfo.h"
 #include "model/Telemetry.h"
@@ -314,6 +315,8 @@ TEST_F(LimitsPage, ScaleFactorsShowTheirValuesAndSetTheLeadingNumberTyped) {
   for (const auto& [scale, expected] : stored) EXPECT_EQ(*scale, expected);
   EXPECT_EQ(ScaleTexts(page), (QStringList{"670", "12.5", "14.2", "14.2", "-.5", "16"}))
       << "the boxes show the values now in force";
+  SetScales(page, {{2, "3.4028235e38"}});
+  EXPECT_EQ(gScaleVS1, std::numeric_limits<float>::max()) << "the largest float is a float";
 }
 
 struct RefusedCase {
@@ -325,8 +328,9 @@ struct RefusedCase {
 // A box with no leading number, or one a float cannot hold, is refused and no value changes.
 TEST_F(LimitsPage, ScaleTextsThatAreNoFiniteFloatAreRefusedAndChangeNothing) {
   const RefusedCase cases[] = {
-      {4, "abc", "I/P Current"}, {2, "", "VS1"},           {0, "1e39", "I/P Voltage"},
-      {3, "1e400", "VS2"},       {5, "&H", "O/P Current"}, {1, "-4e38", "O/P Voltage (VS3)"},
+      {4, "abc", "I/P Current"},  {2, "", "VS1"},           {0, "1e39", "I/P Voltage"},
+      {3, "1e400", "VS2"},        {5, "&H", "O/P Current"}, {1, "-4e38", "O/P Voltage (VS3)"},
+      {3, "3.4028236e38", "VS2"},
   };
   StartBoard();
   frmLimits& page = OpenFromMenu();
