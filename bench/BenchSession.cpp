@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <algorithm>
 
 #include "design/DesignPages.h"
 #include "link/BoardLink.h"
@@ -39,6 +40,17 @@ int Main(int argc, char** argv, const std::function<void()>& run) {
   return 0;
 }
 
+double Median(std::vector<double> values) {
+  if (values.empty()) return 0;
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+bool PaintCount::eventFilter(QObject*, QEvent* event) {
+  if (event->type() == QEvent::Paint) ++count;
+  return false;
+}
+
 size_t HeapInUse() {
   const struct mallinfo2 info = mallinfo2();
   return info.uordblks + info.hblkhd;
@@ -50,6 +62,13 @@ TwoChipSession::TwoChipSession() : board_(std::make_shared<usb::EmulatedBoard>()
   RegisterDesignPages();
   board_->AddChip(0x48);
   board_->AddChip(0x4A);
+  const int filterSet[] = {0x03, 0xEE, 0x96, 0x0F};  // LF, zero, pole and HF gain of the CCM and DCM sets
+  for (int chip : {0x48, 0x4A}) {
+    for (int i = 0; i < 4; ++i) {
+      board_->SetReg(chip, 0x60 + i, static_cast<uint8_t>(filterSet[i]));
+      board_->SetReg(chip, 0x64 + i, static_cast<uint8_t>(filterSet[i]));
+    }
+  }
   usb::AttachBoard(board_);
   const QByteArray firmware = (QCoreApplication::applicationDirPath() + "/KRV7310FW.Hex").toLocal8Bit();
   LoadFirmWare(firmware.constData());

@@ -30,13 +30,7 @@
 namespace {
 
 frmDigFilter& OpenFilterWindow(bench::TwoChipSession& session) {
-  usb::EmulatedBoard& board = session.Board();
-  const int set[] = {0x03, 0xEE, 0x96, 0x0F};  // LF, zero, pole and HF gain at 0x60..0x63
-  board.SetReg(0x48, 0x5D, 0x03);
-  for (int i = 0; i < 4; ++i) {
-    board.SetReg(0x48, 0x60 + i, static_cast<uint8_t>(set[i]));
-    board.SetReg(0x48, 0x64 + i, static_cast<uint8_t>(set[i]));
-  }
+  session.Board().SetReg(0x48, 0x5D, 0x03);  // the session's chips hold the default filter set
   OpenDevicePage(PageKind::DigFilter, 0);
   frmDigFilter& page = PageAt<frmDigFilter>(PageKind::DigFilter, 0);
   page.chkLCFilter->SetValue(1);

@@ -1,15 +1,27 @@
 // The readings window's 0.1 s refresh (PlotData, DisplayData, UpdateFlags and
 // the repaint of the shown chart) with 600 and with 36,000 points of history
-// per channel, and the memory an hour of refreshes takes in the charts of both
-// devices' windows (16 channels each).
-// Run: build/bin/limits_bench; compare the medians of /600 and /36000.
+// per channel, showing the last minute (span 60) or, zoomed out, the whole hour
+// (span 3600): all refreshes, and apart the medians of those that redraw the
+// chart (it moves on by a few pixels at a time) and those that do not; the
+// memory an hour of refreshes takes in the charts of both devices' windows (16
+// channels each); and the share of a core the program takes left alone with
+// both windows' charts shown.
+// Run: build/bin/limits_bench; compare median_redrawn_ms of the three.
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>
+#include <qcustomplot.h>
 
 #include <QAction>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QEventLoop>
 #include <QTabWidget>
+#include <QTimer>
+#include <algorithm>
 #include <cmath>
+#include <ctime>
+#include <vector>
 
 #include "BenchSession.h"
 #include "model/DeviceInfo.h"
@@ -44,13 +56,21 @@ frmLimits& OpenLimits(int device) {
   return PageAt<frmLimits>(PageKind::Limits, device - 1);
 }
 
+// The program's clocks, both run by the benchmark: a point every 0.1 s.
+void RunClocks(double& now) {
+  ui::SetTimerClock([&now] { return static_cast<float>(now); });
+  ui::SetMonotonicClock([&now] { return now; }, [](double) {});
+}
+
 void BM_LimitsRefresh(benchmark::State& state) {
   const int history = static_cast<int>(state.range(0));
   bench::TwoChipSession session;
   double now = 36000;
-  ui::SetTimerClock([&now] { return static_cast<float>(now); });
+  RunClocks(now);
   frmLimits& page = OpenLimits(1);
   page.SSTab1->setCurrentIndex(kGraphsTab);
+  bench::TwoChipSession::Settle();
+  page.stpGraph[0]->SetSpan(static_cast<double>(state.range(1)));
   int step = 0;
   for (; step < history; ++step) {
     now += 0.1;
@@ -58,23 +78,47 @@ void BM_LimitsRefresh(benchmark::State& state) {
     page.PlotData();
   }
   bench::TwoChipSession::Settle();
+  bench::PaintCount plotPaints(page.stpGraph[0]->Plot());
+  std::vector<double> redrawn, kept;
   for (auto _ : state) {
     now += 0.1;
     Vary(step++);
+    const int paintsBefore = plotPaints.count;
+    QElapsedTimer clock;
+    clock.start();
     page.PlotData();
     page.DisplayData();
     page.UpdateFlags();
-    bench::TwoChipSession::Settle();  // the chart takes the new points and repaints
+    bench::TwoChipSession::Settle();  // the chart takes the new points and, when it moves on, repaints
+    const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    state.SetIterationTime(ms / 1000);
+    (plotPaints.count != paintsBefore ? redrawn : kept).push_back(ms);
   }
   state.counters["history_points"] = static_cast<double>(page.stpGraph[0]->HistorySize(0));
+  state.counters["median_redrawn_ms"] = bench::Median(redrawn);
+  state.counters["median_not_redrawn_ms"] = bench::Median(kept);
+  state.counters["redrawn_share"] =
+      static_cast<double>(redrawn.size()) / static_cast<double>(redrawn.size() + kept.size());
   page.Unload();
   ui::ResetSeams();
 }
 
 BENCHMARK(BM_LimitsRefresh)
-    ->Arg(600)
-    ->Arg(36000)
+    ->ArgNames({"history", "span"})
+    ->Args({600, 60})
+    ->Args({36000, 60})
+    ->UseManualTime()
     ->Iterations(300)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+// Zoomed out to the hour, the chart moves on a few pixels every twenty seconds
+// or so: ten minutes of refreshes give some thirty redraws.
+BENCHMARK(BM_LimitsRefresh)
+    ->ArgNames({"history", "span"})
+    ->Args({36000, 3600})
+    ->UseManualTime()
+    ->Iterations(6000)
     ->Repetitions(3)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);
@@ -83,7 +127,7 @@ void BM_HourOfRefreshesMemory(benchmark::State& state) {
   for (auto _ : state) {
     bench::TwoChipSession session;
     double now = 36000;
-    ui::SetTimerClock([&now] { return static_cast<float>(now); });
+    RunClocks(now);
     frmLimits& first = OpenLimits(1);
     frmLimits& second = OpenLimits(2);
     bench::TwoChipSession::Settle();
@@ -109,6 +153,34 @@ void BM_HourOfRefreshesMemory(benchmark::State& state) {
 }
 
 BENCHMARK(BM_HourOfRefreshesMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The program left alone with both readings windows on their Graphs tab: the
+// master timer running on the real clocks, polling two chips and refreshing
+// both windows. The share of one core its process uses over a minute
+// (IDLE_SECONDS=<n> changes the length).
+void BM_IdleWithChartsShown(benchmark::State& state) {
+  static const int seconds =
+      qEnvironmentVariableIntValue("IDLE_SECONDS") > 0 ? qEnvironmentVariableIntValue("IDLE_SECONDS") : 60;
+  for (auto _ : state) {
+    bench::TwoChipSession session;
+    for (int device : {1, 2}) OpenLimits(device).SSTab1->setCurrentIndex(kGraphsTab);
+    bench::TwoChipSession::Settle();
+    gMainForm->tmrMaster->start();
+    timespec cpuStart{}, cpuEnd{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpuStart);
+    QElapsedTimer wall;
+    wall.start();
+    QEventLoop loop;
+    QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+    loop.exec();
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpuEnd);
+    const double cpu = static_cast<double>(cpuEnd.tv_sec - cpuStart.tv_sec) + (cpuEnd.tv_nsec - cpuStart.tv_nsec) / 1e9;
+    state.counters["core_share_percent"] = 100 * cpu / (static_cast<double>(wall.nsecsElapsed()) / 1e9);
+    gMainForm->tmrMaster->stop();
+  }
+}
+
+BENCHMARK(BM_IdleWithChartsShown)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 

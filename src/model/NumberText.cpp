@@ -98,10 +98,13 @@ int32_t RoundToInt(double value) {
   return static_cast<int32_t>(r);
 }
 
-double Val(const QString& text) {
+double Val(const QString& text) { return LeadingNumber(text).value_or(0); }
+
+std::optional<double> LeadingNumber(const QString& text) {
   int i = 0;
   while (i < text.size() && IsBlank(text[i])) ++i;
   if (i + 1 < text.size() && text[i] == QLatin1Char('&') && text[i + 1].toUpper() == QLatin1Char('H')) {
+    if (i + 2 >= text.size() || HexDigit(text[i + 2]) < 0) return std::nullopt;
     return static_cast<double>(LeadingHex(text, i + 2));
   }
   QByteArray number;
@@ -112,7 +115,7 @@ double Val(const QString& text) {
     number += text[i++].toLatin1();
     while (i < text.size() && text[i].isDigit() && text[i].unicode() < 128) { number += text[i++].toLatin1(); digits = true; }
   }
-  if (!digits) return 0;
+  if (!digits) return std::nullopt;
   if (i < text.size() && (text[i].toUpper() == QLatin1Char('E') || text[i].toUpper() == QLatin1Char('D'))) {
     int j = i + 1;
     QByteArray exponent = "e";

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace numtext {
 
@@ -30,6 +31,8 @@ int32_t RoundToInt(double value);
 // The number at the start of a text; "&H" starts a hexadecimal number.
 // Leading blanks are skipped; a text that starts with no number gives 0.
 double Val(const QString& text);
+// The same number, or none when the text does not start with one ("abc", "", "&H").
+std::optional<double> LeadingNumber(const QString& text);
 
 // The leading hexadecimal digits of a text, as "&H" followed by the text reads them:
 // "48h" and "48" both give 0x48, "" gives 0. Never negative; saturates at INT32_MAX.

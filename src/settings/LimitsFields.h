@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 #include "model/DeviceInfo.h"
 #include "pagekit/BitField.h"
@@ -49,13 +50,18 @@ struct GaugeSpec {
   const char* label;
   float DeviceInfo::*reading;
   const char* unit;
-  double maximum;  // the scale runs from 0 to past the reading's full scale
+  // The scale: the working range of the reading, where a normal one is read
+  // at a glance; a reading beyond it pins the bar at the end.
+  double minimum;
+  double maximum;
 };
 extern const std::array<GaugeSpec, 12> kGauges;
 constexpr int kGaugeSlots = 13;
 QStringList GaugeFrameCaptions();
 QString GaugeToolTip();
-// A reading to 2 decimals as number text (blank or sign first), then its unit: " 12.1V".
+// A reading to 2 decimals as number text (blank or sign first), then its unit:
+// " 12.1V"; "Overflow" for a reading that has overflowed the float (a scale
+// value so large that the reading at a high code is beyond it).
 QString GaugeCaption(float reading, const char* unit);
 
 // The duty-cycle gauge's limit markers, from register 0x2E in 5 % steps.
@@ -66,15 +72,19 @@ constexpr double UpperDutyMarker(int reg) { return ((reg & 0x70) / 16) * 5 + 40;
 constexpr double kLowerDutyMost = 15;   // a dragged lower marker goes back to at most this
 constexpr double kUpperDutyLeast = 40;  // and an upper one to at least this
 
-// The strip charts, all fed on every refresh; the graph choice shows one.
+// The strip charts, all fed on every refresh; the graph choice shows one. A
+// chart is cut into bands, each with a scale of its own: the input voltage,
+// ten times the output's, has a band apart, so that the three sensed voltages
+// a few hundredths apart can be told from one another.
 constexpr int kCharts = 4;
 struct ChannelSpec {
   float DeviceInfo::*reading;
   const char* legend;
-  int axis;  // into the chart's axis titles
+  int band;        // into the chart's band titles
+  unsigned color;  // 0xRRGGBB, the same for a reading on every chart
 };
 struct ChartSpec {
-  std::array<const char*, 3> axes;  // titles; null past the last
+  std::array<const char*, 4> bands;  // titles; null past the last
   std::array<ChannelSpec, 8> channels;
   int channelCount;
 };
@@ -92,5 +102,10 @@ struct ScaleRow {
 extern const std::array<ScaleRow, 13> kScaleRows;
 constexpr int kScaleBoxes = 16;
 QStringList ScaleHeadings();
+// The scale value a box stores: its leading number as a 32-bit float; none
+// when it starts with no number or the float cannot hold it.
+std::optional<float> ScaleValueOf(const QString& text);
+// The message that refuses the box of a row.
+QString ScaleRefusal(const char* channel);
 
 }  // namespace limits

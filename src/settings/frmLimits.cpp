@@ -1,6 +1,8 @@
 #include "frmLimits.h"
 
+#include <QColor>
 #include <QTabWidget>
+#include <optional>
 
 #include "LimitsFields.h"
 #include "model/DeviceInfo.h"
@@ -137,7 +139,7 @@ void frmLimits::BuildReadingsTab(QWidget* tab) {
              2400);
     auto* gauge = forms::Make<instruments::LGauge>(frames[spec.frame], forms::Indexed("ggeReadings", spec.index), left,
                                                    top + 240, 4290, 600);
-    gauge->SetRange(0, spec.maximum);
+    gauge->SetRange(spec.minimum, spec.maximum);
     gauge->setToolTip(GaugeToolTip());
     const int index = spec.index;
     QObject::connect(gauge, &instruments::LGauge::pointerMoved, gauge,
@@ -153,12 +155,11 @@ void frmLimits::BuildGraphsTab(QWidget* tab) {
   for (int c = 0; c < kCharts; ++c) {
     const ChartSpec& spec = kChartSpecs[static_cast<std::size_t>(c)];
     auto* strip = forms::Make<instruments::Strip>(tab, forms::Indexed("stpGraph", c), 60, 540, 9360, 7260);
-    strip->SetClock([] { return static_cast<double>(ui::Timer()); });
-    for (const char* title : spec.axes)
-      if (title) strip->AddAxis(QString::fromUtf8(title));
+    for (const char* title : spec.bands)
+      if (title) strip->AddBand(QString::fromUtf8(title));
     for (int ch = 0; ch < spec.channelCount; ++ch) {
       const ChannelSpec& channel = spec.channels[static_cast<std::size_t>(ch)];
-      strip->AddChannel(QString::fromUtf8(channel.legend), channel.axis);
+      strip->AddChannel(QString::fromUtf8(channel.legend), channel.band, QColor::fromRgb(channel.color));
     }
     strip->hide();  // the graph choice shows one
     stpGraph[static_cast<std::size_t>(c)] = strip;
@@ -196,8 +197,7 @@ void frmLimits::SetupFormAfterLoad() {
     }
   }
   cmbGraph->SetListIndex(0);
-  for (const ScaleRow& row : kScaleRows)
-    if (row.scale) txtDefault[static_cast<std::size_t>(row.box)]->SetText(numtext::Plain(*row.scale));
+  ShowScaleValues();
   SetupDutyGaugeLimits();
   if (const int device = MatchingIndex(); device >= 0) gLimitsOpen[device] = true;
 }
@@ -237,8 +237,31 @@ void frmLimits::cmbGraph_Click() {
 }
 
 void frmLimits::cmdSet_Click() {
+  // Every box is read before any value is stored: one that holds no number a
+  // float can keep refuses them all, so a slip of the keys never zeroes a reading.
+  std::vector<float> values;
+  for (const ScaleRow& row : kScaleRows) {
+    if (!row.scale) continue;
+    const std::optional<float> value = ScaleValueOf(txtDefault[static_cast<std::size_t>(row.box)]->Text());
+    if (!value) {
+      ui::MsgBox(ScaleRefusal(row.channel), ui::vbOKOnly | ui::vbExclamation);
+      return;
+    }
+    values.push_back(*value);
+  }
+  auto value = values.begin();
   for (const ScaleRow& row : kScaleRows)
-    if (row.scale) *row.scale = static_cast<float>(numtext::Val(txtDefault[static_cast<std::size_t>(row.box)]->Text()));
+    if (row.scale) *row.scale = *value++;
+  // The values hold for both chips: every open readings window shows them.
+  for (int i = 0; i < 2; ++i) {
+    auto* page = static_cast<frmLimits*>(Pages(PageKind::Limits).Existing(i));
+    if (page && page->IsLoaded()) page->ShowScaleValues();
+  }
+}
+
+void frmLimits::ShowScaleValues() {
+  for (const ScaleRow& row : kScaleRows)
+    if (row.scale) txtDefault[static_cast<std::size_t>(row.box)]->SetText(numtext::Plain(*row.scale));
 }
 
 void frmLimits::PlotData() {

@@ -31,6 +31,8 @@ class frmLimits : public DevicePage {
   void cmbGraph_Click();
   void cmdSet_Click();
   void ggeReadings_PointerMoved(int Index);
+  // The six scale values in force, into their boxes.
+  void ShowScaleValues();
 
   QPointer<QTabWidget> SSTab1;
   // "Flags"

@@ -1,5 +1,8 @@
 #include "frmVoltageSense.h"
 
+#include <QApplication>
+#include <QPalette>
+
 #include "ListTexts.h"
 #include "SenseCircuitPicture.h"
 #include "model/DeviceInfo.h"
@@ -15,6 +18,27 @@ namespace {
 
 // A reading as the page shows it: two decimals, the sign's place kept, then the unit.
 QString Volts(float value) { return numtext::Str(numtext::Round(value, 2)) + QStringLiteral("V"); }
+
+// The lists on the white picture keep the look of every other list. The style
+// caches its drawings of a list by palette, and a list that inherits the
+// picture's palette gets a new one at every opening, filling the cache. A
+// palette that sets every colour itself is taken by the list as it is, so one
+// made once keeps the cache to one set of drawings.
+const QPalette& ListPalette() {
+  static const QPalette palette = [] {
+    const QPalette system = QApplication::palette();
+    QPalette own = system;
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+      for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto g = static_cast<QPalette::ColorGroup>(group);
+        const auto r = static_cast<QPalette::ColorRole>(role);
+        own.setBrush(g, r, system.brush(g, r));
+      }
+    }
+    return own;
+  }();
+  return palette;
+}
 
 forms::Label* AddValueBox(QWidget* parent, const QString& name, int left, int top) {
   auto* value = forms::Make<forms::Label>(parent, name, left, top, 1080, kListHeight);
@@ -87,7 +111,9 @@ void frmVoltageSense::LayOutPicture() {
   const RowGrid values{2790, 1650, 4500, 1080, 0, 0};
   auto addTrim = [&](int row, const QString& name, const QString& caption, int listWidth) {
     AddCaption(Picture1, CaptionName(name), caption, trims.labelLeft, rows[row], trims.labelWidth);
-    return forms::Make<forms::ComboBox>(Picture1, name, trims.listLeft, rows[row], listWidth, kListHeight);
+    auto* list = forms::Make<forms::ComboBox>(Picture1, name, trims.listLeft, rows[row], listWidth, kListHeight);
+    list->setPalette(ListPalette());
+    return list;
   };
   auto addValue = [&](int row, const QString& name, const QString& caption) {
     AddCaption(Picture1, CaptionName(name), caption, values.labelLeft, rows[row], values.labelWidth);

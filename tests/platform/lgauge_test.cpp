@@ -4,6 +4,8 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <cmath>
+#include <limits>
 
 using instruments::LGauge;
 
@@ -50,6 +52,36 @@ TEST_F(LGaugeTest, EachPointerKeepsItsValueAndTheRangeSetsTheMarkers) {
   EXPECT_EQ(ValueOf(1), 8) << "the reading stays";
   gauge.SetCaption(QStringLiteral(" 120V"));
   EXPECT_EQ(gauge.Caption(), " 120V");
+}
+
+TEST_F(LGaugeTest, AReadingBeyondTheScaleIsDrawnAtItsEnd) {
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  const std::pair<double, double> rows[] = {{150, 100}, {1e30, 100}, {kInf, 100},
+                                            {-5, 0},    {-kInf, 0},  {std::nan(""), 0}};
+  for (const auto& [reading, drawnAt] : rows) {
+    gauge.SetValue(reading);
+    EXPECT_EQ(gauge.PointerPosition(1).x(), gauge.ValuePosition(drawnAt).x()) << reading;
+  }
+}
+
+// A caption too wide for its box is drawn smaller, never cut: a cut number
+// reads as another one (" 91475.94V" as "1475.94V").
+TEST_F(LGaugeTest, ACaptionIsDrawnWholeHoweverLong) {
+  gauge.SetCaption(QString());
+  const QImage empty = gauge.grab().toImage();
+  // The box's left edge, found leftwards along its middle from inside its right end.
+  const int middle = gauge.PointerPosition(1).y();
+  int edge = gauge.width() - 8;
+  while (edge > 0 && empty.pixel(edge, middle) == qRgb(255, 255, 255)) --edge;
+  for (const char* caption : {" 12.1V", " 4095.94°C", " 91475.94V", " 99999.99°C", " 1.0012291834626E+38V"}) {
+    gauge.SetCaption(QString::fromUtf8(caption));
+    const QImage drawn = gauge.grab().toImage();
+    int firstInk = drawn.width();
+    for (int y = 0; y < drawn.height(); ++y)
+      for (int x = 0; x < firstInk; ++x)
+        if (drawn.pixel(x, y) != empty.pixel(x, y)) firstInk = x;
+    EXPECT_GT(firstInk, edge + 5) << caption << ": its leading blank stands inside the box";
+  }
 }
 
 struct DragRow {

@@ -2,13 +2,18 @@
 // menus and the block diagram, tabs and buttons pressed, lists chosen, scale
 // texts typed, limit markers dragged; the master timer ticked by hand.
 
+#include <qcustomplot.h>
+
 #include <QAction>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <cmath>
+#include <limits>
 
 #include "model/DeviceInfo.h"
 #include "model/Telemetry.h"
+#include "platform/ui/Seams.h"
 #include "settings/frmLimits.h"
 #include "shell/frmDevice.h"
 #include "support/PageFixture.h"
@@ -40,12 +45,34 @@ class LimitsPage : public support::PageFixture {
     gauge->SelectPointer(pointer);
     return gauge->Value();
   }
-  // Master-timer ticks far enough apart that each one refreshes the window.
+  // Master-timer ticks far enough apart that each one refreshes the window;
+  // the charts' own clock runs with the time of day.
   void Tick(int ticks) {
     for (int i = 0; i < ticks; ++i) {
       SetTimer(now_ += 0.11f);
+      ui::SleepSeconds(0.11);
       gMainForm->tmrMaster_Timer();
     }
+  }
+  // Types into the scale boxes of the Defaults tab and presses "Set  Values".
+  static void SetScales(frmLimits& page, const std::vector<std::pair<int, QString>>& typed) {
+    ShowTab(page, kDefaultsTab);
+    for (const auto& [box, text] : typed) {
+      forms::TextBox* field = page.txtDefault[static_cast<size_t>(box)];
+      field->clear();
+      QTest::keyClicks(field, text);
+    }
+    Press(page, "cmdSet");
+  }
+  static QStringList ScaleTexts(frmLimits& page) {
+    QStringList texts;
+    for (int box = 0; box < 6; ++box) texts << page.txtDefault[static_cast<size_t>(box)]->Text();
+    return texts;
+  }
+  // Where a gauge's reading stands on its scale, 0 at the start and 1 at the end.
+  static double ReadingShare(LGauge* gauge) {
+    const double start = gauge->ValuePosition(gauge->Minimum()).x();
+    return (gauge->PointerPosition(1).x() - start) / (gauge->ValuePosition(gauge->Maximum()).x() - start);
   }
   float now_ = 36000;
 };
@@ -280,26 +307,81 @@ TEST_F(LimitsPage, DraggedDutyMarkersAreHeldToTheirRangesAndOthersMoveFreely) {
 TEST_F(LimitsPage, ScaleFactorsShowTheirValuesAndSetTheLeadingNumberTyped) {
   StartBoard();
   frmLimits& page = OpenFromMenu();
-  QStringList shown;
-  for (int box = 0; box < 6; ++box) shown << page.txtDefault[static_cast<size_t>(box)]->Text();
-  EXPECT_EQ(shown, (QStringList{"670", "14.1", "14.2", "14.2", ".4", "2.4"}));
+  EXPECT_EQ(ScaleTexts(page), (QStringList{"670", "14.1", "14.2", "14.2", ".4", "2.4"}));
+  SetScales(page, {{0, "670V"}, {1, "12.5"}, {4, "-.5"}, {5, "&H10"}});
+  const std::pair<float*, float> stored[] = {{&gScaleInputVoltage, 670},  {&gScaleVS3, 12.5f},
+                                             {&gScaleVS1, 14.2f},         {&gScaleVS2, 14.2f},
+                                             {&gScaleInputCurrent, -.5f}, {&gScaleOutputCurrent, 16}};
+  for (const auto& [scale, expected] : stored) EXPECT_EQ(*scale, expected);
+  EXPECT_EQ(ScaleTexts(page), (QStringList{"670", "12.5", "14.2", "14.2", "-.5", "16"}))
+      << "the boxes show the values now in force";
+  SetScales(page, {{2, "3.4028235e38"}});
+  EXPECT_EQ(gScaleVS1, std::numeric_limits<float>::max()) << "the largest float is a float";
+}
 
-  const std::tuple<int, const char*, float*, float> typed[] = {
-      {0, "670V", &gScaleInputVoltage, 670},
-      {4, "abc", &gScaleInputCurrent, 0},
-      {1, "12.5", &gScaleVS3, 12.5f},
-      {5, "&H10", &gScaleOutputCurrent, 16},
+struct RefusedCase {
+  int box;
+  const char* text;
+  const char* channel;
+};
+
+// A box with no leading number, or one a float cannot hold, is refused and no value changes.
+TEST_F(LimitsPage, ScaleTextsThatAreNoFiniteFloatAreRefusedAndChangeNothing) {
+  const RefusedCase cases[] = {
+      {4, "abc", "I/P Current"},  {2, "", "VS1"},           {0, "1e39", "I/P Voltage"},
+      {3, "1e400", "VS2"},        {5, "&H", "O/P Current"}, {1, "-4e38", "O/P Voltage (VS3)"},
+      {3, "3.4028236e38", "VS2"},
   };
-  ShowTab(page, kDefaultsTab);
-  for (const auto& [box, text, scale, expected] : typed) {
-    forms::TextBox* field = page.txtDefault[static_cast<size_t>(box)];
-    field->clear();
-    QTest::keyClicks(field, QString::fromLatin1(text));
+  StartBoard();
+  frmLimits& page = OpenFromMenu();
+  for (const RefusedCase& c : cases) {
+    AnswerMsgBox(ui::vbOK);
+    std::vector<std::pair<int, QString>> typed = {{0, "500"}, {1, "13"}, {2, "13"}, {3, "13"}, {4, ".5"}, {5, "3"}};
+    typed[static_cast<size_t>(c.box)].second = QString::fromLatin1(c.text);
+    SetScales(page, typed);
+    ASSERT_FALSE(MsgBoxes().empty()) << c.text;
+    EXPECT_EQ(MsgBoxes().back().prompt, QStringLiteral("Enter a number for the %1 scale value.").arg(c.channel));
+    EXPECT_EQ(MsgBoxes().back().style, ui::vbOKOnly | ui::vbExclamation);
+    for (float scale : {gScaleInputVoltage, gScaleVS3, gScaleVS1, gScaleVS2, gScaleInputCurrent, gScaleOutputCurrent})
+      EXPECT_NE(scale, 13.0f) << c.text << ": no value changes";
+    EXPECT_EQ(gScaleInputVoltage, 670.0f) << c.text;
   }
-  Press(page, "cmdSet");
-  for (const auto& [box, text, scale, expected] : typed) EXPECT_EQ(*scale, expected) << text;
-  EXPECT_EQ(gScaleVS1, 14.2f) << "an untouched box sets its value again";
-  EXPECT_EQ(gScaleVS2, 14.2f);
+}
+
+// The scale values hold for both chips, so both windows show what is in force.
+TEST_F(LimitsPage, SettingScaleValuesInOneWindowShowsThemInTheOther) {
+  StartBoard({0x48, 0x4A});
+  frmLimits& first = OpenFromMenu(1);
+  frmLimits& second = OpenFromMenu(2);
+  SetScales(first, {{0, "500"}});
+  EXPECT_EQ(ScaleTexts(second), (QStringList{"500", "14.1", "14.2", "14.2", ".4", "2.4"}));
+  SetScales(second, {{5, "3"}});
+  EXPECT_EQ(gScaleInputVoltage, 500.0f) << "the second window's Set keeps what the first set";
+  EXPECT_EQ(ScaleTexts(first), (QStringList{"500", "14.1", "14.2", "14.2", ".4", "3"}));
+}
+
+// In simulation every reading stands inside its gauge's scale, clear of both
+// ends; one beyond the scale pins the bar at its end with its caption exact.
+TEST_F(LimitsPage, GaugesShowWorkingReadingsLegiblyAndPinOnesBeyondTheirScale) {
+  StartInSimulation();
+  OpenMainWindow();
+  frmLimits& page = OpenFromMenu();
+  ShowTab(page, kReadingsTab);
+  Tick(5);
+  for (int gauge : {0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12}) {
+    const double share = ReadingShare(page.ggeReadings[static_cast<size_t>(gauge)]);
+    EXPECT_GT(share, 0.1) << "gauge " << gauge;
+    EXPECT_LT(share, 0.95) << "gauge " << gauge;
+  }
+  const std::tuple<float DeviceInfo::*, int, const char*> beyond[] = {{&DeviceInfo::Temperature, 10, " 4095°C"},
+                                                                      {&DeviceInfo::DutyCycle, 12, " 255%"},
+                                                                      {&DeviceInfo::VS1, 3, " 57.3V"}};
+  for (const auto& [reading, gauge, caption] : beyond) gDevices[0].*reading = std::stof(caption + 1);
+  page.DisplayData();
+  for (const auto& [reading, gauge, caption] : beyond) {
+    EXPECT_DOUBLE_EQ(ReadingShare(page.ggeReadings[static_cast<size_t>(gauge)]), 1) << caption;
+    EXPECT_EQ(page.ggeReadings[static_cast<size_t>(gauge)]->Caption(), QString::fromUtf8(caption));
+  }
 }
 
 TEST_F(LimitsPage, WhileOpenTheTimerPollsAndRefreshesAndClosingStopsBoth) {
@@ -325,6 +407,83 @@ TEST_F(LimitsPage, WhileOpenTheTimerPollsAndRefreshesAndClosingStopsBoth) {
   for (int chart = 0; chart < 4; ++chart) EXPECT_EQ(again.stpGraph[static_cast<size_t>(chart)]->HistorySize(0), 0u);
   Tick(1);
   EXPECT_EQ(again.stpGraph[2]->HistorySize(0), 1u);
+}
+
+// A chart is built when it is first shown; every chart stores from the start.
+TEST_F(LimitsPage, EachChartIsBuiltWhenFirstShownAndStoresFromTheStart) {
+  StartInSimulation();
+  OpenMainWindow();
+  frmLimits& page = OpenFromMenu();
+  Tick(6);
+  for (const auto& chart : page.stpGraph) {
+    EXPECT_EQ(chart->Plot(), nullptr);
+    EXPECT_EQ(chart->HistorySize(0), 6u);
+  }
+  ShowTab(page, kGraphsTab);
+  QCoreApplication::processEvents();
+  ASSERT_NE(page.stpGraph[0]->Plot(), nullptr);
+  EXPECT_EQ(page.stpGraph[0]->ShownPoints(7).size(), 6) << "O/P Power, all six points";
+  for (int chart = 1; chart < 4; ++chart) EXPECT_EQ(page.stpGraph[static_cast<size_t>(chart)]->Plot(), nullptr);
+  page.cmbGraph->SetListIndex(3);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(page.stpGraph[3]->ShownPoints(1).size(), 6);
+}
+
+// The three sensed voltages a twentieth of a volt apart, on the chart of all
+// readings and on the voltage chart: each line on a row of its own, the input
+// voltage on a scale of its own.
+TEST_F(LimitsPage, TheSensedVoltagesCanBeToldApartOnTheCharts) {
+  StartInSimulation();
+  OpenMainWindow();
+  frmLimits& page = OpenFromMenu();
+  ShowTab(page, kGraphsTab);
+  Tick(20);
+  for (int choice : {0, 1}) {
+    page.cmbGraph->SetListIndex(choice);
+    QCoreApplication::processEvents();
+    instruments::Strip* chart = page.stpGraph[static_cast<size_t>(choice)];
+    QCustomPlot* plot = chart->Plot();
+    ASSERT_NE(plot, nullptr);
+    // Channels 1 to 3: VS3, VS1, VS2 at 12, 12.1 and 12.05 V.
+    std::vector<double> rows;
+    for (int channel = 1; channel <= 3; ++channel) {
+      QCPGraph* line = plot->graph(channel);
+      rows.push_back(line->valueAxis()->coordToPixel(chart->ShownPoints(channel).back().y()));
+      EXPECT_NE(line->valueAxis(), plot->graph(0)->valueAxis()) << "the input voltage has a scale of its own";
+    }
+    EXPECT_GE(rows[0] - rows[2], 10) << choice << ": VS3 below VS2";
+    EXPECT_GE(rows[2] - rows[1], 10) << choice << ": VS2 below VS1";
+  }
+}
+
+// A scale value so large that the reading overflows the float: the line
+// breaks, the axes keep their numbers, the gauge says so; set back, all is well.
+TEST_F(LimitsPage, AnOverflowingReadingBreaksItsLineAndLeavesTheAxisWhole) {
+  usb::EmulatedBoard& board = StartBoard();
+  board.SetReg(0x48, 0x11, 0xFF);  // input voltage code 4095.9375
+  frmLimits& page = OpenFromMenu();
+  SetScales(page, {{0, "3e38"}});
+  ShowTab(page, kGraphsTab);
+  Tick(10);
+  EXPECT_TRUE(std::isinf(gDevices[0].InputVoltage));
+  instruments::Strip* chart = page.stpGraph[0];
+  QCoreApplication::processEvents();
+  chart->Plot()->replot();
+  const QVector<QPointF> volts = chart->ShownPoints(0);
+  ASSERT_FALSE(volts.isEmpty());
+  EXPECT_TRUE(std::isnan(volts.back().y())) << "the line breaks";
+  EXPECT_TRUE(std::isfinite(chart->ValueAxis(0)->range().size()));
+  EXPECT_EQ(page.ggeReadings[0]->Caption(), "Overflow");
+
+  SetScales(page, {{0, "670"}});
+  ShowTab(page, kGraphsTab);
+  Tick(10);
+  QCoreApplication::processEvents();
+  chart->Plot()->replot();
+  EXPECT_FLOAT_EQ(chart->ShownPoints(0).back().y(), 914.759f);
+  EXPECT_TRUE(chart->ValueAxis(0)->range().contains(914.759)) << "the axis comes back with the readings";
+  EXPECT_FALSE(chart->ValueAxis(0)->tickVectorLabels().isEmpty());
+  EXPECT_EQ(page.ggeReadings[0]->Caption(), " 914.76V");
 }
 
 TEST_F(LimitsPage, TheGraphChoiceShowsOneChartWithItsWholeHistory) {

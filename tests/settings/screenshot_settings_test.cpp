@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "model/DeviceInfo.h"
+#include "platform/ui/Seams.h"
 #include "settings/frmLimits.h"
 #include "support/PageFixture.h"
 #include "support/Snapshot.h"
@@ -148,6 +149,7 @@ TEST_F(SettingsScreens, LimitsWindowTabsAfterSomeSeconds) {
   float now = 36000;
   for (int tick = 0; tick < 60; ++tick) {
     SetTimer(now += 0.11f);
+    ui::SleepSeconds(0.11);  // the charts' own clock
     main.tmrMaster_Timer();
   }
   page.SSTab1->tabBar()->setFocus();
@@ -159,6 +161,17 @@ TEST_F(SettingsScreens, LimitsWindowTabsAfterSomeSeconds) {
     const QString file = support::SaveSnapshot(page.Window(), kLimitsTabs[tab]);
     if (!qEnvironmentVariableIsEmpty("SNAPSHOT_DIR")) {
       EXPECT_FALSE(file.isEmpty()) << kLimitsTabs[tab];
+    }
+  }
+  // The other three charts of the graph choice.
+  page.SSTab1->setCurrentIndex(3);
+  for (int choice = 1; choice < 4; ++choice) {
+    page.cmbGraph->SetListIndex(choice);
+    QCoreApplication::processEvents();
+    const QString name = QStringLiteral("limits-graphs-%1").arg(choice);
+    const QString file = support::SaveSnapshot(page.Window(), name);
+    if (!qEnvironmentVariableIsEmpty("SNAPSHOT_DIR")) {
+      EXPECT_FALSE(file.isEmpty()) << choice;
     }
   }
 }

@@ -1,6 +1,10 @@
 // The voltage sense page: set-up with its trim write-backs, trims written at
 // once, limits on Apply, the open flag and the live readings.
 
+#include <QApplication>
+#include <QPalette>
+#include <vector>
+
 #include "model/DeviceInfo.h"
 #include "settings/frmVoltageSense.h"
 #include "support/PageFixture.h"
@@ -181,6 +185,29 @@ TEST_F(VoltageSensePage, ClosingClearsTheFlagAndOKAppliesFirst) {
   EXPECT_FALSE(page.IsLoaded());
   EXPECT_FALSE(gVoltageSenseOpen[0]);
   EXPECT_EQ(Bus(), (Lines{"write 0x32 = 0x00", "write 0x33 = 0x00", "write 0x34 = 0x00"}));
+}
+
+// The style keeps its drawings of a list by the list's palette: the lists on
+// the white picture have the same palette at every opening, so closing and
+// opening the page again adds no drawings, and they look like every other list.
+TEST_F(VoltageSensePage, ThePicturesListsKeepOnePaletteFromOpeningToOpening) {
+  StartBoard();
+  std::vector<qint64> first;
+  for (int opening = 0; opening < 3; ++opening) {
+    frmVoltageSense& page = OpenPage();
+    page.Window()->grab();  // painted, as the user sees it
+    std::vector<qint64> keys;
+    for (forms::ComboBox* list : {page.cmbTrim[0].data(), page.cmbTrim[1].data(), page.cmbVS3Trim.data()}) {
+      ASSERT_EQ(list->parentWidget(), page.Picture1.data());
+      keys.push_back(list->palette().cacheKey());
+      EXPECT_EQ(list->palette().color(QPalette::Button), QApplication::palette().color(QPalette::Button));
+      EXPECT_EQ(list->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Window));
+    }
+    if (opening == 0) first = keys;
+    EXPECT_EQ(keys, first) << "opening " << opening;
+    page.cmdClose->click();
+    FlushDeletes();
+  }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "LGauge.h"
 
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -87,9 +89,26 @@ QSize LGauge::minimumSizeHint() const {
 }
 
 double LGauge::DragStep(const Geometry& g) const {
-  // About one step per two pixels, so a marker lands on a round value.
+  // The round step nearest one a pixel, so a marker lands on a round value and
+  // can reach every whole value of a short scale (15 on 0 to 100).
   const int pixels = static_cast<int>(g.map.end - g.map.start);
-  return NiceStep(maximum_ - minimum_, std::max(1, pixels / 2));
+  return NiceStep(maximum_ - minimum_, std::max(1, pixels));
+}
+
+QFont LGauge::CaptionFont(int width) const {
+  // A caption too wide for the box is drawn smaller rather than cut, since a
+  // number cut at its left reads as another number.
+  QFont bold = font();
+  bold.setBold(true);
+  const qreal natural = QFontMetricsF(bold).horizontalAdvance(caption_);
+  if (natural <= width) return bold;
+  const qreal size = bold.pointSizeF() > 0 ? bold.pointSizeF() : QFontInfo(bold).pointSizeF();
+  // Text does not narrow quite in proportion to its size: step down until it fits.
+  for (qreal scale = width / natural; scale > 0.1; scale *= 0.95) {
+    bold.setPointSizeF(size * scale);
+    if (QFontMetricsF(bold).horizontalAdvance(caption_) <= width) break;
+  }
+  return bold;
 }
 
 int LGauge::MarkerAt(const QPoint& at) const {
@@ -208,10 +227,9 @@ void LGauge::paintEvent(QPaintEvent*) {
   painter.setBrush(Qt::white);
   painter.drawRect(g.readout.adjusted(0, 0, -1, -1));
   painter.setPen(Qt::black);
-  QFont bold = font();
-  bold.setBold(true);
-  painter.setFont(bold);
-  painter.drawText(g.readout.adjusted(4, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter, caption_);
+  const QRect text = g.readout.adjusted(4, 0, -4, 0);
+  painter.setFont(CaptionFont(text.width()));
+  painter.drawText(text, Qt::AlignRight | Qt::AlignVCenter, caption_);
 }
 
 }  // namespace instruments

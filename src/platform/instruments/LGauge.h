@@ -62,6 +62,7 @@ class LGauge : public QWidget {
   Geometry Layout() const;
   int MarkerAt(const QPoint& at) const;  // 2, 3, or 0 when none is near enough
   double DragStep(const Geometry& g) const;
+  QFont CaptionFont(int width) const;  // bold, and small enough for the caption to fit the width
   void DragTo(int x);
 
   double minimum_ = 0;

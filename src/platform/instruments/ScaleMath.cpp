@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace instruments {
 
@@ -56,8 +57,36 @@ ValueRange NiceRange(double low, double high, int maxSteps) {
   return {std::floor(low / step) * step, std::ceil(high / step) * step, step};
 }
 
+ValueRange FitRange(double low, double high, int maxSteps) {
+  if (!std::isfinite(low) || !std::isfinite(high)) return {0, 1, 0.2};
+  if (high < low) std::swap(low, high);
+  const double least = std::max(std::fabs(low), std::fabs(high)) / 50;
+  if (high - low < least) {
+    const double middle = low / 2 + high / 2;
+    low = middle - least / 2;
+    high = middle + least / 2;
+  }
+  const double room = (high - low) / 20;
+  return NiceRange(low - room, high + room, maxSteps);
+}
+
+double TimeStep(double span, int maxSteps) {
+  static constexpr double kSteps[] = {1, 2, 5, 10, 15, 30, 60, 120, 300, 600, 900, 1800, 3600, 7200};
+  if (!(span > 0) || maxSteps < 1) return kSteps[0];
+  for (double step : kSteps) {
+    if (span / step <= maxSteps * (1 + kSlack)) return step;
+  }
+  return kSteps[std::size(kSteps) - 1];
+}
+
+double TimeOfDay(double seconds) {
+  constexpr double kDay = 86400;
+  const double t = std::fmod(seconds, kDay);
+  return t < 0 ? t + kDay : t;
+}
+
 double LinearMap::ToPixel(double value) const {
-  if (maximum == minimum) return start;
+  if (maximum == minimum || std::isnan(value)) return start;
   const double v = std::clamp(value, std::min(minimum, maximum), std::max(minimum, maximum));
   return start + (v - minimum) * (end - start) / (maximum - minimum);
 }

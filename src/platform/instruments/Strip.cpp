@@ -1,13 +1,8 @@
 #include "Strip.h"
 
-#include <QChart>
-#include <QChartView>
-#include <QDateTime>
-#include <QDateTimeAxis>
-#include <QGraphicsLayout>
-#include <QLegend>
-#include <QLineSeries>
-#include <QValueAxis>
+#include <qcustomplot.h>
+
+#include <QTime>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -15,106 +10,75 @@
 
 #include "ScaleMath.h"
 #include "StripArrow.h"
+#include "platform/ui/Seams.h"
 
 namespace instruments {
 
+// Ticks at round steps of time, labelled with the time of day they fall on.
+class TimeOfDayTicker : public QCPAxisTicker {
+ protected:
+  double getTickStep(const QCPRange& range) override { return TimeStep(range.size(), std::max(1, tickCount())); }
+  int getSubTickCount(double) override { return 0; }
+  QString getTickLabel(double tick, const QLocale&, QChar, int) override {
+    const auto ms = static_cast<int>(std::llround(TimeOfDay(tick) * 1000) % kDayMs);
+    return QTime::fromMSecsSinceStartOfDay(ms).toString(QStringLiteral("hh:mm:ss"));
+  }
+
+ private:
+  static constexpr long long kDayMs = 86'400'000;
+};
+
 namespace {
 
-constexpr int64_t kDayMs = 86'400'000;
-constexpr int kValueSteps = 5;
+// A jump of the time of day against the monotonic clock larger than this is the
+// clock being set or passing midnight: the labels follow it, the points stay.
+constexpr int64_t kClockStepMs = 500;
+constexpr int kPixelsPerTimeTick = 90;
+constexpr int kPixelsPerValueStep = 20;
+constexpr double kRedrawPixels = 3;
+constexpr double kLeastRedrawMs = 250;
 
 const QColor kChannelColors[] = {
     QColor(31, 119, 180),  QColor(214, 39, 40), QColor(44, 160, 44),   QColor(255, 127, 14),
     QColor(148, 103, 189), QColor(140, 86, 75), QColor(227, 119, 194), QColor(23, 190, 207),
 };
 
-double SystemSecondsSinceMidnight() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+double ProgramTimeOfDay() { return static_cast<double>(ui::Timer()); }
 
 }  // namespace
 
-Strip::Strip(QWidget* parent) : QWidget(parent), clock_(SystemSecondsSinceMidnight) {
+Strip::Strip(QWidget* parent) : QWidget(parent), monotonic_(ui::MonotonicSeconds), timeOfDay_(ProgramTimeOfDay) {
   setToolTip(QStringLiteral("Drag the arrows at the edges of this graph to zoom in and out"));
-  midnightMs_ = QDateTime(QDate::currentDate(), QTime(0, 0)).toMSecsSinceEpoch();
-
-  chart_ = new QChart();
-  chart_->setBackgroundRoundness(0);
-  chart_->setMargins(QMargins(2, 2, 2, 2));
-  chart_->layout()->setContentsMargins(0, 0, 0, 0);  // the white chart fills the widget
-  chart_->legend()->setAlignment(Qt::AlignBottom);
-  chart_->legend()->setShowToolTips(true);
-  // Eight channels' texts fit in one row under a chart of 600 pixels.
-  QFont legendFont = chart_->legend()->font();
-  legendFont.setPointSizeF(legendFont.pointSizeF() * 0.85);
-  chart_->legend()->setFont(legendFont);
-
-  timeAxis_ = new QDateTimeAxis();
-  timeAxis_->setFormat(QStringLiteral("hh:mm:ss"));
-  timeAxis_->setTitleText(QStringLiteral("Time"));
-  chart_->addAxis(timeAxis_, Qt::AlignBottom);
-
-  view_ = new QChartView(chart_, this);  // the view owns the chart
-  view_->setFocusPolicy(Qt::NoFocus);
-  view_->setRubberBand(QChartView::NoRubberBand);
-  view_->setFrameShape(QFrame::NoFrame);
-  view_->viewport()->installEventFilter(this);
-
-  leftArrow_ = new StripArrow(this, StripArrow::Edge::Left);
-  leftArrow_->setObjectName(QStringLiteral("arrowLeft"));
-  rightArrow_ = new StripArrow(this, StripArrow::Edge::Right);
-  rightArrow_->setObjectName(QStringLiteral("arrowRight"));
-  connect(chart_, &QChart::plotAreaChanged, this, [this] { PlaceArrows(); });
 }
 
 Strip::~Strip() = default;
 
-int Strip::AddAxis(const QString& title) {
-  auto* axis = new QValueAxis();
-  axis->setTitleText(title);
-  axis->setLabelFormat(QStringLiteral("%g"));
-  axis->setTickType(QValueAxis::TicksDynamic);
-  axis->setTickAnchor(0);
-  axis->setTickInterval(0.2);
-  axis->setRange(0, 1);
-  chart_->addAxis(axis, axes_.empty() ? Qt::AlignLeft : Qt::AlignRight);
-  axes_.push_back(axis);
-  return static_cast<int>(axes_.size()) - 1;
+int Strip::AddBand(const QString& title) {
+  bands_.push_back({title});
+  return BandCount() - 1;
 }
 
-int Strip::AddChannel(const QString& legend, int axis) {
-  if (axes_.empty()) AddAxis(QString());
-  if (axis < 0 || axis >= static_cast<int>(axes_.size())) axis = 0;
-  auto* series = new QLineSeries();
-  series->setName(legend);
-  series->setPen(QPen(kChannelColors[channels_.size() % std::size(kChannelColors)], 1));
-  chart_->addSeries(series);
-  series->attachAxis(timeAxis_);
-  series->attachAxis(axes_[static_cast<std::size_t>(axis)]);
-  channels_.push_back(std::make_unique<Channel>(Channel{series, StripHistory(kHistoryPoints), axis}));
-  return static_cast<int>(channels_.size()) - 1;
+int Strip::AddChannel(const QString& legend, int band, QColor color) {
+  if (bands_.empty()) AddBand(QString());
+  if (band < 0 || band >= BandCount()) band = 0;
+  if (!color.isValid()) color = kChannelColors[channels_.size() % std::size(kChannelColors)];
+  channels_.push_back(std::make_unique<Channel>(Channel{legend, band, color, StripHistory(kHistoryPoints)}));
+  return ChannelCount() - 1;
 }
 
-void Strip::SetClock(std::function<double()> secondsSinceMidnight) {
-  clock_ = secondsSinceMidnight ? std::move(secondsSinceMidnight) : SystemSecondsSinceMidnight;
+void Strip::SetClocks(std::function<double()> monotonicSeconds, std::function<double()> secondsSinceMidnight) {
+  monotonic_ = monotonicSeconds ? std::move(monotonicSeconds) : ui::MonotonicSeconds;
+  timeOfDay_ = secondsSinceMidnight ? std::move(secondsSinceMidnight) : ProgramTimeOfDay;
+  anchored_ = false;
 }
 
-int64_t Strip::Peek() const {
-  const double now = clock_();
-  const int64_t days = lastClock_ >= 0 && now < lastClock_ ? dayOffsetMs_ + kDayMs : dayOffsetMs_;
-  return days + std::llround(now * 1000);
-}
-
-int64_t Strip::Stamp() {
-  const double now = clock_();
-  if (lastClock_ >= 0 && now < lastClock_) dayOffsetMs_ += kDayMs;
-  lastClock_ = now;
-  return dayOffsetMs_ + std::llround(now * 1000);
-}
+int64_t Strip::NowMs() const { return std::llround(monotonic_() * 1000); }
 
 void Strip::AddPoint(int channel, double value) {
   if (channel < 0 || channel >= ChannelCount()) return;
-  const int64_t stamp = Stamp();
+  const int64_t stamp = std::max(NowMs(), newestMs_);
   channels_[static_cast<std::size_t>(channel)]->history.Append(stamp, static_cast<float>(value));
-  newestMs_ = hasPoints_ ? std::max(newestMs_, stamp) : stamp;
+  newestMs_ = stamp;
   hasPoints_ = true;
   ScheduleRefresh();
 }
@@ -137,14 +101,106 @@ std::size_t Strip::HistoryBytes() const {
   return bytes;
 }
 
-QList<QPointF> Strip::ShownPoints(int channel) const {
-  if (channel < 0 || channel >= ChannelCount()) return {};
-  return channels_[static_cast<std::size_t>(channel)]->series->points();
+QVector<QPointF> Strip::ShownPoints(int channel) const {
+  QVector<QPointF> points;
+  if (channel < 0 || channel >= ChannelCount()) return points;
+  const QCPGraph* graph = channels_[static_cast<std::size_t>(channel)]->graph;
+  if (!graph) return points;
+  for (auto it = graph->data()->constBegin(); it != graph->data()->constEnd(); ++it)
+    points.append(QPointF(it->key, it->value));
+  return points;
+}
+
+QCPAxis* Strip::ValueAxis(int band) const {
+  return band >= 0 && band < BandCount() ? bands_[static_cast<std::size_t>(band)].valueAxis : nullptr;
+}
+
+QCPAxis* Strip::TimeAxis() const { return plot_ ? bands_.back().rect->axis(QCPAxis::atBottom) : nullptr; }
+
+void Strip::BuildPlot() {
+  if (bands_.empty()) AddBand(QString());
+  plot_ = new QCustomPlot(this);
+  plot_->setGeometry(rect());
+  plot_->setFocusPolicy(Qt::NoFocus);
+  // Not phFastPolylines: it draws a line segment by segment, slower than a polyline.
+  plot_->setPlottingHints(QCP::phCacheLabels);
+
+  QCPLegend* legend = plot_->legend;
+  plot_->axisRect()->insetLayout()->take(legend);
+  QCPLayoutGrid* layout = plot_->plotLayout();
+  layout->clear();
+  layout->setRowSpacing(0);
+  auto* edges = new QCPMarginGroup(plot_);  // the bands' plots line up one above the other
+  timeTicker_.reset(new TimeOfDayTicker);
+  for (std::size_t b = 0; b < bands_.size(); ++b) {
+    Band& band = bands_[b];
+    band.rect = new QCPAxisRect(plot_, false);
+    QCPAxis* time = band.rect->addAxis(QCPAxis::atBottom);
+    time->setTicker(timeTicker_);
+    time->grid()->setVisible(true);
+    const bool lowest = b + 1 == bands_.size();
+    time->setTickLabels(lowest);
+    if (lowest) time->setLabel(QStringLiteral("Time"));
+    band.valueAxis = band.rect->addAxis(QCPAxis::atLeft);
+    band.valueAxis->setLabel(band.title);
+    QSharedPointer<QCPAxisTickerFixed> ticker(new QCPAxisTickerFixed);
+    ticker->setScaleStrategy(QCPAxisTickerFixed::ssNone);
+    band.valueAxis->setTicker(ticker);
+    band.valueAxis->grid()->setVisible(true);
+    band.valueAxis->setRange(0, 1);
+    band.rect->setMarginGroup(QCP::msLeft | QCP::msRight, edges);
+    layout->addElement(static_cast<int>(b), 0, band.rect);
+  }
+
+  // The legend under the bands, four texts a row.
+  layout->addElement(BandCount(), 0, legend);
+  layout->setRowStretchFactor(BandCount(), 0.001);
+  legend->setVisible(true);
+  legend->setBorderPen(Qt::NoPen);
+  legend->setFillOrder(QCPLayoutGrid::foColumnsFirst);
+  legend->setWrap(4);
+  legend->setMargins(QMargins(4, 0, 4, 2));
+  QFont legendFont = font();
+  legendFont.setPointSizeF(legendFont.pointSizeF() * 0.85);
+  legend->setFont(legendFont);
+
+  for (const auto& channel : channels_) {
+    const Band& band = bands_[static_cast<std::size_t>(channel->band)];
+    channel->graph = new QCPGraph(band.rect->axis(QCPAxis::atBottom), band.valueAxis);
+    channel->graph->setName(channel->legend);
+    // One pixel wide and not smoothed: crisp on the pixel grid (a smoothed flat
+    // line between two rows of pixels reads pale), and several times faster
+    // to draw than a wider or smoothed one.
+    channel->graph->setPen(QPen(channel->color, 1));
+    channel->graph->setAntialiased(false);
+  }
+
+  connect(plot_, &QCustomPlot::mouseWheel, this, [this](QWheelEvent* event) {
+    // A notch away from the user narrows the span by a fifth.
+    const int delta = event->angleDelta().y();
+    if (delta != 0) SetSpan(span_ * std::pow(0.8, delta / 120.0));
+    event->accept();
+  });
+  leftArrow_ = new StripArrow(this, StripArrow::Edge::Left);
+  leftArrow_->setObjectName(QStringLiteral("arrowLeft"));
+  rightArrow_ = new StripArrow(this, StripArrow::Edge::Right);
+  rightArrow_->setObjectName(QStringLiteral("arrowRight"));
+  connect(plot_, &QCustomPlot::afterLayout, this, [this] { PlaceArrows(); });
+  plot_->show();
+  leftArrow_->show();
+  rightArrow_->show();
+  plot_->replot(QCustomPlot::rpQueuedRefresh);  // lays the bands out, so the first refresh knows their sizes
 }
 
 void Strip::ScheduleRefresh() {
-  // Many points arrive in one go (a channel at a time); the lines are rebuilt once after them.
-  if (refreshPending_ || !isVisible()) return;
+  // Many points arrive in one go (a channel at a time); the plot is given them once after them.
+  if (refreshPending_ || !plot_ || !isVisible()) return;
+  // The plot moves on in steps of a few pixels, and not more than four times
+  // a second (about as often as the poll brings a reading anew): a redraw for
+  // every new point, a fraction of a pixel on, would cost the program's tick
+  // far more than it shows.
+  const double msPerPixel = span_ * 1000 / std::max(1, bands_.back().rect->width());
+  if (static_cast<double>(newestMs_ - drawnNewestMs_) < std::max(kRedrawPixels * msPerPixel, kLeastRedrawMs)) return;
   refreshPending_ = true;
   QMetaObject::invokeMethod(
       this, [this] { Refresh(); }, Qt::QueuedConnection);
@@ -152,85 +208,74 @@ void Strip::ScheduleRefresh() {
 
 void Strip::Refresh() {
   refreshPending_ = false;
-  if (!isVisible()) return;
-  const int64_t end = hasPoints_ ? newestMs_ : Peek();
+  if (!plot_ || !isVisible()) return;
+  const int64_t now = NowMs();
+  const int64_t offset = std::llround(timeOfDay_() * 1000) - now;
+  if (!anchored_ || std::llabs(offset - labelOffsetMs_) > kClockStepMs) {
+    labelOffsetMs_ = offset;
+    anchored_ = true;
+  }
+  const auto key = [this](int64_t ms) { return static_cast<double>(ms + labelOffsetMs_) / 1000; };
+  const int64_t end = hasPoints_ ? newestMs_ : now;
+  drawnNewestMs_ = end;
   const int64_t from = end - std::llround(span_ * 1000);
-  const int plotWidth = std::max(50, static_cast<int>(chart_->plotArea().width()));
+  const int plotWidth = std::max(50, bands_.back().rect->width());
   const std::size_t maxPoints = 2 * static_cast<std::size_t>(plotWidth);
 
   constexpr double kNone = std::numeric_limits<double>::infinity();
-  std::vector<double> low(axes_.size(), kNone), high(axes_.size(), -kNone);
-  std::vector<QList<QPointF>> lines(channels_.size());
-  for (std::size_t c = 0; c < channels_.size(); ++c) {
-    const Channel& channel = *channels_[c];
-    channel.history.Visible(from, end, maxPoints, scratch_);
-    QList<QPointF>& points = lines[c];
-    points.reserve(static_cast<qsizetype>(scratch_.size()));
-    double& lo = low[static_cast<std::size_t>(channel.axis)];
-    double& hi = high[static_cast<std::size_t>(channel.axis)];
+  std::vector<double> low(bands_.size(), kNone), high(bands_.size(), -kNone);
+  QVector<QCPGraphData> data;
+  for (const auto& channel : channels_) {
+    if (!channel->graph) continue;  // added after the plot was built
+    channel->history.Visible(from, end, maxPoints, scratch_);
+    data.clear();
+    data.reserve(static_cast<qsizetype>(scratch_.size()));
+    double& lo = low[static_cast<std::size_t>(channel->band)];
+    double& hi = high[static_cast<std::size_t>(channel->band)];
     for (const StripPoint& p : scratch_) {
-      points.append(QPointF(static_cast<double>(midnightMs_ + p.ms), p.value));
-      if (p.ms >= from) {
+      // A value that is not finite breaks the line and has no say in the axis.
+      const bool finite = std::isfinite(p.value);
+      data.append(QCPGraphData(key(p.ms), finite ? static_cast<double>(p.value) : qQNaN()));
+      if (finite && p.ms >= from) {
         lo = std::min(lo, static_cast<double>(p.value));
         hi = std::max(hi, static_cast<double>(p.value));
       }
     }
+    channel->graph->data()->set(data, true);
   }
 
-  // A line works out its whole outline again at every change of its points or
-  // of an axis. Emptied first, the lines take the new axes for nothing, so each
-  // is outlined once a refresh, not twice.
-  for (const auto& channel : channels_) channel->series->clear();
-  timeAxis_->setRange(QDateTime::fromMSecsSinceEpoch(midnightMs_ + from),
-                      QDateTime::fromMSecsSinceEpoch(midnightMs_ + end));
-  timeAxis_->setTickCount(std::clamp(plotWidth / 90, 2, 7) + 1);
-  for (std::size_t a = 0; a < axes_.size(); ++a) {
-    // A little room above and below, so no line runs along the plot's edge.
-    const double room = (high[a] - low[a]) * 0.05;
-    const ValueRange range =
-        low[a] <= high[a] ? NiceRange(low[a] - room, high[a] + room, kValueSteps) : ValueRange{0, 1, 0.2};
-    QValueAxis* axis = axes_[a];
-    if (axis->min() != range.low || axis->max() != range.high) {
-      axis->setTickAnchor(range.low);
-      axis->setTickInterval(range.step);
-      axis->setRange(range.low, range.high);
-    }
+  timeTicker_->setTickCount(std::clamp(plotWidth / kPixelsPerTimeTick, 2, 7));
+  for (std::size_t b = 0; b < bands_.size(); ++b) {
+    const Band& band = bands_[b];
+    band.rect->axis(QCPAxis::atBottom)->setRange(key(from), key(end));
+    const int steps = std::clamp(band.rect->height() / kPixelsPerValueStep, 2, 8);
+    const ValueRange range = low[b] <= high[b] ? FitRange(low[b], high[b], steps) : ValueRange{0, 1, 0.2};
+    qSharedPointerCast<QCPAxisTickerFixed>(band.valueAxis->ticker())->setTickStep(range.step);
+    band.valueAxis->setRange(range.low, range.high);
   }
-  for (std::size_t c = 0; c < channels_.size(); ++c) channels_[c]->series->replace(lines[c]);
+  plot_->replot(QCustomPlot::rpQueuedRefresh);
 }
 
 void Strip::PlaceArrows() {
-  // The view shows its scene one to one from its top left corner, so chart
-  // coordinates are the view's; mapping through the view would catch it
-  // mid-resize, still centring a scene of the old size.
-  const QRectF plot = chart_->mapRectToScene(chart_->plotArea()).translated(view_->pos());
-  // Just inside the plot's bottom corners, clear of the axis labels.
-  const int bottom = static_cast<int>(plot.bottom()) - leftArrow_->height() - 3;
-  leftArrow_->move(static_cast<int>(plot.left()) + 3, bottom);
-  rightArrow_->move(static_cast<int>(plot.right()) - rightArrow_->width() - 3, bottom);
+  if (!plot_) return;
+  // Just inside the lowest band's bottom corners, clear of the axis labels.
+  const QRect area = bands_.back().rect->rect().translated(plot_->pos());
+  const int bottom = area.bottom() - leftArrow_->height() - 3;
+  leftArrow_->move(area.left() + 3, bottom);
+  rightArrow_->move(area.right() - rightArrow_->width() - 3, bottom);
   leftArrow_->raise();
   rightArrow_->raise();
 }
 
 void Strip::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  if (!plot_) BuildPlot();
   Refresh();
 }
 
 void Strip::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  view_->setGeometry(rect());
-  PlaceArrows();
-}
-
-bool Strip::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == view_->viewport() && event->type() == QEvent::Wheel) {
-    const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
-    // A notch away from the user narrows the span by a fifth.
-    if (delta != 0) SetSpan(span_ * std::pow(0.8, delta / 120.0));
-    return true;
-  }
-  return QWidget::eventFilter(watched, event);
+  if (plot_) plot_->setGeometry(rect());
 }
 
 }  // namespace instruments

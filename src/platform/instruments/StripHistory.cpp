@@ -1,6 +1,8 @@
 #include "StripHistory.h"
 
 #include <algorithm>
+#include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace instruments {
@@ -89,51 +91,108 @@ void StripHistory::Visible(int64_t from, int64_t to, std::size_t maxPoints, std:
   if (first > 0) --first;
   if (first >= end) return;
   const std::size_t count = end - first;
-  const std::size_t slices = maxPoints / 2;
+  const std::size_t slices = maxPoints / 4;
   if (count <= maxPoints || slices == 0) {
     out.reserve(count);
     ForRange(first, end, [&out](const StripPoint& p) { out.push_back(p); });
     return;
   }
+  Thin(from, to == std::numeric_limits<int64_t>::max() ? Newest().ms : to, slices, out);
+}
 
-  out.reserve(2 * slices + 3);
-  const double width = static_cast<double>(to - from) / static_cast<double>(slices);
-  const auto sliceOf = [&](int64_t ms) {
-    // The point before the span forms a slice of its own.
-    if (ms < from) return int64_t{-1};
-    return std::min<int64_t>(static_cast<int64_t>((ms - from) / width), static_cast<int64_t>(slices) - 1);
+namespace {
+int64_t FloorDiv(int64_t a, int64_t b) { return a / b - (a % b != 0 && (a < 0) != (b < 0)); }
+}  // namespace
+
+void StripHistory::MakeSlices(int64_t width, int64_t first, int64_t last, int64_t to, std::vector<Slice>& made) const {
+  made.assign(static_cast<std::size_t>(last - first + 1), Slice{});
+  // A slice keeps its lowest and highest finite points and its first point that
+  // is not finite (the break in the line), each with its place in time.
+  struct Kept {
+    StripPoint point;
+    std::size_t at = 0;
+    bool held = false;
   };
-  int64_t slice = std::numeric_limits<int64_t>::min();
-  StripPoint low, high, lastSeen;
-  std::size_t lowAt = 0, highAt = 0, at = 0;
+  Kept low, high, gap;
+  int64_t slice = first;
   const auto flush = [&] {
-    if (lowAt == highAt) {
-      out.push_back(low);
-    } else if (lowAt < highAt) {
-      out.push_back(low);
-      out.push_back(high);
-    } else {
-      out.push_back(high);
-      out.push_back(low);
+    Kept* kept[] = {&low, &high, &gap};
+    std::sort(std::begin(kept), std::end(kept), [](const Kept* a, const Kept* b) { return a->at < b->at; });
+    Slice& out = made[static_cast<std::size_t>(slice - first)];
+    std::size_t lastAt = std::numeric_limits<std::size_t>::max();
+    for (const Kept* k : kept) {
+      if (!k->held || k->at == lastAt) continue;
+      out.points[out.count++] = k->point;
+      lastAt = k->at;
     }
+    low.held = high.held = gap.held = false;
   };
-  ForRange(first, end, [&](const StripPoint& p) {
-    const int64_t s = sliceOf(p.ms);
-    if (s != slice) {
-      if (at > 0) flush();
-      slice = s;
-      low = high = p;
-      lowAt = highAt = at;
-    } else {
-      if (p.value < low.value) low = p, lowAt = at;
-      if (p.value > high.value) high = p, highAt = at;
+  const std::size_t begin = FirstAtOrAfter(first * width);
+  const std::size_t end = FirstAtOrAfter(std::min((last + 1) * width, to + 1));
+  std::size_t at = begin;
+  int64_t nextSlice = (slice + 1) * width;
+  ForRange(begin, end, [&](const StripPoint& p) {
+    if (p.ms >= nextSlice) {
+      flush();
+      slice = FloorDiv(p.ms, width);
+      nextSlice = (slice + 1) * width;
     }
-    lastSeen = p;
+    if (!std::isfinite(p.value)) {
+      if (!gap.held) gap = {p, at, true};
+    } else {
+      if (!low.held || p.value < low.point.value) low = {p, at, true};
+      if (!high.held || p.value > high.point.value) high = {p, at, true};
+    }
     ++at;
   });
   flush();
-  // The line reaches the newest point whatever the slices chose.
-  if (out.back().ms != lastSeen.ms || out.back().value != lastSeen.value) out.push_back(lastSeen);
+}
+
+void StripHistory::Thin(int64_t from, int64_t to, std::size_t slices, std::vector<StripPoint>& out) const {
+  const auto count = static_cast<int64_t>(slices);
+  const int64_t width = std::max<int64_t>(1, (to - from + count - 1) / count);
+  const int64_t last = FloorDiv(to, width);
+  // Slices before the oldest point's hold nothing; the oldest point's may have
+  // lost points to the trimming, and the newest point's may still grow, so
+  // neither is kept.
+  const int64_t oldest = FloorDiv(At(0).ms, width);
+  const int64_t growing = FloorDiv(Newest().ms, width);
+  const int64_t first = std::max(FloorDiv(from, width), oldest);
+  const int64_t keptFrom = std::max(first, oldest + 1);
+
+  SliceCache& cache = cache_;
+  if (cache.width != width) cache = SliceCache{width, keptFrom, {}};
+  while (!cache.slices.empty() && cache.first < keptFrom) {
+    cache.slices.pop_front();
+    ++cache.first;
+  }
+  if (cache.slices.empty() || cache.first != keptFrom) cache = SliceCache{width, keptFrom, {}};
+  const int64_t cachedEnd = cache.first + static_cast<int64_t>(cache.slices.size());
+
+  std::vector<Slice> head, tail;
+  if (first < keptFrom) MakeSlices(width, first, std::min(keptFrom - 1, last), to, head);
+  const int64_t tailFrom = std::max(cachedEnd, keptFrom);
+  if (tailFrom <= last) MakeSlices(width, tailFrom, last, to, tail);
+  // The last slice may be cut at the span's end, so it is not kept either.
+  for (int64_t k = tailFrom; k < last && k < growing; ++k)
+    cache.slices.push_back(tail[static_cast<std::size_t>(k - tailFrom)]);
+
+  out.reserve(3 * static_cast<std::size_t>(std::max<int64_t>(0, last - first + 1)) + 2);
+  const std::size_t leadIn = FirstAtOrAfter(first * width);
+  if (leadIn > 0) out.push_back(At(leadIn - 1));
+  const auto give = [&out](const Slice& slice) { out.insert(out.end(), slice.points, slice.points + slice.count); };
+  for (const Slice& slice : head) give(slice);
+  for (int64_t k = keptFrom; k < std::min(tailFrom, last + 1); ++k)
+    give(cache.slices[static_cast<std::size_t>(k - cache.first)]);
+  for (const Slice& slice : tail) give(slice);
+  // The line reaches the newest point of the span whatever the slices chose.
+  const std::size_t end = FirstAtOrAfter(to + 1);
+  if (end == 0) return;
+  const StripPoint lastSeen = At(end - 1);
+  const bool same =
+      !out.empty() && out.back().ms == lastSeen.ms &&
+      (out.back().value == lastSeen.value || (std::isnan(out.back().value) && std::isnan(lastSeen.value)));
+  if (!same) out.push_back(lastSeen);
 }
 
 std::size_t StripHistory::Bytes() const { return blocks_.size() * sizeof(Block); }

@@ -4,9 +4,11 @@
 #include <QLocale>
 #include <QTime>
 #include <QtGlobal>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <thread>
 
 #include "platform/globals/ProgramGlobals.h"
@@ -53,9 +55,41 @@ void AboutToEnd() {
 }
 void SetAboutToEnd(std::function<void()> hook) { gAboutToEnd = std::move(hook); }
 
+namespace {
+
+// Qt's and the C library's local time look at the zone file at every reading,
+// and the master timer reads the clock several times a tick. The zone is read
+// here at most once a minute (so a change of zone is followed soon); between
+// those readings the C library converts with the rules it holds, daylight
+// saving included.
+struct LocalNow {
+  tm fields{};
+  long nanoseconds = 0;
+};
+LocalNow ReadLocalClock() {
+  static double zoneReadAt = 0;
+  static bool zoneRead = false;
+  const double now = MonotonicSeconds();
+  if (!zoneRead || now - zoneReadAt >= 60 || now < zoneReadAt) {
+    tzset();
+    zoneReadAt = now;
+    zoneRead = true;
+  }
+  timespec wall{};
+  clock_gettime(CLOCK_REALTIME, &wall);
+  LocalNow local;
+  localtime_r(&wall.tv_sec, &local.fields);
+  local.nanoseconds = wall.tv_nsec;
+  return local;
+}
+
+}  // namespace
+
 float Timer() {
   if (gTimerClock) return gTimerClock();
-  return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
+  const LocalNow now = ReadLocalClock();
+  const tm& t = now.fields;
+  return static_cast<float>(t.tm_hour * 3600.0 + t.tm_min * 60.0 + t.tm_sec + now.nanoseconds / 1e9);
 }
 void SetTimerClock(std::function<float()> clock) { gTimerClock = std::move(clock); }
 
@@ -77,10 +111,14 @@ void SetMonotonicClock(std::function<double()> clock, std::function<void(double)
 }
 
 QString DateText() {
-  return gDateText ? gDateText() : QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+  if (gDateText) return gDateText();
+  const tm t = ReadLocalClock().fields;
+  return QLocale::system().toString(QDate(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday), QLocale::ShortFormat);
 }
 QString TimeText() {
-  return gTimeText ? gTimeText() : QLocale::system().toString(QTime::currentTime(), QLocale::ShortFormat);
+  if (gTimeText) return gTimeText();
+  const tm t = ReadLocalClock().fields;
+  return QLocale::system().toString(QTime(t.tm_hour, t.tm_min, std::min(t.tm_sec, 59)), QLocale::ShortFormat);
 }
 void SetDateTimeText(std::function<QString()> date, std::function<QString()> time) {
   gDateText = std::move(date);
