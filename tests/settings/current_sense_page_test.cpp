@@ -141,18 +141,4 @@ TEST_F(CurrentSensePage, CCSourceBitClearShowsCS2) {
   EXPECT_EQ(page.cmbOCPOffDelay->Text(), "512us");
 }
 
-TEST_F(CurrentSensePage, OKAppliesThenClosesAndCancelOnlyCloses) {
-  StartBoard();
-  frmCurrentSense& page = OpenPage();
-  ClearBus();
-  page.cmdCancel->click();
-  EXPECT_FALSE(page.IsLoaded());
-  EXPECT_TRUE(Bus().empty());
-  OpenPage();
-  ClearBus();
-  page.cmdOK->click();
-  EXPECT_FALSE(page.IsLoaded());
-  EXPECT_EQ(Bus().size(), 7u);
-}
-
 }  // namespace

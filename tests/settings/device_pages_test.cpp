@@ -1,5 +1,6 @@
 // Every settings page works on the chip its caption names: opened for device 2
-// it reads and writes device 2 only, and sits centred in the main window.
+// it reads and writes device 2 only, and sits centred in the main window; the
+// pages with OK and Cancel apply on OK and close on both.
 
 #include <QAction>
 #include <QMdiArea>
@@ -83,6 +84,50 @@ TEST_P(DevicePages, LoadsCentredInTheMainWindow) {
   EXPECT_NEAR(page.Top(), std::max(0, mainHeight / 2 - page.Height() / 2 - 1000), 15);
   EXPECT_TRUE(page.IsVisible());
 }
+
+// OK applies what the page shows and closes it; Cancel closes it and writes nothing.
+struct ButtonsCase {
+  const char* name;
+  PageKind kind;
+  std::function<void(usb::EmulatedBoard&)> chip;  // the chip before the page opens
+  std::function<void(QWidget*)> change;            // what the user changes before OK
+  std::vector<std::string> okWrites;
+};
+void PrintTo(const ButtonsCase& c, std::ostream* os) { *os << c.name; }
+
+class PageButtons : public support::PageFixture, public ::testing::WithParamInterface<ButtonsCase> {};
+
+TEST_P(PageButtons, OKAppliesThenClosesAndCancelOnlyCloses) {
+  const ButtonsCase& c = GetParam();
+  c.chip(StartBoard());
+  DevicePage& page = *Pages(c.kind).At(0);
+  OpenDevicePage(c.kind, 0);
+  ClearBus();
+  support::Find<QPushButton>(page.Window(), QStringLiteral("cmdCancel"))->click();
+  EXPECT_FALSE(page.IsLoaded());
+  EXPECT_TRUE(Bus().empty());
+
+  OpenDevicePage(c.kind, 0);
+  c.change(page.Window());
+  ClearBus();
+  support::Find<QPushButton>(page.Window(), QStringLiteral("cmdOK"))->click();
+  EXPECT_FALSE(page.IsLoaded());
+  EXPECT_EQ(Bus(), c.okWrites);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, PageButtons,
+    ::testing::Values(
+        ButtonsCase{"Share", PageKind::Share, [](usb::EmulatedBoard& b) { b.SetReg(0x48, 0x29, 0x35); },
+                    [](QWidget* w) { support::Find<forms::CheckBox>(w, QStringLiteral("chkEnableShare"))->SetValue(0); },
+                    {"write 0x27 = 0x00", "write 0x28 = 0x00", "write 0x29 = 0x34"}},
+        ButtonsCase{"CurrentSense", PageKind::CurrentSense, [](usb::EmulatedBoard&) {}, [](QWidget*) {},
+                    {"read 0x21", "write 0x21 = 0x00", "write 0x22 = 0x00", "write 0x23 = 0x00", "write 0x24 = 0x00",
+                     "write 0x25 = 0x00", "write 0x26 = 0x00"}},
+        ButtonsCase{"General", PageKind::General, [](usb::EmulatedBoard&) {}, [](QWidget*) {},
+                    {"write 0x2B = 0x00", "read 0x2C", "write 0x2C = 0x00", "read 0x2D", "write 0x2D = 0x00",
+                     "read 0x5D", "write 0x5D = 0x00", "read 0x3C", "write 0x3C = 0x00"}}),
+    [](const ::testing::TestParamInfo<ButtonsCase>& info) { return std::string(info.param.name); });
 
 // A page opened again while it is open reads the chip afresh: a code with no
 // item clears the list's earlier choice, and Apply writes the chip's value back.

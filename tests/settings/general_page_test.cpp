@@ -130,18 +130,4 @@ TEST_F(GeneralPage, PolaritiesEncodeOneBitEach) {
   EXPECT_EQ(Bus()[4], "write 0x2D = 0xC4");
 }
 
-TEST_F(GeneralPage, OKAppliesThenClosesAndCancelOnlyCloses) {
-  StartBoard();
-  frmGeneral& page = OpenPage();
-  ClearBus();
-  page.cmdCancel->click();
-  EXPECT_FALSE(page.IsLoaded());
-  EXPECT_TRUE(Bus().empty());
-  OpenPage();
-  ClearBus();
-  page.cmdOK->click();
-  EXPECT_FALSE(page.IsLoaded());
-  EXPECT_EQ(Bus().size(), 9u);
-}
-
 }  // namespace

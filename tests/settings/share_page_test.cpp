@@ -88,21 +88,4 @@ TEST_F(SharePage, ApplyEncodesTheChosenItems) {
   EXPECT_TRUE(page.IsLoaded());
 }
 
-TEST_F(SharePage, OKAppliesThenClosesAndCancelClosesWithoutWriting) {
-  usb::EmulatedBoard& board = StartBoard();
-  board.SetReg(0x48, 0x29, 0x35);
-  frmShare& page = OpenShare();
-  ClearBus();
-  page.cmdCancel->click();
-  EXPECT_FALSE(page.IsLoaded());
-  EXPECT_TRUE(Bus().empty());
-
-  OpenShare();
-  page.chkEnableShare->SetValue(0);
-  ClearBus();
-  page.cmdOK->click();
-  EXPECT_FALSE(page.IsLoaded());
-  EXPECT_EQ(Bus(), (Lines{"write 0x27 = 0x00", "write 0x28 = 0x00", "write 0x29 = 0x34"}));
-}
-
 }  // namespace
