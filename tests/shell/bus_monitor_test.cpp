@@ -1,7 +1,6 @@
 // The bus monitor: compact line storage, the lines in their exact text, the
 // show, ignore and pause switches, and what survives closing the window.
 
-#include <QElapsedTimer>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -67,7 +66,10 @@ TEST(SpyLineStoreTest, KeepsLinesInAFewBytesAcrossBlocksAndClearGivesTheMemoryBa
   EXPECT_EQ(store.Line(0), "Read Dev Addr=0x48 Addr Ptr=0x3D Data In=0x41") << "usable again after Clear";
 }
 
-TEST(SpyListBoxTest, ScrollsByWholeRowsAndChoosesByClickAndKeys) {
+// On the fixture's clocks, so the view's interval passes at once.
+using SpyListBoxTest = support::Fixture;
+
+TEST_F(SpyListBoxTest, ScrollsByWholeRowsAndChoosesByClickAndKeys) {
   SpyListBox list;
   list.resize(300, 200);
   list.show();
@@ -328,7 +330,9 @@ TEST_F(BusMonitor, ABurstOfLinesIsOneUpdateOnceTheIntervalHasPassed) {
 
   for (int burst = 1; burst <= 2; ++burst) {
     WriteLines(500);
-    QTest::qWait(150);  // the timer comes, but the interval has not passed on the program's clock
+    // The timer comes, but the interval has not passed on the program's clock.
+    support::Fire(support::FindTimer(&list, QStringLiteral("tmrShowLines")));
+    QCoreApplication::processEvents();
     EXPECT_EQ(ranges.count(), burst - 1) << "burst " << burst;
     EXPECT_EQ(viewport.paints, burst - 1) << "burst " << burst;
     EXPECT_EQ(list.ListCount(), 500 * burst) << "lines are kept at once, only the view waits";
