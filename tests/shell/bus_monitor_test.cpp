@@ -22,6 +22,7 @@ struct RecordLine {
   BusRecord record;
   const char* line;
 };
+void PrintTo(const RecordLine& c, std::ostream* os) { *os << c.line; }
 
 class SpyLineRoundTrip : public ::testing::TestWithParam<RecordLine> {};
 
@@ -271,6 +272,7 @@ struct ScrollCase {
   std::function<void(SpyListBox&)> act;
   bool follows;
 };
+void PrintTo(const ScrollCase& c, std::ostream* os) { *os << c.name; }
 
 class MonitorFollowing : public BusMonitor, public ::testing::WithParamInterface<ScrollCase> {};
 
