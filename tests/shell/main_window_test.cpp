@@ -5,8 +5,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "design/DesignPages.h"
-#include "design/PWMGlobals.h"
 #include "model/DeviceInfo.h"
 #include "model/RegisterTable.h"
 #include "model/Telemetry.h"
@@ -35,8 +33,6 @@ class CountingPage : public DevicePage {
 
 TEST_F(MainWindow, SessionSetUpFillsTableScalesFilterValuesAndStartsTimer) {
   StartWithChips({0x48, 0x4A});
-  RegisterDesignPages();
-  gTopologyIndex = 3;
   gMainForm = std::make_unique<frmMain>();
   gMainForm->Load();
   EXPECT_FALSE(gMainForm->tmrMaster->isActive());
@@ -51,7 +47,6 @@ TEST_F(MainWindow, SessionSetUpFillsTableScalesFilterValuesAndStartsTimer) {
     EXPECT_FLOAT_EQ(d.ESR, 12);
     EXPECT_FLOAT_EQ(d.Rload, 0.5f);
   }
-  EXPECT_EQ(gTopologyIndex, -1);
 }
 
 TEST_F(MainWindow, CaptionNamesSimulationMode) {
