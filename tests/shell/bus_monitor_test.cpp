@@ -120,6 +120,12 @@ class BusMonitor : public support::ShellFixture {
     gMainForm->Action("mnuSpy")->trigger();
     return SpyForm();
   }
+  // The monitor showing writes only: its list.
+  SpyListBox& OpenOnWrites() {
+    frmSpy& spy = Open();
+    spy.chkWrites->SetValue(1);
+    return *spy.lstSpy;
+  }
   QStringList Lines() {
     QStringList lines;
     for (int row = 0; row < SpyForm().lstSpy->ListCount(); ++row) lines << SpyForm().lstSpy->List(row);
@@ -237,15 +243,14 @@ TEST_F(BusMonitor, ClosingLosesTheLinesAndBoxesButKeepsPauseWithItsCaption) {
 }
 
 TEST_F(BusMonitor, HoldsManyLinesWithTheNewestLast) {
-  frmSpy& spy = Open();
-  spy.chkWrites->SetValue(1);
+  SpyListBox& list = OpenOnWrites();
   for (int i = 0; i < 200000; ++i) {
     int32_t data = i & 0xFF;
     WriteRegister(0x48, 0x21, data);
   }
-  EXPECT_EQ(spy.lstSpy->ListCount(), 200000);
-  EXPECT_EQ(spy.lstSpy->List(199999), "Write Dev Addr=0x48 Addr Ptr=0x21 Data Out=0x3F");
-  EXPECT_EQ(spy.lstSpy->List(0), "Write Dev Addr=0x48 Addr Ptr=0x21 Data Out=0x00");
+  EXPECT_EQ(list.ListCount(), 200000);
+  EXPECT_EQ(list.List(199999), "Write Dev Addr=0x48 Addr Ptr=0x21 Data Out=0x3F");
+  EXPECT_EQ(list.List(0), "Write Dev Addr=0x48 Addr Ptr=0x21 Data Out=0x00");
 }
 
 // ---- Following new lines, and one update per burst ------------------------------
@@ -279,9 +284,7 @@ class MonitorFollowing : public BusMonitor, public ::testing::WithParamInterface
 }  // namespace
 
 TEST_P(MonitorFollowing, FollowsNewLinesOnlyWhileTheNewestIsInView) {
-  frmSpy& spy = Open();
-  spy.chkWrites->SetValue(1);
-  SpyListBox& list = *spy.lstSpy;
+  SpyListBox& list = OpenOnWrites();
   WriteLines(50);
   support::ShowPendingLines(list);
   ASSERT_EQ(list.TopIndex(), 50 - list.RowsInView()) << "an opened monitor shows the newest lines";
@@ -322,9 +325,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<ScrollCase>& info) { return std::string(info.param.name); });
 
 TEST_F(BusMonitor, ABurstOfLinesIsOneUpdateOnceTheIntervalHasPassed) {
-  frmSpy& spy = Open();
-  spy.chkWrites->SetValue(1);
-  SpyListBox& list = *spy.lstSpy;
+  SpyListBox& list = OpenOnWrites();
   QCoreApplication::processEvents();
   QSignalSpy ranges(list.verticalScrollBar(), &QAbstractSlider::rangeChanged);
   PaintCounter viewport;

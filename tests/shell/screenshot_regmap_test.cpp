@@ -14,11 +14,10 @@
 
 namespace {
 
-class RegMapScreenshots : public support::ShellFixture {
+class RegMapScreenshots : public support::SimulationFixture {
  protected:
   void SetUp() override {
-    ShellFixture::SetUp();
-    StartInSimulation();
+    SimulationFixture::SetUp();
     OpenMainWindow();
   }
   // Each window is pictured alone, so the main window's other children hide nothing.

@@ -21,13 +21,8 @@
 
 namespace {
 
-class Screenshots : public support::ShellFixture {
+class Screenshots : public support::SimulationFixture {
  protected:
-  void SetUp() override {
-    ShellFixture::SetUp();
-    StartInSimulation();
-  }
-
   // The main window as the device picker's OK leaves it, on a desktop-sized
   // screen, with the live values of the block diagram shown.
   frmMain& Session() {

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -51,6 +52,8 @@ class Fixture : public ::testing::Test {
   // Answers for the next message boxes, in order; an unscripted box fails the test.
   void AnswerMsgBox(int answer) { answers_.push_back(answer); }
   const std::vector<AskedMsgBox>& MsgBoxes() const { return asked_; }
+  // Runs at every message box before it is answered, to note what the screen shows meanwhile.
+  void WatchMsgBoxes(std::function<void()> watch) { watch_ = std::move(watch); }
 
   // Seconds since midnight as the master timer reads them.
   void SetTimer(float seconds) { timer_ = seconds; }
@@ -64,6 +67,7 @@ class Fixture : public ::testing::Test {
   std::shared_ptr<usb::EmulatedBoard> board_;
   std::deque<int> answers_;
   std::vector<AskedMsgBox> asked_;
+  std::function<void()> watch_;
   float timer_ = 36000;
   double monotonic_ = 0;
 };
