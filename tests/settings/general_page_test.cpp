@@ -50,12 +50,7 @@ TEST_F(GeneralPage, OpensCaptionedWithItsFramesAndLists) {
 
 TEST_F(GeneralPage, DecodesInOrderAndAppliesOneWriteThenFourReadWritePairs) {
   usb::EmulatedBoard& board = StartBoard();
-  board.SetReg(0x48, 0x2B, 0x35);
-  board.SetReg(0x48, 0x2C, 0xA5);
-  board.SetReg(0x48, 0x2D, 0x05);
-  board.SetReg(0x48, 0x5D, 0x67);
-  board.SetReg(0x48, 0x3C, 0x93);
-  board.SetReg(0x48, 0x59, 0x2E);
+  support::SetRegs(board, 0x48, {{0x2B, 0x35}, {0x2C, 0xA5}, {0x2D, 0x05}, {0x5D, 0x67}, {0x3C, 0x93}, {0x59, 0x2E}});
   frmGeneral& page = OpenPage();
   EXPECT_EQ(Bus(), (Lines{"read 0x2B", "read 0x2C", "read 0x2D", "read 0x5D", "read 0x3C"}));
   EXPECT_EQ(page.cmbLinearize->Text(), "Linearization Enabled");

@@ -9,8 +9,11 @@
 #include <QString>
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "platform/usb/EmulatedBoard.h"
@@ -30,6 +33,17 @@ struct AskedMsgBox {
 // Turns the board log into lines a test can compare:
 // "read 0x48 0x30" and "write 0x48 0x30 = 0x9B" (handshakes: "handshake").
 std::vector<std::string> Transfers(const std::vector<usb::VendorRequest>& log, bool withDevice = true);
+
+// The fields of one vendor request a test states: request, value, index, direction, length.
+using RequestFields = std::tuple<int, int, int, int, int>;
+inline RequestFields Fields(const usb::VendorRequest& r) {
+  return {r.request, r.value, r.index, r.direction, r.length};
+}
+
+// Sets registers of the chip at this address: {register, value} pairs, in order.
+inline void SetRegs(usb::EmulatedBoard& board, int chip, std::initializer_list<std::pair<int, int>> values) {
+  for (const auto& [reg, value] : values) board.SetReg(chip, reg, static_cast<uint8_t>(value));
+}
 
 class Fixture : public ::testing::Test {
  protected:
