@@ -210,7 +210,7 @@ void frmDigFilter::BuildLegend() {
 
 void frmDigFilter::BuildSideControls() {
   QWidget* client = Client();
-  pagekit::AddCaption(client, QStringLiteral("lblFreqCaption"), QStringLiteral("Switching Frequency"), 120, 300, 1680);
+  pagekit::AddCaption(client, QStringLiteral("lblFreqCaption"), QStringLiteral("Switching Frequency"), 120, 300, 1710);
   cmbFreq = forms::Make<forms::ComboBox>(client, QStringLiteral("cmbFreq"), 1860, 300, 1380, pagekit::kListHeight);
   pagekit::FillList(cmbFreq, pagekit::SwitchingFrequencyItems());
   optFilterMode[0] =

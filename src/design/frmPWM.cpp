@@ -208,7 +208,7 @@ void frmPWM::BuildRow(QWidget* client, int r) {
       {&chkT2Sign[r], "chkT2Sign", QStringLiteral("Positive Modulation on T%1 (moves left)").arg(fall)},
   };
   for (int i = 0; i < 4; ++i) {
-    *boxes[i].box = forms::Make<forms::CheckBox>(frame, Indexed(boxes[i].name, r), 90, 60 + 270 * i, 3600, 255,
+    *boxes[i].box = forms::Make<forms::CheckBox>(frame, Indexed(boxes[i].name, r), 90, 60 + 270 * i, 3645, 255,
                                                  boxes[i].caption);
   }
   chkEnableT1Mod[r]->onClick = [this, r] { chkEnableT1Mod_Click(r); };

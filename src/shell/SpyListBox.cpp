@@ -74,6 +74,8 @@ SpyListBox::SpyListBox(QWidget* parent) : QAbstractScrollArea(parent) {
   viewport()->setBackgroundRole(QPalette::Base);
   viewport()->setAutoFillBackground(true);
   verticalScrollBar()->setSingleStep(1);
+  showTimer_.setParent(this);  // a named child, so that tests can make it come
+  showTimer_.setObjectName(QStringLiteral("tmrShowLines"));
   showTimer_.setSingleShot(true);
   connect(&showTimer_, &QTimer::timeout, this, [this] { ShowNewLines(); });
   UpdateScrollRange();

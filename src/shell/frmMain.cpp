@@ -235,6 +235,7 @@ void frmMain::BuildStatusBar() {
   UpdateStatusClock();
   // The date and time panels keep themselves current.
   auto* clock = new QTimer(window);
+  clock->setObjectName(QStringLiteral("tmrStatusClock"));
   clock->setInterval(1000);
   QObject::connect(clock, &QTimer::timeout, window, [this] { UpdateStatusClock(); });
   clock->start();

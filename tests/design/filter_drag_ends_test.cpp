@@ -14,11 +14,15 @@ using filter::kCCM;
 
 enum Handle { kPole, kZero, kIntegrator };
 
-struct End {
+// A handle of a filter set at a switching frequency, and what a row calls it.
+struct HandleCase {
   std::string what;
   int frequencyIndex;
   Codes set;
   Handle handle;
+};
+
+struct End : HandleCase {
   // Where the pointer ends up, past the end of the range.
   std::function<QPointF(frmDigFilter&)> past;
 };
@@ -149,11 +153,7 @@ TEST_F(FilterDragEnds, AHandleDraggedPastAnEndRestsThereAndReadsBackAsShown) {
 // window shows and the next opening shows it again. A pick and a drop with no
 // move between them changes nothing, also where a handle rests off its range bars.
 TEST_F(FilterDragEnds, ADroppedHandleRestsOnTheCodesItShows) {
-  struct Row {
-    std::string what;
-    int frequencyIndex;
-    Codes set;
-    Handle handle;
+  struct Row : HandleCase {
     std::optional<QPointF> by;  // none: dropped with no move at all
     bool byHiding = false;      // dropped by hiding the sketch rather than by a click
   };

@@ -4,19 +4,14 @@
 
 #include "design/BodeGeometry.h"
 #include "design/FilterCodec.h"
+#include "laid_out_chart.h"
 
 namespace {
 
 using namespace filter;
 
-BodeChart LaidOut() {
-  BodeChart chart = DesignTimeChart();
-  LayoutPlotGrid(chart);
-  return chart;
-}
-
 TEST(BodeGeometry, LayoutGivesFourEqualDecadesAndFourteenRows) {
-  const BodeChart chart = LaidOut();
+  const BodeChart chart = LaidOutChart();
   EXPECT_EQ(chart.GridX[0], 600);
   EXPECT_EQ(chart.GridX[9], 3473.75f);   // 1 kHz
   EXPECT_EQ(chart.GridX[18], 6347.5f);   // 10 kHz
@@ -32,7 +27,7 @@ TEST(BodeGeometry, LayoutGivesFourEqualDecadesAndFourteenRows) {
 }
 
 TEST(BodeGeometry, MappingsBetweenValuesAndPlaces) {
-  const BodeChart chart = LaidOut();
+  const BodeChart chart = LaidOutChart();
   struct Row {
     const char* what;
     float got, expected;
@@ -67,7 +62,7 @@ TEST(BodeGeometry, RangeBarsFollowTheFrequency) {
               {4, 100, 31000, 20, -28},      {7, 200, 62000, 20, -28},     {9, 400, 124000, 20, -28},
               {10, 800, 186000, 20, -28},    {11, 1000, 217000, 20, -28}};
   for (const Row& r : rows) {
-    BodeChart chart = LaidOut();
+    BodeChart chart = LaidOutChart();
     PositionPoleZeroRange(chart, r.index);
     PositionGainRangeLines(chart, r.index);
     EXPECT_EQ(chart.PoleBarX1, FreqToX(chart, r.low)) << r.index;
@@ -81,7 +76,7 @@ TEST(BodeGeometry, RangeBarsFollowTheFrequency) {
 }
 
 TEST(BodeGeometry, NoListChoiceLeavesThePoleBarAndFlattensTheHFBar) {
-  BodeChart chart = LaidOut();
+  BodeChart chart = LaidOutChart();
   PositionPoleZeroRange(chart, 11);
   for (int index : {-1, 12}) {
     PositionPoleZeroRange(chart, index);

@@ -7,21 +7,23 @@
 #include <complex>
 
 #include "design/LoopModel.h"
+#include "laid_out_chart.h"
 
 namespace {
 
 using namespace filter;
 using Complex = std::complex<double>;
 
-BodeChart LaidOut() {
-  BodeChart chart = DesignTimeChart();
-  LayoutPlotGrid(chart);
-  return chart;
-}
-
 // The default set as the chip holds it at 125 kHz, and the default output filter.
 const FilterSettings kDefaultSet = DecodeFilterSet(0x03, 0xEE, 0x96, 0x0F, 125000);
 const OutputFilter kDefaultLC{10, 5000, 12, 0.5};
+
+// A filter set with an output filter, as a row of a table names them.
+struct LoopCase {
+  const char* what;
+  FilterSettings set;
+  OutputFilter lc;
+};
 
 // The full loop written out: (gHF (jf + fz) / (jf + fp) + gLF / jf) x jw ESR / (1 - w^2 L C + jw L / R).
 Complex ReferenceLoop(const FilterSettings& s, const OutputFilter& o, double f) {
@@ -70,10 +72,7 @@ TEST(LoopModel, SweepHas201PointsFrom100HzTo1MHz) {
 }
 
 TEST(LoopModel, BandwidthAndMarginMatchTheLoopWrittenOut) {
-  struct Row {
-    const char* what;
-    FilterSettings set;
-    OutputFilter lc;
+  struct Row : LoopCase {
     int crossings;
   } rows[] = {
       {"defaults", kDefaultSet, kDefaultLC, 1},
@@ -105,11 +104,8 @@ TEST(LoopModel, MoreThanElevenCrossingsChangeNothing) {
 }
 
 TEST(LoopModel, ValuesThatAreNoNumberNeverReachTheChartOrTheMargin) {
-  const BodeChart chart = LaidOut();
-  struct Row {
-    const char* what;
-    FilterSettings set;
-    OutputFilter lc;
+  const BodeChart chart = LaidOutChart();
+  struct Row : LoopCase {
     bool mayCross;
   } rows[] = {
       {"negative ESR", kDefaultSet, {10, 5000, -12, 0.5f}, false},
@@ -152,7 +148,7 @@ TEST(LoopModel, ViewsChooseTheCurvesAndTheirOrder) {
        true},
   };
   for (const Row& r : rows) {
-    const LoopPlot plot = PlotLoop(kDefaultSet, kDefaultLC, r.views, LaidOut());
+    const LoopPlot plot = PlotLoop(kDefaultSet, kDefaultLC, r.views, LaidOutChart());
     std::vector<uint32_t> colours;
     for (const Curve& c : plot.curves) colours.push_back(c.rgb);
     EXPECT_EQ(colours, r.colours);
@@ -161,7 +157,7 @@ TEST(LoopModel, ViewsChooseTheCurvesAndTheirOrder) {
 }
 
 TEST(LoopModel, OpenLoadIsAMicroOhmOnTheLCCurveAndTenOnTheFullLoop) {
-  const BodeChart chart = LaidOut();
+  const BodeChart chart = LaidOutChart();
   const LoopPlot plot = PlotLoop(kDefaultSet, {10, 5000, 12, 0}, {false, true, true}, chart);
   const DigitalFilter digital = DigitalFilter::Of(kDefaultSet);
   const LCFilter lcCurves{10e-6, 5000e-6, 12e-3, 1e-6}, lcLoop{10e-6, 5000e-6, 12e-3, 1e-5};
@@ -194,7 +190,7 @@ TEST(LoopModel, DigitalPhaseHasNoQuadrantCorrection) {
 }
 
 TEST(LoopModel, ClippingKeepsTheVisiblePartOfASegment) {
-  const BodeChart chart = LaidOut();
+  const BodeChart chart = LaidOutChart();
   struct Row {
     QPointF a, b;
     bool visible;

@@ -42,7 +42,16 @@ int PixelsOf(frmDigFilter& page, const QColor& color) {
   return count;
 }
 
-class FilterWindow : public FilterPage {};
+class FilterWindow : public FilterPage {
+ protected:
+  // The designer on the default chip with the handles' captions shown, for a drag.
+  frmDigFilter& OpenWithCaptions() {
+    StartFilterBoard();
+    frmDigFilter& page = OpenFilter();
+    Press(page.chkShowLabels);
+    return page;
+  }
+};
 
 TEST_F(FilterWindow, DeviceMenuAndBlockDiagramOpenIt) {
   struct Row {
@@ -156,9 +165,9 @@ TEST_F(FilterWindow, AnUnknownFrequencyWaitsForTheUsersChoice) {
        {"write 0x60 = 0x03", "write 0x61 = 0xEE", "write 0x62 = 0x96", "write 0x63 = 0x0F"}, true},
   };
   usb::EmulatedBoard& board = StartFilterBoard();
+  board.SetReg(0x48, 0x5D, 0xAF);
   for (const Row& r : rows) {
     SCOPED_TRACE(r.what);
-    board.SetReg(0x48, 0x5D, 0xAF);
     SetSet(board, 0x48, kCCM, r.set);
     ClearBus();
     const size_t asked = MsgBoxes().size();
@@ -370,9 +379,7 @@ TEST_F(FilterWindow, ViewBoxesShowTheSketchCaptionsAndCurves) {
 }
 
 TEST_F(FilterWindow, PoleDragKeepsTenHertzStepsTheZeroFollowsAndApplyWritesIt) {
-  StartFilterBoard();
-  frmDigFilter& page = OpenFilter();
-  Press(page.chkShowLabels);
+  frmDigFilter& page = OpenWithCaptions();
   const filter::BodeChart chart = ChartAt(3);
   const QPointF pole = Centre(page.shpPole);
   const double zeroLeft = page.shpZero->Left(), zeroTop = page.shpZero->Top();
@@ -407,9 +414,7 @@ TEST_F(FilterWindow, PoleDragKeepsTenHertzStepsTheZeroFollowsAndApplyWritesIt) {
 }
 
 TEST_F(FilterWindow, ZeroAndIntegratorDragsShowTheirCaptions) {
-  StartFilterBoard();
-  frmDigFilter& page = OpenFilter();
-  Press(page.chkShowLabels);
+  frmDigFilter& page = OpenWithCaptions();
   const filter::BodeChart chart = ChartAt(3);
   Drag(page, Centre(page.shpZero), QPointF(filter::FreqToX(chart, 1200), 100));
   EXPECT_EQ(page.lblZeroFreq->Caption(), "1.2 kHz");

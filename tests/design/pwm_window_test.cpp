@@ -46,6 +46,21 @@ class PwmEditor : public PwmWindow {
   static void SetEdgeSteps(usb::EmulatedBoard& board, int row, int rise, int fall) {
     SetEdges(board, row, rise >> 4, (rise & 0xF) << 4, fall >> 4, (fall & 0xF) << 4);
   }
+  struct RowEdges {
+    int row, rise, fall;  // steps
+  };
+  // The editor opened on a chip with these frequencies and these rows' edges.
+  frmPWM& OpenWithEdges(int frequencyReg, std::initializer_list<RowEdges> rows) {
+    usb::EmulatedBoard& board = Chip(frequencyReg);
+    for (const RowEdges& r : rows) SetEdgeSteps(board, r.row, r.rise, r.fall);
+    return OpenPWM();
+  }
+  // Presses Program: the transfers it made.
+  Lines Program(frmPWM& page) {
+    ClearBus();
+    Press(page, QStringLiteral("cmdProgram"));
+    return Bus();
+  }
 
   static void ExpectSecondPeriodRepeatsFirst(frmPWM& page, int row) {
     for (int k = 0; k < 5; ++k) {
@@ -149,8 +164,7 @@ TEST_F(PwmEditor, ProgrammingAnUnchangedWindowWritesBackWhatWasRead) {
   }
   EXPECT_EQ(page.LnGrid[3]->X1(), 2703.75f);
 
-  ClearBus();
-  Press(page, QStringLiteral("cmdProgram"));
+  const Lines programmed = Program(page);
   Lines writes;
   for (int r = 0; r < 7; ++r) {
     const int g = 0x41 + 4 * r;
@@ -162,22 +176,19 @@ TEST_F(PwmEditor, ProgrammingAnUnchangedWindowWritesBackWhatWasRead) {
     writes.push_back("write " + Hex(g + 3) + " = " + Hex(image[r][3]));
   }
   writes.insert(writes.end(), {"write 0x40 = 0x83", "read 0x5D", "write 0x5D = 0x90"});
-  EXPECT_EQ(Bus(), writes);
+  EXPECT_EQ(programmed, writes);
   EXPECT_TRUE(page.IsLoaded());
 }
 
 TEST_F(PwmEditor, FrequencyRegisterChoosesBothListsAndTheirPeriods) {
-  usb::EmulatedBoard& board = Chip(0x93);
-  SetEdgeSteps(board, 0, 0, 1600);
-  SetEdgeSteps(board, 6, 400, 0);
-  frmPWM& page = OpenPWM();
+  frmPWM& page = OpenWithEdges(0x93, {{0, 0, 1600}, {6, 400, 0}});
   EXPECT_EQ(page.lblPWMFreq->text(), "125kHz");
   EXPECT_EQ(page.cmbFreq->Text(), "125kHz");
   EXPECT_FALSE(page.cmbFreq->isVisible());
   EXPECT_EQ(page.cmbAuxFreq->Text(), "500kHz");
-  EXPECT_EQ(Caption(page, 0, "lblT(0)"), "8us");
-  EXPECT_EQ(Caption(page, 5, "lblT(5)"), "8us");
-  EXPECT_EQ(Caption(page, 6, "lblT(6)"), "2us");
+  for (const auto& [row, period] : {std::pair{0, "8us"}, {5, "8us"}, {6, "2us"}}) {
+    EXPECT_EQ(Caption(page, row, QStringLiteral("lblT(%1)").arg(row)), period);
+  }
   // 1600 steps end the main period, 400 the AUX period.
   EXPECT_EQ(LineX(page, 0, 3), M);
   EXPECT_EQ(LineX(page, 6, 61), M);
@@ -210,9 +221,7 @@ TEST_F(PwmEditor, WithoutAnyFrequencyTheChipsEdgesSurviveUntilAPeriodComes) {
   EXPECT_EQ(Edge(page, 0, 1), "T1 = 2.500us");
   EXPECT_EQ(Edge(page, 0, 3), "T2 = 15.000us");
 
-  ClearBus();
-  Press(page, QStringLiteral("cmdProgram"));
-  const Lines bus = Bus();
+  const Lines bus = Program(page);
   ASSERT_EQ(bus.size(), 7u * 6 + 3);
   EXPECT_EQ(Lines(bus.begin(), bus.begin() + 6), (Lines{"write 0x41 = 0x1F", "write 0x43 = 0xBB", "read 0x42",
                                                          "write 0x42 = 0x45", "read 0x44", "write 0x44 = 0x82"}));
@@ -245,8 +254,8 @@ void PrintTo(const ForgottenPeriodCase& c, std::ostream* os) { *os << c.name; }
 class ForgottenPeriod : public PwmEditor, public ::testing::WithParamInterface<ForgottenPeriodCase> {};
 
 TEST_P(ForgottenPeriod, AnIndexAbove11IsLikeAWindowThatNeverHadAPeriod) {
-  const ForgottenPeriodCase& c = GetParam();
   usb::EmulatedBoard& board = Chip(0x99);  // 500kHz both: 400 steps
+  const ForgottenPeriodCase& c = GetParam();
   OpenPWM();
   if (c.closedBetween) Press(*static_cast<frmPWM*>(Pages(PageKind::PWM).Existing(0)), QStringLiteral("cmdCancel"));
   board.SetReg(0x48, 0x5D, static_cast<uint8_t>(c.second));
@@ -264,9 +273,7 @@ TEST_P(ForgottenPeriod, AnIndexAbove11IsLikeAWindowThatNeverHadAPeriod) {
   EXPECT_EQ(Edge(page, c.row, 1), QStringLiteral("T%1 = 5.000us").arg(2 * c.row + 1));
   EXPECT_EQ(Edge(page, c.row, 3), QStringLiteral("T%1 = 15.000us").arg(2 * c.row + 2));
 
-  ClearBus();
-  Press(page, QStringLiteral("cmdProgram"));
-  const Lines bus = Bus();
+  const Lines bus = Program(page);
   ASSERT_EQ(bus.size(), 7u * 6 + 3);
   const int g = 0x41 + 4 * c.row;
   EXPECT_EQ(Lines(bus.begin() + 6 * c.row, bus.begin() + 6 * c.row + 6),
@@ -294,10 +301,9 @@ class ClampedEdges : public PwmEditor, public ::testing::WithParamInterface<Clam
 
 TEST_P(ClampedEdges, AreReportedOnceAndProgrammedAsThePeriod) {
   const ClampCase& c = GetParam();
-  usb::EmulatedBoard& board = Chip(0x90);  // main 4081 steps, AUX 400
-  SetEdgeSteps(board, c.row, c.rise, c.fall);
   if (c.reported) AnswerMsgBox(ui::vbOK);
-  frmPWM& page = OpenPWM();
+  frmPWM& page = OpenWithEdges(0x90, {{c.row, c.rise, c.fall}});  // main 4081 steps, AUX 400
+  const usb::EmulatedBoard& board = Board();
   ASSERT_EQ(MsgBoxes().size(), c.reported ? 1u : 0u);
   if (c.reported) {
     EXPECT_EQ(MsgBoxes()[0].prompt, "One or more of the programmed PWM values are invalid.\r\n"
@@ -321,10 +327,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ClampCase{"aux", 6, 401, 400, true, "T13 = 2.000us", "T14 = 2.000us", 0x19, 0x00}));
 
 TEST_F(PwmEditor, AFrequencyChangeKeepsEveryLineAndRelabelsItsEdges) {
-  usb::EmulatedBoard& board = Chip(0x90);
-  SetEdgeSteps(board, 0, 1020, 2040);
-  SetEdgeSteps(board, 6, 100, 200);
-  frmPWM& page = OpenPWM();
+  frmPWM& page = OpenWithEdges(0x90, {{0, 1020, 2040}, {6, 100, 200}});
   const float rise0 = LineX(page, 0, 1), rise6 = LineX(page, 6, 61), fall6 = LineX(page, 6, 63);
   page.cmbAuxFreq->SetText(QStringLiteral("250kHz"));  // 800 steps
   EXPECT_EQ(Caption(page, 6, "lblT(6)"), "4us");
@@ -371,9 +374,7 @@ TEST_F(PwmEditor, AClickPicksStrictlyWithinReachAndTheRisingEdgeWins) {
 }
 
 TEST_F(PwmEditor, APickedEdgeFollowsThePointerInsidePeriodOneUntilTheNextClick) {
-  usb::EmulatedBoard& board = Chip(0x90);  // 4081 steps
-  SetEdgeSteps(board, 4, 1000, 3000);
-  frmPWM& page = OpenPWM();
+  frmPWM& page = OpenWithEdges(0x90, {{4, 1000, 3000}});  // 4081 steps
   Click(page, 4, page.Ln[41]->X1());
   struct Step {
     float x;
@@ -404,9 +405,7 @@ TEST_F(PwmEditor, APickedEdgeFollowsThePointerInsidePeriodOneUntilTheNextClick) 
 }
 
 TEST_F(PwmEditor, ThePointerShowsWhereAClickWouldPick) {
-  usb::EmulatedBoard& board = Chip(0x90);
-  SetEdgeSteps(board, 3, 1000, 3000);
-  frmPWM& page = OpenPWM();
+  frmPWM& page = OpenWithEdges(0x90, {{3, 1000, 3000}});
   const float rise = LineX(page, 3, 31), fall = LineX(page, 3, 33);
   const std::pair<float, int> moves[] = {{rise + 99.9f, forms::vbSizeWE}, {rise + 100, forms::vbDefault},
                                          {fall - 99.9f, forms::vbSizeWE}, {2500, forms::vbDefault},
@@ -434,10 +433,7 @@ TEST_F(PwmEditor, NudgesStepWithinZeroAndThePeriod) {
       {"cmdFallingRight(6)", 6, 3, "T14 = 2us", M},       {"cmdFallingRight(6)", 6, 3, "T14 = 2us", M},
       {"cmdRisingRight(6)", 6, 1, "T13 = 1.005us", 0},
   };
-  usb::EmulatedBoard& board = Chip(0x90);  // main 4081 steps, AUX 400
-  SetEdgeSteps(board, 0, 1, 4080);
-  SetEdgeSteps(board, 6, 200, 399);
-  frmPWM& page = OpenPWM();
+  frmPWM& page = OpenWithEdges(0x90, {{0, 1, 4080}, {6, 200, 399}});  // main 4081 steps, AUX 400
   for (const Nudge& p : presses) {
     SCOPED_TRACE(p.label);
     Press(page, QString::fromLatin1(p.button));
@@ -452,9 +448,7 @@ TEST_F(PwmEditor, NudgesStepWithinZeroAndThePeriod) {
 }
 
 TEST_F(PwmEditor, ANudgeLeavesAPickedEdgePicked) {
-  usb::EmulatedBoard& board = Chip(0x90);
-  SetEdgeSteps(board, 1, 1000, 3000);
-  frmPWM& page = OpenPWM();
+  frmPWM& page = OpenWithEdges(0x90, {{1, 1000, 3000}});
   Click(page, 1, LineX(page, 1, 11));
   Press(page, QStringLiteral("cmdRisingRight(1)"));
   EXPECT_EQ(Edge(page, 1, 1), "T3 = 5.005us");
@@ -466,9 +460,7 @@ TEST_F(PwmEditor, ANudgeLeavesAPickedEdgePicked) {
 // ---- Boxes
 
 TEST_F(PwmEditor, DisableBoxTurnsTheRowBlackOnButtonFace) {
-  usb::EmulatedBoard& board = Chip(0x90);
-  SetEdgeSteps(board, 2, 1000, 3000);
-  frmPWM& page = OpenPWM();
+  frmPWM& page = OpenWithEdges(0x90, {{2, 1000, 3000}});
   const QColor face = page.pctPWM[2]->palette().color(QPalette::Button);
   Tick(page, QStringLiteral("chkDisable(2)"));
   EXPECT_EQ(page.chkDisable[2]->Value(), 1);
@@ -490,13 +482,11 @@ TEST_F(PwmEditor, DisableBoxTurnsTheRowBlackOnButtonFace) {
   Tick(page, QStringLiteral("chkDisable(0)"));
   EXPECT_TRUE(Bus().empty()) << "nothing is written before programming";
   Press(page, QStringLiteral("cmdProgram"));
-  EXPECT_EQ(board.Reg(0x48, 0x40), 0x43);
+  EXPECT_EQ(Board().Reg(0x48, 0x40), 0x43);
 }
 
 TEST_F(PwmEditor, ModulationBoxShowsADoubleArrowThatFollowsItsEdge) {
-  usb::EmulatedBoard& board = Chip(0x90);
-  SetEdgeSteps(board, 1, 1000, 3000);
-  frmPWM& page = OpenPWM();
+  frmPWM& page = OpenWithEdges(0x90, {{1, 1000, 3000}});
   auto expectArrow = [&page](int m, bool shown, float x, float y) {
     for (auto* strokes : {&page.Lmain, &page.LLU, &page.LLL, &page.LRU, &page.LRL}) {
       EXPECT_EQ((*strokes)[m]->Visible(), shown) << "marker " << m;
@@ -524,8 +514,8 @@ TEST_F(PwmEditor, ModulationBoxShowsADoubleArrowThatFollowsItsEdge) {
   Tick(page, QStringLiteral("chkT1Sign(1)"));
   expectArrow(1, false, 0, 0);
   Press(page, QStringLiteral("cmdProgram"));
-  EXPECT_EQ(board.Reg(0x48, 0x46) & 0x0C, 0x04);
-  EXPECT_EQ(board.Reg(0x48, 0x48) & 0x0C, 0x08);
+  EXPECT_EQ(Board().Reg(0x48, 0x46) & 0x0C, 0x04);
+  EXPECT_EQ(Board().Reg(0x48, 0x48) & 0x0C, 0x08);
 }
 
 // ---- Topology presets
@@ -533,7 +523,7 @@ TEST_F(PwmEditor, ModulationBoxShowsADoubleArrowThatFollowsItsEdge) {
 struct PresetCase {
   int frequencyReg;
   const char* topology;
-  std::vector<const char*> labels;  // T1 to T12
+  std::vector<const char*> times;  // of T1 to T12, in us as their labels show them
 };
 void PrintTo(const PresetCase& c, std::ostream* os) { *os << c.topology << " at " << c.frequencyReg; }
 
@@ -549,8 +539,10 @@ TEST_P(TopologyList, PlacesTheEdgesAsSharesOfTheMainPeriod) {
   page.cmbTopology->SetText(QString::fromLatin1(c.topology));
   for (int r = 0; r < 6; ++r) {
     SCOPED_TRACE(r);
-    EXPECT_EQ(Edge(page, r, 1), c.labels[2 * r]);
-    EXPECT_EQ(Edge(page, r, 3), c.labels[2 * r + 1]);
+    for (int k : {0, 1}) {  // the rising edge, then the falling one
+      const QString label = QStringLiteral("T%1 = %2us").arg(2 * r + 1 + k).arg(QLatin1String(c.times[2 * r + k]));
+      EXPECT_EQ(Edge(page, r, 1 + 2 * k), label);
+    }
     ExpectSecondPeriodRepeatsFirst(page, r);
   }
   EXPECT_EQ(page.chkDisable[6]->Value(), 1) << "every preset disables AUX";
@@ -562,22 +554,16 @@ TEST_P(TopologyList, PlacesTheEdgesAsSharesOfTheMainPeriod) {
 INSTANTIATE_TEST_SUITE_P(
     Presets, TopologyList,
     ::testing::Values(
-        PresetCase{0x00,
-                   "Full bridge with synchronous rectifier",
-                   {"T1 = 0.000us", "T2 = 10.200us", "T3 = 10.200us", "T4 = 15.305us", "T5 = 10.200us",
-                    "T6 = 20.405us", "T7 = 0.000us", "T8 = 5.100us", "T9 = 15.305us", "T10 = 10.200us",
-                    "T11 = 5.100us", "T12 = 20.405us"}},
-        PresetCase{0x09,
-                   "Full bridge with synchronous rectifier",
-                   {"T1 = 0.000us", "T2 = 1.000us", "T3 = 1.000us", "T4 = 1.500us", "T5 = 1.000us", "T6 = 2.000us",
-                    "T7 = 0.000us", "T8 = .500us", "T9 = 1.500us", "T10 = 1.000us", "T11 = .500us",
-                    "T12 = 2.000us"}},
+        PresetCase{0x00, "Full bridge with synchronous rectifier",
+                   {"0.000", "10.200", "10.200", "15.305", "10.200", "20.405", "0.000", "5.100", "15.305", "10.200",
+                    "5.100", "20.405"}},
+        PresetCase{0x09, "Full bridge with synchronous rectifier",
+                   {"0.000", "1.000", "1.000", "1.500", "1.000", "2.000", "0.000", ".500", "1.500", "1.000", ".500",
+                    "2.000"}},
         // Rows 2 to 5 keep their edges, disabled.
-        PresetCase{0x00,
-                   "Half bridge",
-                   {"T1 = 0.000us", "T2 = 10.200us", "T3 = 0.000us", "T4 = 5.100us", "T5 = .035us", "T6 = .045us",
-                    "T7 = .035us", "T8 = .045us", "T9 = .035us", "T10 = .045us", "T11 = .035us",
-                    "T12 = .045us"}}));
+        PresetCase{0x00, "Half bridge",
+                   {"0.000", "10.200", "0.000", "5.100", ".035", ".045", ".035", ".045", ".035", ".045", ".035",
+                    ".045"}}));
 
 TEST_F(PwmEditor, PresetTicksItsBoxesAndTheProgrammedTopologyComesBackOnLoad) {
   usb::EmulatedBoard& board = Chip(0x00);

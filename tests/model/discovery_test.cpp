@@ -68,6 +68,23 @@ class Discovery : public support::Fixture {
     ui::SetAboutToEnd(&forms::UnloadAllForms);
   }
 
+  // The addresses of the chips found, in order; the device records carry them too.
+  static std::vector<int> Found() {
+    std::vector<int> found;
+    for (int i = 0; i < gDeviceCount; ++i) {
+      EXPECT_EQ(gDevices[i].Address, gDevAddr[i]) << "device " << i;
+      found.push_back(gDevAddr[i]);
+    }
+    return found;
+  }
+  // `count` message boxes were asked, the last this, under the program's title.
+  void ExpectAsked(size_t count, const char* prompt, int style) {
+    ASSERT_EQ(MsgBoxes().size(), count);
+    EXPECT_EQ(MsgBoxes().back().prompt, prompt);
+    EXPECT_EQ(MsgBoxes().back().style, style);
+    EXPECT_EQ(MsgBoxes().back().title, "KRV7310 Evaluation Software");
+  }
+
   // Every vendor request as "handshake" or "read 0x05 0x3D" (address, register).
   std::vector<std::string> Requests() const { return Bus(true); }
   static std::vector<std::string> ScanOfAllAddresses() {
@@ -86,11 +103,7 @@ TEST_F(Discovery, TwoChipsAreFoundInAscendingOrder) {
   RecordingProgress progress;
   ConnectAndFindDevices(progress);
 
-  EXPECT_EQ(gDeviceCount, 2);
-  EXPECT_EQ(gDevAddr[0], 0x48);
-  EXPECT_EQ(gDevAddr[1], 0x4A);
-  EXPECT_EQ(gDevices[0].Address, 0x48);
-  EXPECT_EQ(gDevices[1].Address, 0x4A);
+  EXPECT_EQ(Found(), (std::vector<int>{0x48, 0x4A}));
   EXPECT_EQ(gDevices[0].Name, "KRV7310");
   EXPECT_EQ(gDevices[1].Name, "KRV7310");
   EXPECT_FALSE(gSimulationMode);
@@ -108,12 +121,7 @@ TEST_F(Discovery, OneHandshakeThenAllAddressesAreScanned) {
   const std::vector<std::string> scan = ScanOfAllAddresses();
   expected.insert(expected.end(), scan.begin(), scan.end());
   EXPECT_EQ(Requests(), expected);
-  const usb::VendorRequest& hs = Board().Log().front();
-  EXPECT_EQ(hs.request, 0xDD);
-  EXPECT_EQ(hs.value, 0x30);
-  EXPECT_EQ(hs.index, 0x33);
-  EXPECT_EQ(hs.direction, 0);
-  EXPECT_EQ(hs.length, 0);
+  EXPECT_EQ(support::Fields(Board().Log().front()), support::RequestFields(0xDD, 0x30, 0x33, 0, 0));
   EXPECT_EQ(gDeviceCount, 1);
   EXPECT_EQ(gDevAddr[1], 0) << "an element without a chip stays 0";
   EXPECT_EQ(progress.texts.back(), "Found  1 KRV7310(s) on the USB port");
@@ -123,11 +131,7 @@ TEST_F(Discovery, ThreeChipsKeepTheTwoLowestAndStillScanEverything) {
   AttachBoard({0x70, 0x4A, 0x30});
   RecordingProgress progress;
   ConnectAndFindDevices(progress);
-  EXPECT_EQ(gDeviceCount, 2);
-  EXPECT_EQ(gDevAddr[0], 0x30);
-  EXPECT_EQ(gDevAddr[1], 0x4A);
-  EXPECT_EQ(gDevices[0].Address, 0x30);
-  EXPECT_EQ(gDevices[1].Address, 0x4A);
+  EXPECT_EQ(Found(), (std::vector<int>{0x30, 0x4A}));
   EXPECT_EQ(Board().Log().size(), 1u + 128u);
   EXPECT_EQ(progress.texts.back(), "Found  2 KRV7310(s) on the USB port");
 }
@@ -136,7 +140,7 @@ TEST_F(Discovery, NoChipShowsCountZeroForTwoSeconds) {
   AttachBoard({});
   RecordingProgress progress;
   ConnectAndFindDevices(progress);
-  EXPECT_EQ(gDeviceCount, 0);
+  EXPECT_EQ(Found(), std::vector<int>{});
   EXPECT_EQ(gDevAddr[0], 0);
   EXPECT_FALSE(gSimulationMode);
   EXPECT_EQ(progress.texts.back(), "Found  0 KRV7310(s) on the USB port");
@@ -149,8 +153,7 @@ TEST_F(Discovery, AChipAnsweringAnotherIdIsNotCounted) {
   board.SetReg(0x48, 0x3D, 0x40);
   RecordingProgress progress;
   ConnectAndFindDevices(progress);
-  EXPECT_EQ(gDeviceCount, 1);
-  EXPECT_EQ(gDevAddr[0], 0x4A);
+  EXPECT_EQ(Found(), std::vector<int>{0x4A});
 }
 
 TEST_F(Discovery, ProgressWidthsInUnitsOfAHundredthOfTheBar) {
@@ -218,10 +221,7 @@ TEST_F(Discovery, HandshakeThatNeverSucceedsEndsTheProgramAfterTwentyTries) {
 
   EXPECT_EQ(board.Log().size(), 20u);
   for (const usb::VendorRequest& r : board.Log()) EXPECT_EQ(r.request, 0xDD);
-  ASSERT_EQ(MsgBoxes().size(), 1u);
-  EXPECT_EQ(MsgBoxes()[0].prompt, "Initial Connection Failed - Check USB connections");
-  EXPECT_EQ(MsgBoxes()[0].style, ui::vbOKOnly | ui::vbCritical);
-  EXPECT_EQ(MsgBoxes()[0].title, "KRV7310 Evaluation Software");
+  ExpectAsked(1u, "Initial Connection Failed - Check USB connections", ui::vbOKOnly | ui::vbCritical);
   EXPECT_NEAR(Elapsed() - progress.TimeOf("Connecting"), 4.0, 0.001);
   EXPECT_EQ(progress.texts.back(), "Connecting...");
   EXPECT_FALSE(window.IsLoaded());
@@ -236,14 +236,9 @@ TEST_F(Discovery, FailedDownloadAndYesEntersSimulationWithoutTouchingTheBus) {
   RecordingProgress progress;
   ConnectAndFindDevices(progress);
 
-  ASSERT_EQ(MsgBoxes().size(), 1u);
-  EXPECT_EQ(MsgBoxes()[0].prompt, "The KRV7310 evaluation board has not been found.\r\nContinue in simulation mode?");
-  EXPECT_EQ(MsgBoxes()[0].style, ui::vbYesNo);
-  EXPECT_EQ(MsgBoxes()[0].title, "KRV7310 Evaluation Software");
+  ExpectAsked(1u, "The KRV7310 evaluation board has not been found.\r\nContinue in simulation mode?", ui::vbYesNo);
   EXPECT_TRUE(gSimulationMode);
-  EXPECT_EQ(gDeviceCount, 1);
-  EXPECT_EQ(gDevAddr[0], 0x48);
-  EXPECT_EQ(gDevices[0].Address, 0x48);
+  EXPECT_EQ(Found(), std::vector<int>{0x48});
   EXPECT_EQ(gRegShadow[0x3D], 0x41) << "the simulated image is preset";
   EXPECT_EQ(gRegShadow[0x00], 0x85);
   EXPECT_TRUE(board.Log().empty()) << "no handshake, no scan";
@@ -257,8 +252,7 @@ TEST_F(Discovery, NoBoardAtAllAndYesEntersSimulation) {
   RecordingProgress progress;
   ConnectAndFindDevices(progress);
   EXPECT_TRUE(gSimulationMode);
-  EXPECT_EQ(gDeviceCount, 1);
-  EXPECT_EQ(gDevAddr[0], 0x48);
+  EXPECT_EQ(Found(), std::vector<int>{0x48});
   EXPECT_EQ(gDevAddr[1], 0);
 }
 
@@ -272,10 +266,7 @@ TEST_F(Discovery, FailedDownloadAndNoEndsTheProgramWithTheFirmwareMessage) {
   RecordingProgress progress;
   EXPECT_THROW(ConnectAndFindDevices(progress), support::ProgramEnded);
 
-  ASSERT_EQ(MsgBoxes().size(), 2u);
-  EXPECT_EQ(MsgBoxes()[1].prompt, "Firmware failed to download - Check USB connections");
-  EXPECT_EQ(MsgBoxes()[1].style, ui::vbOKOnly | ui::vbCritical);
-  EXPECT_EQ(MsgBoxes()[1].title, "KRV7310 Evaluation Software");
+  ExpectAsked(2u, "Firmware failed to download - Check USB connections", ui::vbOKOnly | ui::vbCritical);
   EXPECT_FALSE(gSimulationMode);
   EXPECT_TRUE(board.Log().empty());
   EXPECT_EQ(window.unloads, 1);
@@ -288,9 +279,7 @@ TEST_F(Discovery, FailedReadDuringTheScanEndsTheProgram) {
   RecordingProgress progress;
   EXPECT_THROW(ConnectAndFindDevices(progress), support::ProgramEnded);
 
-  ASSERT_EQ(MsgBoxes().size(), 1u);
-  EXPECT_EQ(MsgBoxes()[0].prompt, "Communications Interrupted - Check USB connections");
-  EXPECT_EQ(MsgBoxes()[0].style, ui::vbOKOnly | ui::vbCritical);
+  ExpectAsked(1u, "Communications Interrupted - Check USB connections", ui::vbOKOnly | ui::vbCritical);
   EXPECT_EQ(board.Log().size(), 1u + 0x21) << "no read after the failed one";
   EXPECT_EQ(Requests().back(), "0x20 read 0x3D");
   EXPECT_EQ(progress.texts.back(), kSearching);

@@ -155,17 +155,10 @@ TEST_F(EmulatedBoardTest, LogRecordsEveryRequest) {
   Read(0x48, 0x3D, byte);
   Write(0x48, 0x2B, 0x35);
   ASSERT_EQ(board->Log().size(), 3u);
-  const usb::VendorRequest& hs = board->Log()[0];
-  EXPECT_EQ(hs.request, 0xDD);
-  EXPECT_EQ(hs.value, 0x30);
-  EXPECT_EQ(hs.index, 0x33);
-  const usb::VendorRequest& rd = board->Log()[1];
-  EXPECT_EQ(rd.direction, 1);
-  EXPECT_EQ(rd.length, 1);
-  EXPECT_EQ(rd.byteRead, 0x41);
-  const usb::VendorRequest& wr = board->Log()[2];
-  EXPECT_EQ(wr.index, 0x352B);
-  EXPECT_EQ(wr.direction, 0);
+  EXPECT_EQ(support::Fields(board->Log()[0]), support::RequestFields(0xDD, 0x30, 0x33, 0, 0));
+  EXPECT_EQ(support::Fields(board->Log()[1]), support::RequestFields(0xDE, 0x48, 0x3D, 1, 1));
+  EXPECT_EQ(board->Log()[1].byteRead, 0x41);
+  EXPECT_EQ(support::Fields(board->Log()[2]), support::RequestFields(0xDE, 0x48, 0x352B, 0, 0));
   EXPECT_EQ(support::Transfers(board->Log(), true),
             (std::vector<std::string>{"handshake", "0x48 read 0x3D", "0x48 write 0x2B = 0x35"}));
   board->ClearLog();

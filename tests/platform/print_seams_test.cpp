@@ -46,6 +46,7 @@ struct PageCase {
   double width, height;  // twips of an A4 page, which the printer takes as 595 x 842 points
   const char* mediaBox;
 };
+void PrintTo(const PageCase& c, std::ostream* os) { *os << "orientation " << c.orientation; }
 
 class PrinterPages : public PrintSeams, public ::testing::WithParamInterface<PageCase> {};
 
@@ -72,6 +73,9 @@ namespace {
 struct PaintCase {
   double left, top, width, height;
 };
+void PrintTo(const PaintCase& c, std::ostream* os) {
+  *os << c.width << " x " << c.height << " twips at " << c.left << ", " << c.top;
+}
 
 class PrinterPictures : public PrintSeams, public ::testing::WithParamInterface<PaintCase> {};
 
@@ -103,6 +107,7 @@ struct FailureCase {
   const char* name;
   std::function<bool(ui::Printer&)> road;
 };
+void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 
 class PrinterFailures : public PrintSeams, public ::testing::WithParamInterface<FailureCase> {};
 

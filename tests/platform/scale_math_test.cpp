@@ -30,6 +30,12 @@ struct RangeRow {
   ValueRange expected;
 };
 
+void ExpectRange(const ValueRange& got, const RangeRow& r) {
+  EXPECT_NEAR(got.low, r.expected.low, 1e-9) << r.low << ".." << r.high;
+  EXPECT_NEAR(got.high, r.expected.high, 1e-9) << r.low << ".." << r.high;
+  EXPECT_NEAR(got.step, r.expected.step, 1e-12) << r.low << ".." << r.high;
+}
+
 TEST(ScaleMath, NiceRangeRoundsOutToWholeStepsAndOpensAFlatLine) {
   const RangeRow rows[] = {
       {12.05, 12.1, {12.05, 12.1, 0.01}},
@@ -42,9 +48,7 @@ TEST(ScaleMath, NiceRangeRoundsOutToWholeStepsAndOpensAFlatLine) {
   };
   for (const RangeRow& r : rows) {
     const ValueRange got = NiceRange(r.low, r.high, 5);
-    EXPECT_NEAR(got.low, r.expected.low, 1e-9) << r.low << ".." << r.high;
-    EXPECT_NEAR(got.high, r.expected.high, 1e-9) << r.low << ".." << r.high;
-    EXPECT_NEAR(got.step, r.expected.step, 1e-12) << r.low << ".." << r.high;
+    ExpectRange(got, r);
     EXPECT_LE((got.high - got.low) / got.step, 5 + 1e-9);
   }
 }
@@ -62,12 +66,7 @@ TEST(ScaleMath, FitRangeGivesReadingsRoomAndAFlatLineACalmAxis) {
       {120, kInf, {0, 1, 0.2}},  // never a range from what is not finite
       {std::nan(""), 3, {0, 1, 0.2}},
   };
-  for (const RangeRow& r : rows) {
-    const ValueRange got = FitRange(r.low, r.high, 5);
-    EXPECT_NEAR(got.low, r.expected.low, 1e-9) << r.low << ".." << r.high;
-    EXPECT_NEAR(got.high, r.expected.high, 1e-9) << r.low << ".." << r.high;
-    EXPECT_NEAR(got.step, r.expected.step, 1e-12) << r.low << ".." << r.high;
-  }
+  for (const RangeRow& r : rows) ExpectRange(FitRange(r.low, r.high, 5), r);
 }
 
 TEST(ScaleMath, TimeStepsAreRoundTimesAndTimeOfDayWrapsAtMidnight) {

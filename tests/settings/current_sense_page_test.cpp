@@ -10,9 +10,6 @@ namespace {
 class CurrentSensePage : public support::PageFixture {
  protected:
   frmCurrentSense& OpenPage(int index = 0) { return Open<frmCurrentSense>(PageKind::CurrentSense, index); }
-  void SetRegs(usb::EmulatedBoard& board, std::initializer_list<std::pair<int, int>> regs) {
-    for (const auto& [reg, value] : regs) board.SetReg(0x48, reg, static_cast<uint8_t>(value));
-  }
 };
 
 TEST_F(CurrentSensePage, OpensCaptionedWithItsFramesAndLists) {
@@ -52,7 +49,7 @@ TEST_F(CurrentSensePage, OpensCaptionedWithItsFramesAndLists) {
 
 TEST_F(CurrentSensePage, DecodesEveryFieldAndAppliesItBackUnchanged) {
   usb::EmulatedBoard& board = StartBoard();
-  SetRegs(board, {{0x21, 0x9D}, {0x22, 0x0B}, {0x23, 0xC3}, {0x24, 0x2A}, {0x25, 0x07}, {0x26, 0xB9}});
+  support::SetRegs(board, 0x48, {{0x21, 0x9D}, {0x22, 0x0B}, {0x23, 0xC3}, {0x24, 0x2A}, {0x25, 0x07}, {0x26, 0xB9}});
   frmCurrentSense& page = OpenPage();
   EXPECT_EQ(Bus(), (Lines{"read 0x21", "read 0x22", "read 0x23", "read 0x25", "read 0x24", "read 0x26"}));
   EXPECT_EQ(page.cmbGainCal[0]->Text(), "19");
@@ -120,8 +117,7 @@ TEST_F(CurrentSensePage, ListsThatNeverHadAChoiceWriteBackWhatTheChipHeld) {
 
 TEST_F(CurrentSensePage, OffsetDecodeKeepsSevenBitsAndCS2LimitWritesOnlyItsFiveBits) {
   usb::EmulatedBoard& board = StartBoard();
-  board.SetReg(0x48, 0x24, 0x85);
-  board.SetReg(0x48, 0x25, 0xFF);
+  support::SetRegs(board, 0x48, {{0x24, 0x85}, {0x25, 0xFF}});
   frmCurrentSense& page = OpenPage();
   EXPECT_EQ(page.cmbOffsetCal->Text(), "5");
   EXPECT_EQ(page.cmbCS[1]->Text(), "132%");
@@ -139,20 +135,6 @@ TEST_F(CurrentSensePage, CCSourceBitClearShowsCS2) {
   EXPECT_EQ(page.chkFoldback->Value(), 0);
   EXPECT_EQ(page.cmbCCSource->Text(), "CS2");
   EXPECT_EQ(page.cmbOCPOffDelay->Text(), "512us");
-}
-
-TEST_F(CurrentSensePage, OKAppliesThenClosesAndCancelOnlyCloses) {
-  StartBoard();
-  frmCurrentSense& page = OpenPage();
-  ClearBus();
-  page.cmdCancel->click();
-  EXPECT_FALSE(page.IsLoaded());
-  EXPECT_TRUE(Bus().empty());
-  OpenPage();
-  ClearBus();
-  page.cmdOK->click();
-  EXPECT_FALSE(page.IsLoaded());
-  EXPECT_EQ(Bus().size(), 7u);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Every settings page works on the chip its caption names: opened for device 2
-// it reads and writes device 2 only, and sits centred in the main window.
+// it reads and writes device 2 only, and sits centred in the main window; the
+// pages with OK and Cancel apply on OK and close on both.
 
 #include <QAction>
 #include <QMdiArea>
@@ -18,8 +19,8 @@
 namespace {
 
 struct PageCase {
-  const char* name;
   PageKind kind;
+  const char* name;
   const char* caption;
   const char* menu;  // the Device menu's item, without its device number
   // What a user does on the page after it opens: change things and apply.
@@ -84,6 +85,51 @@ TEST_P(DevicePages, LoadsCentredInTheMainWindow) {
   EXPECT_TRUE(page.IsVisible());
 }
 
+// OK applies what the page shows and closes it; Cancel closes it and writes nothing.
+struct ButtonsCase {
+  const char* name;
+  PageKind kind;
+  std::vector<std::pair<int, int>> chip;  // registers set before the page opens
+  std::function<void(QWidget*)> change;    // what the user changes before OK
+  std::vector<std::string> okWrites;
+};
+void PrintTo(const ButtonsCase& c, std::ostream* os) { *os << c.name; }
+
+class PageButtons : public support::PageFixture, public ::testing::WithParamInterface<ButtonsCase> {};
+
+TEST_P(PageButtons, OKAppliesThenClosesAndCancelOnlyCloses) {
+  const ButtonsCase& c = GetParam();
+  usb::EmulatedBoard& board = StartBoard();
+  for (const auto& [reg, value] : c.chip) board.SetReg(0x48, reg, static_cast<uint8_t>(value));
+  DevicePage& page = *Pages(c.kind).At(0);
+  OpenDevicePage(c.kind, 0);
+  ClearBus();
+  support::Find<QPushButton>(page.Window(), QStringLiteral("cmdCancel"))->click();
+  EXPECT_FALSE(page.IsLoaded());
+  EXPECT_TRUE(Bus().empty());
+
+  OpenDevicePage(c.kind, 0);
+  c.change(page.Window());
+  ClearBus();
+  support::Find<QPushButton>(page.Window(), QStringLiteral("cmdOK"))->click();
+  EXPECT_FALSE(page.IsLoaded());
+  EXPECT_EQ(Bus(), c.okWrites);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, PageButtons,
+    ::testing::Values(
+        ButtonsCase{"Share", PageKind::Share, {{0x29, 0x35}},
+                    [](QWidget* w) { support::Find<forms::CheckBox>(w, "chkEnableShare")->SetValue(0); },
+                    {"write 0x27 = 0x00", "write 0x28 = 0x00", "write 0x29 = 0x34"}},
+        ButtonsCase{"CurrentSense", PageKind::CurrentSense, {}, [](QWidget*) {},
+                    {"read 0x21", "write 0x21 = 0x00", "write 0x22 = 0x00", "write 0x23 = 0x00", "write 0x24 = 0x00",
+                     "write 0x25 = 0x00", "write 0x26 = 0x00"}},
+        ButtonsCase{"General", PageKind::General, {}, [](QWidget*) {},
+                    {"write 0x2B = 0x00", "read 0x2C", "write 0x2C = 0x00", "read 0x2D", "write 0x2D = 0x00",
+                     "read 0x5D", "write 0x5D = 0x00", "read 0x3C", "write 0x3C = 0x00"}}),
+    [](const ::testing::TestParamInfo<ButtonsCase>& info) { return std::string(info.param.name); });
+
 // A page opened again while it is open reads the chip afresh: a code with no
 // item clears the list's earlier choice, and Apply writes the chip's value back.
 struct StaleCase {
@@ -132,19 +178,19 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Pages, DevicePages,
     ::testing::Values(
-        PageCase{"Share", PageKind::Share, "Share Bus Settings (0x4A)", "mnuShare",
+        PageCase{PageKind::Share, "Share", "Share Bus Settings (0x4A)", "mnuShare",
                  [](DevicePage& p) { static_cast<frmShare&>(p).cmdOK->click(); }},
-        PageCase{"CurrentSense", PageKind::CurrentSense, "Current Sensing (0x4A)", "mnuCurrentSense",
+        PageCase{PageKind::CurrentSense, "CurrentSense", "Current Sensing (0x4A)", "mnuCurrentSense",
                  [](DevicePage& p) { static_cast<frmCurrentSense&>(p).cmdApply->click(); }},
-        PageCase{"VoltageSense", PageKind::VoltageSense, "Voltage Sensing (0x4A)", "mnuVoltageSense",
+        PageCase{PageKind::VoltageSense, "VoltageSense", "Voltage Sensing (0x4A)", "mnuVoltageSense",
                  [](DevicePage& p) {
                    auto& page = static_cast<frmVoltageSense&>(p);
                    page.cmbTrim[0]->SetText("3");
                    page.cmdApply->click();
                  }},
-        PageCase{"General", PageKind::General, "General Settings (0x4A)", "mnuGeneral",
+        PageCase{PageKind::General, "General", "General Settings (0x4A)", "mnuGeneral",
                  [](DevicePage& p) { static_cast<frmGeneral&>(p).cmdApply->click(); }},
-        PageCase{"OrFET", PageKind::OrFET, "OrFET Control (0x4A)", "mnuOrFET",
+        PageCase{PageKind::OrFET, "OrFET", "OrFET Control (0x4A)", "mnuOrFET",
                  [](DevicePage& p) {
                    auto& page = static_cast<frmOrFET&>(p);
                    page.cmbFilter->SetText("50 nsecs");

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "model/DeviceInfo.h"
 #include "model/Telemetry.h"
@@ -29,6 +30,22 @@ class LimitsPage : public support::PageFixture {
   frmLimits& OpenFromMenu(int device = 1) {
     gMainForm->Action(QStringLiteral("mnuLimits%1").arg(device))->trigger();
     return PageAt<frmLimits>(PageKind::Limits, device - 1);
+  }
+  // Device 1's window in simulation, opened from its menu; the tab shown, if
+  // one is named, then the master timer ticked.
+  frmLimits& OpenInSimulation(std::optional<Tab> tab, int ticks) {
+    StartInSimulation();
+    OpenMainWindow();
+    frmLimits& page = OpenFromMenu();
+    if (tab) ShowTab(page, *tab);
+    Tick(ticks);
+    return page;
+  }
+  // The chart of this graph choice, shown.
+  static instruments::Strip* ShowGraph(frmLimits& page, int choice) {
+    page.cmbGraph->SetListIndex(choice);
+    QCoreApplication::processEvents();
+    return page.stpGraph[static_cast<size_t>(choice)];
   }
   static void ShowTab(frmLimits& page, Tab tab) {
     QTabBar* bar = page.SSTab1->tabBar();
@@ -120,14 +137,19 @@ TEST_F(LimitsPage, TheBlockDiagramsFaultBlockOpensTheWindow) {
   EXPECT_TRUE(gLimitsOpen[0]);
 }
 
+// The three lists of one row of the fault configuration grid.
+struct RowSetting {
+  const char* action;
+  const char* resolve;
+  const char* timing;
+};
+
 struct GridCase {
   const char* what;
   int reg;    // 0x08 to 0x0E
   int value;  // what the chip holds there
   int row;
-  const char* action;
-  const char* resolve;
-  const char* timing;
+  RowSetting shown;
 };
 
 TEST_F(LimitsPage, GridShowsEachNibbleAndAnUnchangedApplyWritesAllSevenBack) {
@@ -146,9 +168,9 @@ TEST_F(LimitsPage, GridShowsEachNibbleAndAnUnchangedApplyWritesAllSevenBack) {
     for (int k = 0; k < 7; ++k) board.SetReg(0x48, 0x08 + k, static_cast<uint8_t>(held[k]));
     board.SetReg(0x48, c.reg, static_cast<uint8_t>(c.value));
     frmLimits& page = OpenFromMenu();
-    EXPECT_EQ(List(page, "cmbConfig", c.row)->Text(), c.action) << c.what;
-    EXPECT_EQ(List(page, "cmbResolve", c.row)->Text(), c.resolve) << c.what;
-    EXPECT_EQ(List(page, "cmbTiming", c.row)->Text(), c.timing) << c.what;
+    EXPECT_EQ(List(page, "cmbConfig", c.row)->Text(), c.shown.action) << c.what;
+    EXPECT_EQ(List(page, "cmbResolve", c.row)->Text(), c.shown.resolve) << c.what;
+    EXPECT_EQ(List(page, "cmbTiming", c.row)->Text(), c.shown.timing) << c.what;
 
     ShowTab(page, kFaultTab);
     ClearBus();
@@ -167,9 +189,7 @@ TEST_F(LimitsPage, GridShowsEachNibbleAndAnUnchangedApplyWritesAllSevenBack) {
 
 struct ChoiceCase {
   int row;
-  const char* action;
-  const char* resolve;
-  const char* timing;
+  RowSetting chosen;
   int reg;
   int written;
 };
@@ -186,9 +206,9 @@ TEST_F(LimitsPage, ApplyBuildsEachRegisterFromItsTwoRows) {
   for (const ChoiceCase& c : cases) {
     frmLimits& page = OpenFromMenu();
     ShowTab(page, kFaultTab);
-    List(page, "cmbConfig", c.row)->SetText(QString::fromLatin1(c.action));
-    List(page, "cmbResolve", c.row)->SetText(QString::fromLatin1(c.resolve));
-    List(page, "cmbTiming", c.row)->SetText(QString::fromLatin1(c.timing));
+    List(page, "cmbConfig", c.row)->SetText(QString::fromLatin1(c.chosen.action));
+    List(page, "cmbResolve", c.row)->SetText(QString::fromLatin1(c.chosen.resolve));
+    List(page, "cmbTiming", c.row)->SetText(QString::fromLatin1(c.chosen.timing));
     ClearBus();
     Press(page, "cmdApply");
     const Lines bus = Bus();
@@ -245,10 +265,7 @@ TEST_F(LimitsPage, IndicatorsFollowTheFaultFlagsAndLeaveTheReservedTwoAlone) {
 }
 
 TEST_F(LimitsPage, InSimulationEveryGaugeCaptionIsBlankNumberUnit) {
-  StartInSimulation();
-  OpenMainWindow();
-  frmLimits& page = OpenFromMenu();
-  Tick(5);
+  frmLimits& page = OpenInSimulation(std::nullopt, 5);
   const std::pair<int, const char*> captions[] = {
       {0, " 120V"}, {1, " .25A"}, {2, " 30W"}, {3, " 12.1V"}, {4, " 12.05V"}, {5, " 12V"},
       {6, " 2A"},   {7, " 24W"},  {9, " 20V"}, {10, " 25°C"}, {11, " 4V"},    {12, " 45%"},
@@ -363,11 +380,7 @@ TEST_F(LimitsPage, SettingScaleValuesInOneWindowShowsThemInTheOther) {
 // In simulation every reading stands inside its gauge's scale, clear of both
 // ends; one beyond the scale pins the bar at its end with its caption exact.
 TEST_F(LimitsPage, GaugesShowWorkingReadingsLegiblyAndPinOnesBeyondTheirScale) {
-  StartInSimulation();
-  OpenMainWindow();
-  frmLimits& page = OpenFromMenu();
-  ShowTab(page, kReadingsTab);
-  Tick(5);
+  frmLimits& page = OpenInSimulation(kReadingsTab, 5);
   for (int gauge : {0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12}) {
     const double share = ReadingShare(page.ggeReadings[static_cast<size_t>(gauge)]);
     EXPECT_GT(share, 0.1) << "gauge " << gauge;
@@ -385,10 +398,7 @@ TEST_F(LimitsPage, GaugesShowWorkingReadingsLegiblyAndPinOnesBeyondTheirScale) {
 }
 
 TEST_F(LimitsPage, WhileOpenTheTimerPollsAndRefreshesAndClosingStopsBoth) {
-  StartInSimulation();
-  OpenMainWindow();
-  frmLimits& page = OpenFromMenu();
-  ShowTab(page, kGraphsTab);
+  frmLimits& page = OpenInSimulation(kGraphsTab, 0);
   const int phase = PollPhase();
   Tick(7);
   EXPECT_EQ(PollPhase(), (phase + 7) % 5) << "one poll phase a tick";
@@ -411,10 +421,7 @@ TEST_F(LimitsPage, WhileOpenTheTimerPollsAndRefreshesAndClosingStopsBoth) {
 
 // A chart is built when it is first shown; every chart stores from the start.
 TEST_F(LimitsPage, EachChartIsBuiltWhenFirstShownAndStoresFromTheStart) {
-  StartInSimulation();
-  OpenMainWindow();
-  frmLimits& page = OpenFromMenu();
-  Tick(6);
+  frmLimits& page = OpenInSimulation(std::nullopt, 6);
   for (const auto& chart : page.stpGraph) {
     EXPECT_EQ(chart->Plot(), nullptr);
     EXPECT_EQ(chart->HistorySize(0), 6u);
@@ -424,24 +431,16 @@ TEST_F(LimitsPage, EachChartIsBuiltWhenFirstShownAndStoresFromTheStart) {
   ASSERT_NE(page.stpGraph[0]->Plot(), nullptr);
   EXPECT_EQ(page.stpGraph[0]->ShownPoints(7).size(), 6) << "O/P Power, all six points";
   for (int chart = 1; chart < 4; ++chart) EXPECT_EQ(page.stpGraph[static_cast<size_t>(chart)]->Plot(), nullptr);
-  page.cmbGraph->SetListIndex(3);
-  QCoreApplication::processEvents();
-  EXPECT_EQ(page.stpGraph[3]->ShownPoints(1).size(), 6);
+  EXPECT_EQ(ShowGraph(page, 3)->ShownPoints(1).size(), 6);
 }
 
 // The three sensed voltages a twentieth of a volt apart, on the chart of all
 // readings and on the voltage chart: each line on a row of its own, the input
 // voltage on a scale of its own.
 TEST_F(LimitsPage, TheSensedVoltagesCanBeToldApartOnTheCharts) {
-  StartInSimulation();
-  OpenMainWindow();
-  frmLimits& page = OpenFromMenu();
-  ShowTab(page, kGraphsTab);
-  Tick(20);
+  frmLimits& page = OpenInSimulation(kGraphsTab, 20);
   for (int choice : {0, 1}) {
-    page.cmbGraph->SetListIndex(choice);
-    QCoreApplication::processEvents();
-    instruments::Strip* chart = page.stpGraph[static_cast<size_t>(choice)];
+    instruments::Strip* chart = ShowGraph(page, choice);
     QCustomPlot* plot = chart->Plot();
     ASSERT_NE(plot, nullptr);
     // Channels 1 to 3: VS3, VS1, VS2 at 12, 12.1 and 12.05 V.
@@ -487,14 +486,9 @@ TEST_F(LimitsPage, AnOverflowingReadingBreaksItsLineAndLeavesTheAxisWhole) {
 }
 
 TEST_F(LimitsPage, TheGraphChoiceShowsOneChartWithItsWholeHistory) {
-  StartInSimulation();
-  OpenMainWindow();
-  frmLimits& page = OpenFromMenu();
-  ShowTab(page, kGraphsTab);
-  Tick(4);
+  frmLimits& page = OpenInSimulation(kGraphsTab, 4);
   for (int choice : {2, 3, 1, 0}) {
-    page.cmbGraph->SetListIndex(choice);
-    QCoreApplication::processEvents();
+    ShowGraph(page, choice);
     for (int chart = 0; chart < 4; ++chart)
       EXPECT_EQ(page.stpGraph[static_cast<size_t>(chart)]->isVisible(), chart == choice) << choice;
     EXPECT_EQ(page.stpGraph[static_cast<size_t>(choice)]->ShownPoints(0).size(), 4) << choice;

@@ -52,9 +52,7 @@ class ShareSetting : public SharePage, public ::testing::WithParamInterface<Sett
 TEST_P(ShareSetting, DecodesAndWritesBackUnchanged) {
   const SettingCase& c = GetParam();
   usb::EmulatedBoard& board = StartBoard();
-  board.SetReg(0x48, 0x27, 0x80);
-  board.SetReg(0x48, 0x28, 0x11);
-  board.SetReg(0x48, 0x29, static_cast<uint8_t>(c.reg));
+  support::SetRegs(board, 0x48, {{0x27, 0x80}, {0x28, 0x11}, {0x29, c.reg}});
   frmShare& page = OpenShare();
   EXPECT_EQ(Bus(), (Lines{"read 0x27", "read 0x28", "read 0x29"}));
   EXPECT_EQ(page.cmbOffset->Text(), "128");
@@ -86,23 +84,6 @@ TEST_F(SharePage, ApplyEncodesTheChosenItems) {
   page.cmdApply->click();
   EXPECT_EQ(Bus(), (Lines{"write 0x27 = 0xC8", "write 0x28 = 0x03", "write 0x29 = 0xFB"}));
   EXPECT_TRUE(page.IsLoaded());
-}
-
-TEST_F(SharePage, OKAppliesThenClosesAndCancelClosesWithoutWriting) {
-  usb::EmulatedBoard& board = StartBoard();
-  board.SetReg(0x48, 0x29, 0x35);
-  frmShare& page = OpenShare();
-  ClearBus();
-  page.cmdCancel->click();
-  EXPECT_FALSE(page.IsLoaded());
-  EXPECT_TRUE(Bus().empty());
-
-  OpenShare();
-  page.chkEnableShare->SetValue(0);
-  ClearBus();
-  page.cmdOK->click();
-  EXPECT_FALSE(page.IsLoaded());
-  EXPECT_EQ(Bus(), (Lines{"write 0x27 = 0x00", "write 0x28 = 0x00", "write 0x29 = 0x34"}));
 }
 
 }  // namespace

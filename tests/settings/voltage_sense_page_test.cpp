@@ -61,11 +61,7 @@ TEST_F(VoltageSensePage, OpensCaptionedWithItsFramesListsAndReadings) {
 
 TEST_F(VoltageSensePage, SetUpSetsTheFlagAndWritesEachTrimBackRightAfterItsRead) {
   usb::EmulatedBoard& board = StartBoard();
-  board.SetReg(0x48, 0x31, 0x80);
-  board.SetReg(0x48, 0x32, 0xF3);
-  board.SetReg(0x48, 0x38, 0x10);
-  board.SetReg(0x48, 0x39, 0x20);
-  board.SetReg(0x48, 0x3A, 0xFF);
+  support::SetRegs(board, 0x48, {{0x31, 0x80}, {0x32, 0xF3}, {0x38, 0x10}, {0x39, 0x20}, {0x3A, 0xFF}});
   frmVoltageSense& page = OpenPage();
   EXPECT_TRUE(gVoltageSenseOpen[0]);
   EXPECT_FALSE(gVoltageSenseOpen[1]);

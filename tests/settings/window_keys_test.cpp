@@ -126,19 +126,25 @@ TEST_P(WindowKeys, EscapeClosesAsCloseDoesAndEnterWritesOnlyFromAWritingButton) 
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Windows, WindowKeys,
-    ::testing::Values(WindowCase{"mnuShare1", "cmdCancel", "cmdApply"},
-                      WindowCase{"mnuCurrentSense1", "cmdCancel", "cmdApply"},
-                      WindowCase{"mnuVoltageSense1", "cmdClose", "cmdApply"},
-                      WindowCase{"mnuGeneral1", "cmdCancel", "cmdApply"},
-                      WindowCase{"mnuOrFET1", "cmdClose", nullptr},
-                      WindowCase{"mnuPWM1", "cmdCancel", "cmdProgram"},
-                      WindowCase{"mnuDigFilter1", "cmdCancel", "cmdApply"},
-                      WindowCase{"mnuLimits1", "cmdClose", "cmdApply"},
-                      WindowCase{"mnuRegMap", "cmdClose", "cmdWrite"},
-                      WindowCase{"mnuSpy", "cmdClose", nullptr},
-                      WindowCase{"mnuSave", "cmdClose", nullptr}),
-    [](const auto& info) { return std::string(info.param.menu).substr(3); });
+std::string WindowName(const ::testing::TestParamInfo<WindowCase>& info) {
+  return std::string(info.param.menu).substr(3);
+}
+
+INSTANTIATE_TEST_SUITE_P(DevicePages, WindowKeys,
+                         ::testing::Values(WindowCase{"mnuShare1", "cmdCancel", "cmdApply"},
+                                           WindowCase{"mnuCurrentSense1", "cmdCancel", "cmdApply"},
+                                           WindowCase{"mnuVoltageSense1", "cmdClose", "cmdApply"},
+                                           WindowCase{"mnuGeneral1", "cmdCancel", "cmdApply"},
+                                           WindowCase{"mnuOrFET1", "cmdClose", nullptr},
+                                           WindowCase{"mnuPWM1", "cmdCancel", "cmdProgram"},
+                                           WindowCase{"mnuDigFilter1", "cmdCancel", "cmdApply"},
+                                           WindowCase{"mnuLimits1", "cmdClose", "cmdApply"}),
+                         WindowName);
+
+INSTANTIATE_TEST_SUITE_P(CommonWindows, WindowKeys,
+                         ::testing::Values(WindowCase{"mnuRegMap", "cmdClose", "cmdWrite"},
+                                           WindowCase{"mnuSpy", "cmdClose", nullptr},
+                                           WindowCase{"mnuSave", "cmdClose", nullptr}),
+                         WindowName);
 
 }  // namespace

@@ -1,7 +1,6 @@
 // The bus monitor: compact line storage, the lines in their exact text, the
 // show, ignore and pause switches, and what survives closing the window.
 
-#include <QElapsedTimer>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -23,6 +22,7 @@ struct RecordLine {
   BusRecord record;
   const char* line;
 };
+void PrintTo(const RecordLine& c, std::ostream* os) { *os << c.line; }
 
 class SpyLineRoundTrip : public ::testing::TestWithParam<RecordLine> {};
 
@@ -67,7 +67,10 @@ TEST(SpyLineStoreTest, KeepsLinesInAFewBytesAcrossBlocksAndClearGivesTheMemoryBa
   EXPECT_EQ(store.Line(0), "Read Dev Addr=0x48 Addr Ptr=0x3D Data In=0x41") << "usable again after Clear";
 }
 
-TEST(SpyListBoxTest, ScrollsByWholeRowsAndChoosesByClickAndKeys) {
+// On the fixture's clocks, so the view's interval passes at once.
+using SpyListBoxTest = support::Fixture;
+
+TEST_F(SpyListBoxTest, ScrollsByWholeRowsAndChoosesByClickAndKeys) {
   SpyListBox list;
   list.resize(300, 200);
   list.show();
@@ -116,6 +119,12 @@ class BusMonitor : public support::ShellFixture {
     }
     gMainForm->Action("mnuSpy")->trigger();
     return SpyForm();
+  }
+  // The monitor showing writes only: its list.
+  SpyListBox& OpenOnWrites() {
+    frmSpy& spy = Open();
+    spy.chkWrites->SetValue(1);
+    return *spy.lstSpy;
   }
   QStringList Lines() {
     QStringList lines;
@@ -234,15 +243,14 @@ TEST_F(BusMonitor, ClosingLosesTheLinesAndBoxesButKeepsPauseWithItsCaption) {
 }
 
 TEST_F(BusMonitor, HoldsManyLinesWithTheNewestLast) {
-  frmSpy& spy = Open();
-  spy.chkWrites->SetValue(1);
+  SpyListBox& list = OpenOnWrites();
   for (int i = 0; i < 200000; ++i) {
     int32_t data = i & 0xFF;
     WriteRegister(0x48, 0x21, data);
   }
-  EXPECT_EQ(spy.lstSpy->ListCount(), 200000);
-  EXPECT_EQ(spy.lstSpy->List(199999), "Write Dev Addr=0x48 Addr Ptr=0x21 Data Out=0x3F");
-  EXPECT_EQ(spy.lstSpy->List(0), "Write Dev Addr=0x48 Addr Ptr=0x21 Data Out=0x00");
+  EXPECT_EQ(list.ListCount(), 200000);
+  EXPECT_EQ(list.List(199999), "Write Dev Addr=0x48 Addr Ptr=0x21 Data Out=0x3F");
+  EXPECT_EQ(list.List(0), "Write Dev Addr=0x48 Addr Ptr=0x21 Data Out=0x00");
 }
 
 // ---- Following new lines, and one update per burst ------------------------------
@@ -269,15 +277,14 @@ struct ScrollCase {
   std::function<void(SpyListBox&)> act;
   bool follows;
 };
+void PrintTo(const ScrollCase& c, std::ostream* os) { *os << c.name; }
 
 class MonitorFollowing : public BusMonitor, public ::testing::WithParamInterface<ScrollCase> {};
 
 }  // namespace
 
 TEST_P(MonitorFollowing, FollowsNewLinesOnlyWhileTheNewestIsInView) {
-  frmSpy& spy = Open();
-  spy.chkWrites->SetValue(1);
-  SpyListBox& list = *spy.lstSpy;
+  SpyListBox& list = OpenOnWrites();
   WriteLines(50);
   support::ShowPendingLines(list);
   ASSERT_EQ(list.TopIndex(), 50 - list.RowsInView()) << "an opened monitor shows the newest lines";
@@ -318,9 +325,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<ScrollCase>& info) { return std::string(info.param.name); });
 
 TEST_F(BusMonitor, ABurstOfLinesIsOneUpdateOnceTheIntervalHasPassed) {
-  frmSpy& spy = Open();
-  spy.chkWrites->SetValue(1);
-  SpyListBox& list = *spy.lstSpy;
+  SpyListBox& list = OpenOnWrites();
   QCoreApplication::processEvents();
   QSignalSpy ranges(list.verticalScrollBar(), &QAbstractSlider::rangeChanged);
   PaintCounter viewport;
@@ -328,7 +333,9 @@ TEST_F(BusMonitor, ABurstOfLinesIsOneUpdateOnceTheIntervalHasPassed) {
 
   for (int burst = 1; burst <= 2; ++burst) {
     WriteLines(500);
-    QTest::qWait(150);  // the timer comes, but the interval has not passed on the program's clock
+    // The timer comes, but the interval has not passed on the program's clock.
+    support::Fire(support::FindTimer(&list, QStringLiteral("tmrShowLines")));
+    QCoreApplication::processEvents();
     EXPECT_EQ(ranges.count(), burst - 1) << "burst " << burst;
     EXPECT_EQ(viewport.paints, burst - 1) << "burst " << burst;
     EXPECT_EQ(list.ListCount(), 500 * burst) << "lines are kept at once, only the view waits";

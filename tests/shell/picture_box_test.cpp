@@ -313,6 +313,7 @@ struct ShapeHit {
   float x, y;
   const char* expected;  // object name of the shape hit, "" for none
 };
+void PrintTo(const ShapeHit& c, std::ostream* os) { *os << c.x << ", " << c.y; }
 
 class SurfaceShapeHits : public Surface, public ::testing::WithParamInterface<ShapeHit> {};
 
@@ -340,6 +341,9 @@ struct LineHit {
   float x, y, tolerance;
   bool hitsX, hitsY;
 };
+void PrintTo(const LineHit& c, std::ostream* os) {
+  *os << c.x << ", " << c.y << " by " << c.x1 << ", " << c.y1 << " to " << c.x2 << ", " << c.y2;
+}
 
 class SurfaceLineHits : public Surface, public ::testing::WithParamInterface<LineHit> {};
 
@@ -394,6 +398,10 @@ struct Segment {
   int width;
   forms::BorderStyle style;
 };
+void PrintTo(const Segment& c, std::ostream* os) {
+  *os << c.x1 << ", " << c.y1 << " to " << c.x2 << ", " << c.y2 << " width " << c.width
+      << (c.style == forms::BorderStyle::Dot ? " dotted" : "");
+}
 
 class SurfaceDrawnSegments : public Surface, public ::testing::WithParamInterface<Segment> {};
 
@@ -451,6 +459,7 @@ struct FitCase {
   const char* caption;
   bool shrinks;
 };
+void PrintTo(const FitCase& c, std::ostream* os) { *os << '"' << c.caption << "\" in " << c.labelWidth << " twips"; }
 
 class SurfaceFittedFont : public Surface, public ::testing::WithParamInterface<FitCase> {};
 

@@ -4,7 +4,6 @@
 
 #include <functional>
 
-#include "design/PWMGlobals.h"
 #include "link/BoardLink.h"
 #include "link/BusMonitor.h"
 #include "model/DeviceInfo.h"
@@ -59,7 +58,6 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    [] { return gDeviceCount == 0 && gDevAddr[1] == 0 && gDevices[1].VS3 == 0 && gScaleVS3 == 0; }},
         ModuleCase{"RegisterTable", [] { BuildRegisterTable(); }, [] { return gRegTable[0x68].Name.isEmpty(); }},
-        ModuleCase{"PWMGlobals", [] { gTopologyIndex = 3; }, [] { return gTopologyIndex == -1; }},
         ModuleCase{"UsbBoard", [] {}, [] { return usb::AttachedBoard() == nullptr; }},
         ModuleCase{"Seams",
                    [] {

@@ -30,9 +30,11 @@
 #include "shell/SingleWindows.h"
 #include "shell/frmSave.h"
 #include "shell/frmSpy.h"
+#include "support/Files.h"
 #include "support/ShellFixture.h"
 
 using Strings = std::vector<std::string>;
+using support::ReadFile;
 
 namespace {
 
@@ -149,10 +151,6 @@ class SaveRecall : public support::ShellFixture {
     file.write(bytes);
     return file.fileName();
   }
-  QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  }
   // The next dialog answers with this path and notes what it was asked.
   void Choose(const QString& path) {
     ui::SetFileDialogHandler([this, path](const ui::FileDialogRequest& request) {
@@ -224,7 +222,7 @@ TEST_F(SaveRecall, SaveInSimulationWritesExactlyTheSettingsFile) {
   EXPECT_FALSE(timerDuringDialog_);
   EXPECT_TRUE(gMainForm->tmrMaster->isActive());
 
-  const std::string text = Contents(path).toStdString();
+  const std::string text = ReadFile(path).toStdString();
   std::vector<std::string> lines;
   for (size_t start = 0;;) {
     const size_t end = text.find(kCRLF, start);
@@ -283,8 +281,8 @@ TEST_F(SaveRecall, SaveReplacesAnExistingFileAndSaysWhereItCannotWrite) {
   const QString path = Write("old.sav", QByteArray(5000, 'z'));
   Choose(path);
   save.cmdsave->click();
-  EXPECT_TRUE(Contents(path).startsWith("Velmora Inc.\r\n"));
-  EXPECT_TRUE(Contents(path).endsWith("}\r\n"));
+  EXPECT_TRUE(ReadFile(path).startsWith("Velmora Inc.\r\n"));
+  EXPECT_TRUE(ReadFile(path).endsWith("}\r\n"));
 
   EXPECT_TRUE(MsgBoxes().empty());
 
@@ -309,7 +307,7 @@ TEST_F(SaveRecall, SaveReplacesAnExistingFileAndSaysWhereItCannotWrite) {
     EXPECT_EQ(MsgBoxes().back().style, ui::vbOKOnly | ui::vbCritical);
   }
   EXPECT_FALSE(QFile::exists(PathOf("no/such/folder/x.sav")));
-  EXPECT_EQ(Contents(readOnly), "kept");
+  EXPECT_EQ(ReadFile(readOnly), "kept");
 }
 
 // Runs `act` on the next modal window of type T, inside the event loop that
@@ -381,7 +379,7 @@ TEST_F(SaveRecall, ANameTypedWithoutSuffixIsSavedAsSavAndReplacingItIsAskedFirst
   TypeInSaveDialog(name);
   saveWithComment("first");
   EXPECT_FALSE(QFile::exists(folder.filePath(name)));
-  EXPECT_TRUE(Contents(sav).contains("Comment : first\r\n"));
+  EXPECT_TRUE(ReadFile(sav).contains("Comment : first\r\n"));
 
   // The same name again: the dialog asks; No keeps the file and the dialog, which is then cancelled.
   for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
@@ -392,13 +390,13 @@ TEST_F(SaveRecall, ANameTypedWithoutSuffixIsSavedAsSavAndReplacingItIsAskedFirst
     });
     saveWithComment(answer == QMessageBox::No ? "second" : "third");
     EXPECT_EQ(asked, name + ".sav already exists.\nDo you want to replace it?");
-    EXPECT_TRUE(Contents(sav).contains(answer == QMessageBox::No ? "Comment : first\r\n" : "Comment : third\r\n"));
+    EXPECT_TRUE(ReadFile(sav).contains(answer == QMessageBox::No ? "Comment : first\r\n" : "Comment : third\r\n"));
   }
 
   // A name with a suffix of its own keeps it.
   TypeInSaveDialog(name + "notes.txt");
   saveWithComment("fourth");
-  EXPECT_TRUE(Contents(txt).contains("Comment : fourth\r\n"));
+  EXPECT_TRUE(ReadFile(txt).contains("Comment : fourth\r\n"));
   EXPECT_FALSE(QFile::exists(txt + ".sav"));
 
   // A folder's name, with or without a separator after it, opens the folder and saves nothing.
@@ -459,7 +457,7 @@ TEST_F(SaveRecall, ABraceInTheCommentMovesTheBlockStartToIt) {
   Choose(path);
   save.cmdsave->click();
   // The rest of the comment line is skipped; the first "x" after it starts a register field.
-  const Strings writes = Recall(Contents(path));
+  const Strings writes = Recall(ReadFile(path));
   ASSERT_EQ(writes.size(), 92u);
   EXPECT_EQ(writes[0], "write 0x00 = 0x01");
   EXPECT_EQ(writes[91], "write 0x5D = 0x5E");
@@ -482,9 +480,9 @@ TEST_F(SaveRecall, PastedLineBreaksInTheCommentBecomeBlanksAndTheFileStillRecall
     const QString path = PathOf("pasted.sav");
     Choose(path);
     save.cmdsave->click();
-    EXPECT_TRUE(Contents(path).contains("\r\nComment : " + QByteArray(kept) + "\r\n\r\nKRV7310_Registers()\r\n{\r\n"));
+    EXPECT_TRUE(ReadFile(path).contains("\r\nComment : " + QByteArray(kept) + "\r\n\r\nKRV7310_Registers()\r\n{\r\n"));
     // Every register comes back from its own line, none from the comment.
-    const Strings writes = Recall(Contents(path));
+    const Strings writes = Recall(ReadFile(path));
     ASSERT_EQ(writes.size(), 92u);
     EXPECT_EQ(writes.front(), "write 0x00 = 0x80");
     EXPECT_EQ(writes.back(), "write 0x5D = 0xDD");

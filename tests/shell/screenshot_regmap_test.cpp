@@ -14,19 +14,16 @@
 
 namespace {
 
-class RegMapScreenshots : public support::ShellFixture {
+class RegMapScreenshots : public support::SimulationFixture {
  protected:
   void SetUp() override {
-    ShellFixture::SetUp();
-    StartInSimulation();
+    SimulationFixture::SetUp();
     OpenMainWindow();
   }
   // Each window is pictured alone, so the main window's other children hide nothing.
   void Snap(forms::Form& form, const QString& name) {
     form.Window()->repaint();
-    if (qEnvironmentVariableIsSet("SNAPSHOT_DIR")) {
-      EXPECT_FALSE(support::SaveSnapshot(form.Window(), name).isEmpty());
-    }
+    support::Snap(form, name);
   }
   QTreeWidgetItem* Node(const QString& text) {
     const QList<QTreeWidgetItem*> found = RegMapForm().TreeView1->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);

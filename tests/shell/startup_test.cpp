@@ -27,22 +27,13 @@ struct SplashView {
 
 class StartUp : public support::ShellFixture {
  protected:
-  // Answers message boxes in order, noting what the splash showed meanwhile.
-  void Answer(std::vector<int> answers) {
-    answers_ = std::move(answers);
-    ui::SetMsgBoxHandler([this](const QString& prompt, int style, const QString& title) {
-      asked.push_back({prompt, style, title});
+  void SetUp() override {
+    ShellFixture::SetUp();
+    WatchMsgBoxes([this] {
       frmSplash& splash = SplashForm();
       views.push_back({splash.IsVisible(), splash.lblVersion ? splash.lblVersion->Caption() : QString(),
                        splash.lblProductName ? splash.lblProductName->Caption() : QString(),
                        splash.lblPlatform ? splash.lblPlatform->Caption() : QString()});
-      if (answers_.empty()) {
-        ADD_FAILURE() << "unexpected message box: " << prompt.toStdString();
-        return int(ui::vbOK);
-      }
-      const int answer = answers_.front();
-      answers_.erase(answers_.begin());
-      return answer;
     });
   }
   QStringList PickerLines() {
@@ -52,23 +43,25 @@ class StartUp : public support::ShellFixture {
     for (int i = 0; i < picker.lstDevices->count(); ++i) lines << picker.lstDevices->item(i)->text();
     return lines;
   }
+  // The one message box was the question whether to go on in simulation mode.
+  void ExpectOnlyTheSimulationQuestion(const char* prompt) {
+    ASSERT_EQ(MsgBoxes().size(), 1u);
+    EXPECT_EQ(MsgBoxes()[0].prompt, prompt);
+    EXPECT_EQ(MsgBoxes()[0].style, ui::vbYesNo);
+    EXPECT_EQ(MsgBoxes()[0].title, "KRV7310 Evaluation Software");
+  }
 
-  std::vector<support::AskedMsgBox> asked;
+  // What the splash showed at each message box.
   std::vector<SplashView> views;
-
- private:
-  std::vector<int> answers_;
 };
 
 }  // namespace
 
 TEST_F(StartUp, WithoutBoardSimulationLeadsToTheLiveBlockDiagram) {
-  Answer({ui::vbYes});
+  AnswerMsgBox(ui::vbYes);
   Main();
-  ASSERT_EQ(asked.size(), 1u);
-  EXPECT_EQ(asked[0].prompt, "The KRV7310 evaluation board has not been found.\r\nContinue in simulation mode?");
-  EXPECT_EQ(asked[0].style, ui::vbYesNo);
-  EXPECT_EQ(asked[0].title, "KRV7310 Evaluation Software");
+  ASSERT_NO_FATAL_FAILURE(ExpectOnlyTheSimulationQuestion(
+      "The KRV7310 evaluation board has not been found.\r\nContinue in simulation mode?"));
   EXPECT_TRUE(views[0].visible) << "the splash stays on screen during the question";
   EXPECT_EQ(views[0].version, "Version 2.0.5");
   EXPECT_EQ(views[0].product, "KRV7310 Evaluation Software");
@@ -100,7 +93,7 @@ TEST_F(StartUp, WithoutBoardSimulationLeadsToTheLiveBlockDiagram) {
 
 TEST_F(StartUp, EnterPressesThePickersOKFromItsList) {
   for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-    Answer({ui::vbYes});
+    AnswerMsgBox(ui::vbYes);
     Main();
     frmMultiDevice& picker = MultiDeviceForm();
     QWidget* window = picker.lstDevices->window();
@@ -125,9 +118,9 @@ TEST_F(StartUp, EscapeOrEnterOnCancelCancelsThePickerAndEndsTheProgram) {
   } cases[] = {{"lstDevices", Qt::Key_Escape}, {"cmdCancel", Qt::Key_Return}, {"cmdCancel", Qt::Key_Enter}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.focus);
-    Answer({ui::vbYes});
     const support::ChildResult child = support::RunUntilProgramEnds(
-        [&c] {
+        [this, &c] {
+          AnswerMsgBox(ui::vbYes);
           Main();
           QWidget* window = MultiDeviceForm().lstDevices->window();
           window->activateWindow();
@@ -145,19 +138,16 @@ TEST_F(StartUp, EscapeOrEnterOnCancelCancelsThePickerAndEndsTheProgram) {
 
 TEST_F(StartUp, DecliningSimulationAfterAnEmptyScanEndsWithoutUsbMessage) {
   AttachBoard({});
-  Answer({ui::vbNo});
+  AnswerMsgBox(ui::vbNo);
   EXPECT_THROW(Main(), support::ProgramEnded);
-  ASSERT_EQ(asked.size(), 1u);
-  EXPECT_EQ(asked[0].prompt, "No KRV7310 devices found - Continue in simulation mode?");
-  EXPECT_EQ(asked[0].style, ui::vbYesNo);
-  EXPECT_EQ(asked[0].title, "KRV7310 Evaluation Software");
+  ASSERT_NO_FATAL_FAILURE(ExpectOnlyTheSimulationQuestion("No KRV7310 devices found - Continue in simulation mode?"));
   EXPECT_FALSE(MultiDeviceForm().IsLoaded());
   EXPECT_FALSE(gSimulationMode);
 }
 
 TEST_F(StartUp, AcceptingSimulationAfterAnEmptyScanOffersTheSimulatedChip) {
   AttachBoard({});
-  Answer({ui::vbYes});
+  AnswerMsgBox(ui::vbYes);
   Main();
   EXPECT_TRUE(gSimulationMode);
   EXPECT_EQ(PickerLines(), QStringList{"KRV7310 at address 0x48"});
@@ -166,12 +156,12 @@ TEST_F(StartUp, AcceptingSimulationAfterAnEmptyScanOffersTheSimulatedChip) {
 TEST_F(StartUp, AFailedReadDuringTheScanEndsWithTheUsbMessage) {
   usb::EmulatedBoard& board = AttachBoard({0x48});
   board.FailRequestNumber(1 + 60);  // the handshake, then the read of address 59
-  Answer({ui::vbOK});
+  AnswerMsgBox(ui::vbOK);
   ui::SetAboutToEnd(nullptr);  // Main puts the shell's own in place
   EXPECT_THROW(Main(), support::ProgramEnded);
-  ASSERT_EQ(asked.size(), 1u);
-  EXPECT_EQ(asked[0].prompt, "Communications Interrupted - Check USB connections");
-  EXPECT_TRUE(asked[0].style & ui::vbCritical);
+  ASSERT_EQ(MsgBoxes().size(), 1u);
+  EXPECT_EQ(MsgBoxes()[0].prompt, "Communications Interrupted - Check USB connections");
+  EXPECT_TRUE(MsgBoxes()[0].style & ui::vbCritical);
   ASSERT_EQ(board.Log().size(), 61u);
   EXPECT_EQ(board.Log().back().direction, 1) << "the failed request is a scan read";
   EXPECT_FALSE(MultiDeviceForm().IsLoaded());
@@ -180,9 +170,8 @@ TEST_F(StartUp, AFailedReadDuringTheScanEndsWithTheUsbMessage) {
 
 TEST_F(StartUp, TwoChipsGiveAPickerOfTwoLinesAndBothDeviceMenus) {
   AttachBoard({0x4A, 0x48});
-  Answer({});
   Main();
-  EXPECT_TRUE(asked.empty());
+  EXPECT_TRUE(MsgBoxes().empty());
   EXPECT_EQ(PickerLines(), (QStringList{"KRV7310 at address 0x48", "KRV7310 at address 0x4A"}));
   support::Find<QPushButton>(MultiDeviceForm(), "cmdOK")->click();
   gMainForm->tmrMaster->stop();

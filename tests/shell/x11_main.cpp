@@ -9,14 +9,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QApplication>
-#include <QLocale>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-#include "platform/forms/DesignFont.h"
-#include "platform/ui/WindowSystemSeams.h"
+#include "support/TestApplication.h"
 
 namespace {
 
@@ -73,13 +70,5 @@ int main(int argc, char** argv) {
   }
   setenv("DISPLAY", server.Display().c_str(), 1);
   setenv("QT_QPA_PLATFORM", "xcb", 1);
-  int result = 1;
-  {
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale::c());
-    forms::ApplyDesignFont();
-    ui::InstallWindowSystemSeams();
-    result = RUN_ALL_TESTS();
-  }
-  return result;
+  return support::RunTests(argc, argv);
 }

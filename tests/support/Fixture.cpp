@@ -40,6 +40,7 @@ void Fixture::SetUp() {
   globals::ResetProgramGlobals();
   ui::SetMsgBoxHandler([this](const QString& prompt, int style, const QString& title) {
     asked_.push_back({prompt, style, title});
+    if (watch_) watch_();
     if (answers_.empty()) {
       ADD_FAILURE() << "unexpected message box: " << prompt.toStdString();
       return int(ui::vbOK);

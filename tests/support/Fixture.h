@@ -8,8 +8,12 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "platform/usb/EmulatedBoard.h"
@@ -29,6 +33,17 @@ struct AskedMsgBox {
 // Turns the board log into lines a test can compare:
 // "read 0x48 0x30" and "write 0x48 0x30 = 0x9B" (handshakes: "handshake").
 std::vector<std::string> Transfers(const std::vector<usb::VendorRequest>& log, bool withDevice = true);
+
+// The fields of one vendor request a test states: request, value, index, direction, length.
+using RequestFields = std::tuple<int, int, int, int, int>;
+inline RequestFields Fields(const usb::VendorRequest& r) {
+  return {r.request, r.value, r.index, r.direction, r.length};
+}
+
+// Sets registers of the chip at this address: {register, value} pairs, in order.
+inline void SetRegs(usb::EmulatedBoard& board, int chip, std::initializer_list<std::pair<int, int>> values) {
+  for (const auto& [reg, value] : values) board.SetReg(chip, reg, static_cast<uint8_t>(value));
+}
 
 class Fixture : public ::testing::Test {
  protected:
@@ -51,6 +66,8 @@ class Fixture : public ::testing::Test {
   // Answers for the next message boxes, in order; an unscripted box fails the test.
   void AnswerMsgBox(int answer) { answers_.push_back(answer); }
   const std::vector<AskedMsgBox>& MsgBoxes() const { return asked_; }
+  // Runs at every message box before it is answered, to note what the screen shows meanwhile.
+  void WatchMsgBoxes(std::function<void()> watch) { watch_ = std::move(watch); }
 
   // Seconds since midnight as the master timer reads them.
   void SetTimer(float seconds) { timer_ = seconds; }
@@ -64,6 +81,7 @@ class Fixture : public ::testing::Test {
   std::shared_ptr<usb::EmulatedBoard> board_;
   std::deque<int> answers_;
   std::vector<AskedMsgBox> asked_;
+  std::function<void()> watch_;
   float timer_ = 36000;
   double monotonic_ = 0;
 };

@@ -1,7 +1,8 @@
 #include "PdfFile.h"
 
-#include <QFile>
 #include <QRegularExpression>
+
+#include "support/Files.h"
 
 namespace support {
 
@@ -13,10 +14,7 @@ std::unique_ptr<QPrinter> PdfPrinter(const QString& path, const QPageSize& size)
   return device;
 }
 
-QByteArray ReadPdf(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+QByteArray ReadPdf(const QString& path) { return ReadFile(path); }
 
 QString PdfPageContent(const QByteArray& pdf) {
   QString content;

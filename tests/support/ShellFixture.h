@@ -19,4 +19,13 @@ class ShellFixture : public Fixture {
   frmMain& OpenMainWindow();
 };
 
+// The shell fixture in simulation mode, as after the user accepted it at start-up.
+class SimulationFixture : public ShellFixture {
+ protected:
+  void SetUp() override {
+    ShellFixture::SetUp();
+    StartInSimulation();
+  }
+};
+
 }  // namespace support
