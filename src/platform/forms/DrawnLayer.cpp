@@ -37,7 +37,7 @@ QRect DrawnLayer::Add(const QPolygonF& twips, Stroke stroke) {
   for (const QPointF& p : twips) {
     const Twips at{static_cast<float>(p.x()), static_cast<float>(p.y())};
     points_.push_back(at);
-    const QPoint pixel(TwipsToPixel(at.x), TwipsToPixel(at.y));
+    const QPoint pixel(ToPixels(at.x), ToPixels(at.y));
     left = std::min(left, pixel.x());
     top = std::min(top, pixel.y());
     right = std::max(right, pixel.x());
@@ -78,7 +78,7 @@ void DrawnLayer::Paint(QPainter& painter, const QRect& dirtyPixels) const {
     fine.clear();
     for (uint32_t i = 0; i < stroke.count; ++i) {
       if (!finer) {
-        whole.emplace_back(TwipsToPixel(twips[i].x), TwipsToPixel(twips[i].y));
+        whole.emplace_back(ToPixels(twips[i].x), ToPixels(twips[i].y));
         continue;
       }
       const QPointF at = device.map(QPointF(twips[i].x / static_cast<double>(kTwipsPerPixel),

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <cmath>
 
+#include "Twips.h"
+
 namespace forms {
 
 LineItem::LineItem(PictureBox* surface, double x1, double y1, double x2, double y2)
@@ -49,8 +51,8 @@ void LineItem::PaintSegment(QPainter& painter, const QPen& pen, QPoint a, QPoint
 }
 
 QRect LineItem::PixelBounds() const {
-  const QPoint a(TwipsToPixel(x1_), TwipsToPixel(y1_));
-  const QPoint b(TwipsToPixel(x2_), TwipsToPixel(y2_));
+  const QPoint a(ToPixels(x1_), ToPixels(y1_));
+  const QPoint b(ToPixels(x2_), ToPixels(y2_));
   // Half the pen, the square cap and one pixel of smoothing on either side.
   const int pad = width_ / 2 + 2;
   return QRect(a, b).normalized().adjusted(-pad, -pad, pad, pad);
@@ -58,8 +60,8 @@ QRect LineItem::PixelBounds() const {
 
 void LineItem::Paint(QPainter& painter) const {
   if (style_ == BorderStyle::None) return;
-  const QPoint a(TwipsToPixel(x1_), TwipsToPixel(y1_));
-  const QPoint b(TwipsToPixel(x2_), TwipsToPixel(y2_));
+  const QPoint a(ToPixels(x1_), ToPixels(y1_));
+  const QPoint b(ToPixels(x2_), ToPixels(y2_));
   if (!penReady_) {
     pen_ = MakePen(color_, width_, style_);
     penReady_ = true;
