@@ -111,9 +111,6 @@ TEST_F(Surface, ItemsArePaintedAtFifteenTwipsToThePixel) {
   EXPECT_EQ(img.pixelColor(319, 209), QColor(Qt::yellow));
   EXPECT_EQ(img.pixelColor(320, 209), QColor(Qt::white));
   EXPECT_EQ(img.pixelColor(319, 210), QColor(Qt::white));
-
-  EXPECT_FLOAT_EQ(picture->ScaleWidth(), 6000);
-  EXPECT_FLOAT_EQ(picture->ScaleHeight(), 4500);
 }
 
 TEST_F(Surface, CoordinatesAreHeldAsSingles) {
@@ -306,62 +303,6 @@ TEST_F(Surface, DraggingOneOfSeveralHundredLinesIsFast) {
 #endif
   EXPECT_LT(msPerMove, limit);
 }
-
-// ---- Hit tests ------------------------------------------------------------------
-
-struct ShapeHit {
-  float x, y;
-  const char* expected;  // object name of the shape hit, "" for none
-};
-
-class SurfaceShapeHits : public Surface, public ::testing::WithParamInterface<ShapeHit> {};
-
-TEST_P(SurfaceShapeHits, TheTopmostVisibleShapeWhoseBoxHoldsThePointBorderExcluded) {
-  // A 160-twip marker over a larger box, a hidden shape over both, and a label.
-  picture->AddShape("box", forms::ShapeKind::Rectangle, 1000, 1000, 1000, 1000);
-  picture->AddShape("marker", forms::ShapeKind::Rectangle, 1420, 1420, 160, 160);
-  picture->AddShape("hidden", forms::ShapeKind::Ellipse, 0, 0, 3000, 3000)->SetVisible(false);
-  picture->AddLabel("label", 0, 0, 3000, 3000);
-  ShapeItem* hit = picture->ShapeAt(GetParam().x, GetParam().y);
-  EXPECT_EQ(hit ? hit->objectName().toStdString() : std::string(), GetParam().expected);
-  if (hit) {
-    EXPECT_TRUE(hit->Contains(GetParam().x, GetParam().y));
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(Points, SurfaceShapeHits,
-                         ::testing::Values(ShapeHit{1500, 1500, "marker"}, ShapeHit{1420.01f, 1579.99f, "marker"},
-                                           ShapeHit{1420, 1500, "box"}, ShapeHit{1500, 1580, "box"},
-                                           ShapeHit{1000.5f, 1999.5f, "box"}, ShapeHit{1000, 1500, ""},
-                                           ShapeHit{2000, 1500, ""}, ShapeHit{500, 500, ""}));
-
-struct LineHit {
-  double x1, y1, x2, y2;
-  float x, y, tolerance;
-  bool hitsX, hitsY;
-};
-
-class SurfaceLineHits : public Surface, public ::testing::WithParamInterface<LineHit> {};
-
-TEST_P(SurfaceLineHits, WithinTheToleranceStrictly) {
-  const LineHit& c = GetParam();
-  LineItem* line = picture->AddLine("ln", c.x1, c.y1, c.x2, c.y2);
-  EXPECT_EQ(line->HitsX(c.x, c.tolerance), c.hitsX);
-  EXPECT_EQ(line->HitsY(c.x, c.y, c.tolerance), c.hitsY);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Points, SurfaceLineHits,
-    ::testing::Values(
-        // An upright edge line: only the distance across it counts, wherever the click is in height.
-        LineHit{2703.75, 240, 2703.75, 840, 2603.75f, 500, 100, false, false},
-        LineHit{2703.75, 240, 2703.75, 840, 2603.85f, 500, 100, true, false},
-        LineHit{2703.75, 240, 2703.75, 840, 2803.65f, 5000, 100, true, false},
-        LineHit{2703.75, 240, 2703.75, 840, 2803.75f, 500, 100, false, false},
-        // A line falling 420 twips per 2873.75: its height at the click, 100 twips either way.
-        LineHit{600, 1000, 3473.75, 1420, 2036.875f, 1310 - 99.5f, 100, false, true},
-        LineHit{600, 1000, 3473.75, 1420, 2036.875f, 1310 + 100, 100, false, false},
-        LineHit{600, 1000, 3473.75, 1420, 6000, 1000 + 420 * (5400 / 2873.75f), 100, false, true}));
 
 // ---- The drawn layer -----------------------------------------------------------------
 

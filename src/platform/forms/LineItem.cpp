@@ -18,18 +18,6 @@ void LineItem::SetPoints(double x1, double y1, double x2, double y2) {
   ChangeFour(x1_, y1_, x2_, y2_, x1, y1, x2, y2);
 }
 
-bool LineItem::HitsX(float x, float tolerance) const {
-  const float low = static_cast<float>(static_cast<double>(x1_) - tolerance);
-  const float high = static_cast<float>(static_cast<double>(x1_) + tolerance);
-  return low < x && x < high;
-}
-
-bool LineItem::HitsY(float x, float y, float tolerance) const {
-  if (x1_ == x2_) return false;
-  const double height = y1_ + (static_cast<double>(y2_) - y1_) * (x - x1_) / (static_cast<double>(x2_) - x1_);
-  return height - tolerance < y && y < height + tolerance;
-}
-
 QPen LineItem::MakePen(const QColor& color, qreal widthPixels, BorderStyle style) {
   QPen pen(color, widthPixels);
   if (style == BorderStyle::Dot) {

@@ -31,11 +31,6 @@ class LineItem : public DrawItem {
   BorderStyle Style() const { return style_; }
   void SetStyle(BorderStyle style) { Change(style_, style); penReady_ = false; }
 
-  // Strict hit tests in twips of the picture: within the tolerance of X1 (the
-  // bounds rounded to Single first), or of the line's height at x.
-  bool HitsX(float x, float tolerance) const;
-  bool HitsY(float x, float y, float tolerance) const;  // false for an upright line
-
   QRect PixelBounds() const override;
   void Paint(QPainter& painter) const override;
 
