@@ -3,11 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QImage>
 #include <QPaintEvent>
 #include <QTest>
-#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -273,35 +271,6 @@ TEST_F(Surface, AChangeRepaintsOnlyTheOldAndNewPlaceOfTheItem) {
   QCoreApplication::processEvents();
   EXPECT_TRUE(spy.painted.isEmpty());
   picture->removeEventFilter(&spy);
-}
-
-TEST_F(Surface, DraggingOneOfSeveralHundredLinesIsFast) {
-  std::vector<LineItem*> lines;
-  for (int i = 0; i < 400; ++i) {
-    const double y = 15.0 * (i % 280);
-    lines.push_back(picture->AddLine(QString("Ln(%1)").arg(i), 0, y, 5900, y));
-  }
-  ShowAndSettle();
-  // The best of a few batches, so that a busy machine does not decide the result.
-  double msPerMove = 1e9;
-  for (int batch = 0; batch < 10; ++batch) {
-    QElapsedTimer clock;
-    clock.start();
-    constexpr int kMoves = 25;
-    for (int i = 0; i < kMoves; ++i) {
-      LineItem* edge = lines[static_cast<size_t>(i % 10)];
-      const double x = 300 + 15 * ((batch * kMoves + i) % 300);
-      edge->SetPoints(x, 0, x, 4000);
-      QCoreApplication::processEvents();  // the repaint the move asked for
-    }
-    msPerMove = std::min(msPerMove, static_cast<double>(clock.nsecsElapsed()) / 1e6 / kMoves);
-  }
-#if defined(__SANITIZE_ADDRESS__)
-  const double limit = 10.0;
-#else
-  const double limit = 1.0;
-#endif
-  EXPECT_LT(msPerMove, limit);
 }
 
 // ---- The drawn layer -----------------------------------------------------------------
