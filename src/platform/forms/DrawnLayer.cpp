@@ -8,18 +8,6 @@
 #include "Twips.h"
 
 namespace forms {
-namespace {
-
-// As a line item's segment, between the picture's pixels: level and plumb
-// segments of a whole width stay crisp, the others are smoothed.
-void PaintFineSegment(QPainter& painter, const QPen& pen, QPointF a, QPointF b) {
-  const bool smooth = (a.x() != b.x() && a.y() != b.y()) || pen.widthF() != std::floor(pen.widthF());
-  if (painter.testRenderHint(QPainter::Antialiasing) != smooth) painter.setRenderHint(QPainter::Antialiasing, smooth);
-  painter.setPen(pen);
-  painter.drawLine(a, b);
-}
-
-}  // namespace
 
 QRect DrawnLayer::AddPolyline(const QPolygonF& twips, const QColor& color, qreal widthPixels, BorderStyle style) {
   return Add(twips, {0, 0, color, QColor(), widthPixels, style, false, QRect()});
@@ -100,8 +88,8 @@ void DrawnLayer::Paint(QPainter& painter, const QRect& dirtyPixels) const {
     }
     // Segment by segment, as line items are drawn, so both look the same.
     if (finer) {
-      if (count == 1) PaintFineSegment(painter, pen, fine[0], fine[0]);
-      for (int i = 1; i < count; ++i) PaintFineSegment(painter, pen, fine[i - 1], fine[i]);
+      if (count == 1) LineItem::PaintSegment(painter, pen, fine[0], fine[0]);
+      for (int i = 1; i < count; ++i) LineItem::PaintSegment(painter, pen, fine[i - 1], fine[i]);
     } else {
       if (count == 1) LineItem::PaintSegment(painter, pen, whole[0], whole[0]);
       for (int i = 1; i < count; ++i) LineItem::PaintSegment(painter, pen, whole[i - 1], whole[i]);

@@ -6,6 +6,19 @@
 #include "Twips.h"
 
 namespace forms {
+namespace {
+
+template <typename Point>
+void PaintAnySegment(QPainter& painter, const QPen& pen, Point a, Point b) {
+  // Level and plumb lines of whole pixels stay crisp; slanted lines and
+  // fractional widths, which no whole pixel can show, are smoothed.
+  const bool smooth = (a.x() != b.x() && a.y() != b.y()) || pen.widthF() != std::floor(pen.widthF());
+  if (painter.testRenderHint(QPainter::Antialiasing) != smooth) painter.setRenderHint(QPainter::Antialiasing, smooth);
+  painter.setPen(pen);
+  painter.drawLine(a, b);
+}
+
+}  // namespace
 
 LineItem::LineItem(PictureBox* surface, double x1, double y1, double x2, double y2)
     : DrawItem(surface),
@@ -30,12 +43,11 @@ QPen LineItem::MakePen(const QColor& color, qreal widthPixels, BorderStyle style
 }
 
 void LineItem::PaintSegment(QPainter& painter, const QPen& pen, QPoint a, QPoint b) {
-  // Level and plumb lines of whole pixels stay crisp; slanted lines and
-  // fractional widths, which no whole pixel can show, are smoothed.
-  const bool smooth = (a.x() != b.x() && a.y() != b.y()) || pen.widthF() != std::floor(pen.widthF());
-  if (painter.testRenderHint(QPainter::Antialiasing) != smooth) painter.setRenderHint(QPainter::Antialiasing, smooth);
-  painter.setPen(pen);
-  painter.drawLine(a, b);
+  PaintAnySegment(painter, pen, a, b);
+}
+
+void LineItem::PaintSegment(QPainter& painter, const QPen& pen, QPointF a, QPointF b) {
+  PaintAnySegment(painter, pen, a, b);
 }
 
 QRect LineItem::PixelBounds() const {

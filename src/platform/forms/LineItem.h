@@ -34,9 +34,11 @@ class LineItem : public DrawItem {
   QRect PixelBounds() const override;
   void Paint(QPainter& painter) const override;
 
-  // The pen and the stroke every drawn line of the surface uses, items and drawn layer alike.
+  // The pen and the stroke every drawn line of the surface uses, items and drawn layer alike;
+  // the drawn layer's points fall between pixels on a finer device.
   static QPen MakePen(const QColor& color, qreal widthPixels, BorderStyle style);
   static void PaintSegment(QPainter& painter, const QPen& pen, QPoint a, QPoint b);
+  static void PaintSegment(QPainter& painter, const QPen& pen, QPointF a, QPointF b);
 
  private:
   float x1_, y1_, x2_, y2_;
