@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "design/frmDigFilter.h"
+#include "filter_chart.h"
 #include "support/PageFixture.h"
 #include "support/PictureMouse.h"
 
@@ -69,14 +70,6 @@ class FilterPage : public support::PageFixture {
   }
 
   static QPointF Centre(const forms::BoxItem* box) { return support::Centre(*box); }
-  // The chart as the window lays it out at a frequency list position.
-  static filter::BodeChart ChartAt(int frequencyIndex) {
-    filter::BodeChart chart = filter::DesignTimeChart();
-    filter::LayoutPlotGrid(chart);
-    filter::PositionPoleZeroRange(chart, frequencyIndex);
-    filter::PositionGainRangeLines(chart, frequencyIndex);
-    return chart;
-  }
   // The integrator line's height at x.
   static double IntegratorAt(frmDigFilter& page, double x) {
     const forms::LineItem* line = page.lnIstSlope;

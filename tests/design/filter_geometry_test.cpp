@@ -4,16 +4,12 @@
 
 #include "design/BodeGeometry.h"
 #include "design/FilterCodec.h"
+#include "filter_chart.h"
 
 namespace {
 
 using namespace filter;
-
-BodeChart LaidOut() {
-  BodeChart chart = DesignTimeChart();
-  LayoutPlotGrid(chart);
-  return chart;
-}
+using filtertest::LaidOut;
 
 TEST(BodeGeometry, LayoutGivesFourEqualDecadesAndFourteenRows) {
   const BodeChart chart = LaidOut();

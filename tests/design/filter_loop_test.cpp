@@ -7,17 +7,13 @@
 #include <complex>
 
 #include "design/LoopModel.h"
+#include "filter_chart.h"
 
 namespace {
 
 using namespace filter;
 using Complex = std::complex<double>;
-
-BodeChart LaidOut() {
-  BodeChart chart = DesignTimeChart();
-  LayoutPlotGrid(chart);
-  return chart;
-}
+using filtertest::LaidOut;
 
 // The default set as the chip holds it at 125 kHz, and the default output filter.
 const FilterSettings kDefaultSet = DecodeFilterSet(0x03, 0xEE, 0x96, 0x0F, 125000);

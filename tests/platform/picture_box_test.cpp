@@ -66,6 +66,14 @@ class Surface : public ::testing::Test {
   // A point of the drawing, given in drawing pixels, as a widget position.
   QPoint Px(int x, int y) const { return QPoint(x, y) + picture->contentsRect().topLeft(); }
   QImage Drawing() const { return picture->grab(picture->contentsRect()).toImage(); }
+  // A hot label at (100, 100) pixels, 100 x 50, its events and the picture's recorded, shown.
+  LabelItem* ShowRecordedHotLabel() {
+    LabelItem* hot = picture->AddLabel("hot", 1500, 1500, 1500, 750);
+    Record(*picture, "pct");
+    Record(*hot, "lbl");
+    ShowAndSettle();
+    return hot;
+  }
   void Record(forms::MouseHandlers& target, const std::string& name) {
     target.onMouseDown = [this, name](int b, int s, float x, float y) { events.push_back({name + " down", b, s, x, y}); };
     target.onMouseUp = [this, name](int b, int s, float x, float y) { events.push_back({name + " up", b, s, x, y}); };
@@ -185,10 +193,7 @@ TEST_F(Surface, HotAreasAreVisibleLabelsWithHandlersTopmostFirst) {
 }
 
 TEST_F(Surface, MouseEventsArriveInTwipsAtThePictureOrTheHotLabel) {
-  LabelItem* hot = picture->AddLabel("hot", 1500, 1500, 1500, 750);
-  Record(*picture, "pct");
-  Record(*hot, "lbl");
-  ShowAndSettle();
+  ShowRecordedHotLabel();
 
   QTest::mouseMove(picture, Px(20, 30));
   QTest::mouseMove(picture, Px(110, 120));
@@ -205,10 +210,7 @@ TEST_F(Surface, MouseEventsArriveInTwipsAtThePictureOrTheHotLabel) {
 }
 
 TEST_F(Surface, TheReceiverOfAPressKeepsTheEventsUntilRelease) {
-  LabelItem* hot = picture->AddLabel("hot", 1500, 1500, 1500, 750);
-  Record(*picture, "pct");
-  Record(*hot, "lbl");
-  ShowAndSettle();
+  ShowRecordedHotLabel();
 
   QTest::mousePress(picture, Qt::LeftButton, {}, Px(110, 110));
   QTest::mouseMove(picture, Px(10, 10));  // QTest moves carry the held button
@@ -225,9 +227,7 @@ TEST_F(Surface, TheReceiverOfAPressKeepsTheEventsUntilRelease) {
 }
 
 TEST_F(Surface, DoubleClickReplacesTheSecondPress) {
-  LabelItem* hot = picture->AddLabel("hot", 1500, 1500, 1500, 750);
-  Record(*hot, "lbl");
-  ShowAndSettle();
+  ShowRecordedHotLabel();
   QTest::mouseClick(picture, Qt::LeftButton, {}, Px(110, 110));
   QTest::mouseDClick(picture, Qt::LeftButton, {}, Px(110, 110));
   QTest::mouseRelease(picture, Qt::LeftButton, {}, Px(110, 110));
