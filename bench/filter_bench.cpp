@@ -16,7 +16,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QMouseEvent>
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
@@ -24,8 +23,8 @@
 
 #include "BenchSession.h"
 #include "design/frmDigFilter.h"
-#include "platform/forms/Twips.h"
 #include "platform/usb/EmulatedBoard.h"
+#include "support/PictureMouse.h"
 
 namespace {
 
@@ -41,11 +40,7 @@ frmDigFilter& OpenFilterWindow(bench::TwoChipSession& session) {
 }
 
 void Send(frmDigFilter& page, QEvent::Type type, double x, double y) {
-  const QPointF at = QPointF(page.pctFilter->contentsRect().topLeft()) + QPointF(x, y) / forms::kTwipsPerPixel;
-  const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-  const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-  QMouseEvent event(type, at, page.pctFilter->mapToGlobal(at), button, held, Qt::NoModifier);
-  QApplication::sendEvent(page.pctFilter, &event);
+  support::MouseAt(page.pctFilter, type, QPointF(x, y));
 }
 
 // The repaints that were asked for.
@@ -84,8 +79,8 @@ BENCHMARK(BM_RedrawPlots)->UseManualTime()->Unit(benchmark::kMillisecond);
 void BM_PoleMove(benchmark::State& state) {
   bench::TwoChipSession session;
   frmDigFilter& page = OpenFilterWindow(session);
-  const double x = page.shpPole->Left() + page.shpPole->Width() / 2;
-  const double y = page.shpPole->Top() + page.shpPole->Height() / 2;
+  const QPointF pole = support::Centre(*page.shpPole);
+  const double x = pole.x(), y = pole.y();
   Send(page, QEvent::MouseButtonPress, x, y);
   Send(page, QEvent::MouseButtonRelease, x, y);
   Paint();

@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QMouseEvent>
 #include <QPaintEvent>
 #include <algorithm>
 #include <vector>
@@ -17,6 +16,7 @@
 #include "BenchSession.h"
 #include "design/frmPWM.h"
 #include "platform/usb/EmulatedBoard.h"
+#include "support/PictureMouse.h"
 
 namespace {
 
@@ -63,12 +63,7 @@ frmPWM& OpenRow(usb::EmulatedBoard& board) {
   return page;
 }
 
-void Send(forms::PictureBox* pct, QEvent::Type type, double x) {
-  const QPointF at = QPointF(pct->contentsRect().topLeft()) + QPointF(x, 500) / forms::kTwipsPerPixel;
-  QMouseEvent event(type, at, pct->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                    type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(pct, &event);
-}
+void Send(forms::PictureBox* pct, QEvent::Type type, double x) { support::MouseAt(pct, type, QPointF(x, 500)); }
 
 void Report(benchmark::State& state, std::vector<double>& micros) {
   if (micros.empty()) return;

@@ -241,6 +241,16 @@ bool FilterSketch::NearIntegratorLine(float x, float y, const BodeChart& chart) 
   return yL - 100 < y && y < yL + 100 && y <= Zero.CentreY();
 }
 
+bool FilterSketch::IsUnder(int handle, float x, float y, const BodeChart& chart) const {
+  if (!Shown) return false;
+  switch (handle) {
+    case kPoleHandle: return Pole.Contains(x, y);
+    case kZeroHandle: return Zero.Contains(x, y);
+    case kLowGainHandle: return NearIntegratorLine(x, y, chart);
+    default: return false;
+  }
+}
+
 bool FilterSketch::MouseDown(float x, float y, FilterSettings& set, const BodeChart& chart, float fs) {
   bool dropped = false;
   const auto toggle = [&](bool& picked, int handle, bool hit) {
@@ -250,9 +260,9 @@ bool FilterSketch::MouseDown(float x, float y, FilterSettings& set, const BodeCh
       picked = true;
     }
   };
-  toggle(PolePicked, kPoleHandle, Shown && Pole.Contains(x, y));
-  toggle(ZeroPicked, kZeroHandle, Shown && Zero.Contains(x, y));
-  toggle(LowGainPicked, kLowGainHandle, Shown && NearIntegratorLine(x, y, chart));
+  toggle(PolePicked, kPoleHandle, IsUnder(kPoleHandle, x, y, chart));
+  toggle(ZeroPicked, kZeroHandle, IsUnder(kZeroHandle, x, y, chart));
+  toggle(LowGainPicked, kLowGainHandle, IsUnder(kLowGainHandle, x, y, chart));
   return dropped;
 }
 
@@ -367,20 +377,16 @@ void FilterSketch::MoveHandle(int handle, float x, float y, FilterSettings& set,
 }
 
 int FilterSketch::MouseMove(float x, float y, FilterSettings& set, const BodeChart& chart, float fs) {
-  OverPole = Shown && Pole.Contains(x, y);
-  int pointer = OverPole ? kPointerSizeAll : kPointerDefault;
+  OverPole = IsUnder(kPoleHandle, x, y, chart);
+  int under = OverPole ? kPoleHandle : kNoHandle;
   if (PolePicked) MoveHandle(kPoleHandle, x, y, set, chart, fs);
 
-  if (Shown && Zero.Contains(x, y)) {
-    pointer = kPointerSizeWE;
-  } else if (!OverPole) {
-    pointer = kPointerDefault;
-  }
+  if (IsUnder(kZeroHandle, x, y, chart)) under = kZeroHandle;
   if (ZeroPicked) MoveHandle(kZeroHandle, x, y, set, chart, fs);
 
-  if (Shown && NearIntegratorLine(x, y, chart)) pointer = kPointerSizeNS;
+  if (IsUnder(kLowGainHandle, x, y, chart)) under = kLowGainHandle;
   if (LowGainPicked) MoveHandle(kLowGainHandle, x, y, set, chart, fs);
-  return pointer;
+  return under;
 }
 
 }  // namespace filter

@@ -2,9 +2,10 @@
 // The digital filter's gain as an asymptote sketch on the Bode chart: an
 // integrator line falling at 20 dB per decade, a flat part at the zero's level,
 // a line rising from the zero marker to the pole marker and a flat part beyond.
-// Holds where every sketch item is and what its captions say, and the
-// click-to-pick, click-to-drop dragging of the pole, the zero and the integrator
-// line; the designer window copies it into its items.
+// Holds where every sketch item is and what its captions say, which handle is
+// under the pointer, and the click-to-pick, click-to-drop dragging of the pole,
+// the zero and the integrator line; the designer window copies it into its
+// items and shows the pointer shape for the handle under the pointer.
 
 #include <QString>
 
@@ -12,12 +13,6 @@
 #include "FilterCodec.h"
 
 namespace filter {
-
-// Pointer shapes while hovering the sketch.
-constexpr int kPointerDefault = 0;
-constexpr int kPointerSizeNS = 7;   // the integrator line
-constexpr int kPointerSizeWE = 9;   // the zero marker
-constexpr int kPointerSizeAll = 15;  // the pole marker
 
 struct SketchBox {
   float Left, Top, Width, Height;
@@ -31,8 +26,8 @@ struct SketchLine {
   float X1, Y1, X2, Y2;
 };
 
-// Whose move CheckMarkerMove judges.
-enum SketchHandle { kPoleHandle = 1, kZeroHandle = 2, kLowGainHandle = 3 };
+// The sketch's three handles: whose move CheckMarkerMove judges, and what lies under the pointer.
+enum SketchHandle { kNoHandle = 0, kPoleHandle = 1, kZeroHandle = 2, kLowGainHandle = 3 };
 
 // Can the set's sketch be drawn: the pole above the zero, the zero below the HF
 // gain, and the integrator line strictly lower on the chart than the zero marker
@@ -80,6 +75,9 @@ class FilterSketch {
   bool IsOnZeroSlopeInRange(float x, const BodeChart& chart) const;
   // Within 100 twips above or below the integrator line, and not below the zero's level.
   bool NearIntegratorLine(float x, float y, const BodeChart& chart) const;
+  // Is the handle under the point: strictly inside the pole's or the zero's box,
+  // or near the integrator line? Never while the handles are hidden.
+  bool IsUnder(int handle, float x, float y, const BodeChart& chart) const;
 
   // A click: drops each picked handle and picks each resting one under the
   // pointer, pole, zero and integrator line in turn. A dropped handle that
@@ -91,7 +89,9 @@ class FilterSketch {
   // their values in the set in steps of 10 Hz and 0.01 dB, as long as the
   // codes they are written as at fs read back in range. Beyond that a handle
   // rests at the end of its range, on the set of codes nearest the pointer,
-  // which the set then holds exactly. Returns the pointer shape.
+  // which the set then holds exactly. Returns the handle under the pointer,
+  // kNoHandle for none: the integrator line wins over the zero, the zero over
+  // the pole; the zero is judged once the pole has moved, the line once the zero has.
   int MouseMove(float x, float y, FilterSettings& set, const BodeChart& chart, float fs);
 
  private:

@@ -31,6 +31,16 @@ RowWave InitialRowWave(int row, float S, float M) {
   return w;
 }
 
+int EdgeUnder(const RowWave& w, float x, float tolerance) {
+  for (int kind : {kRisingEdge, kFallingEdge}) {
+    const double at = w[kind].x1;
+    const float low = static_cast<float>(at - tolerance);
+    const float high = static_cast<float>(at + tolerance);
+    if (low < x && x < high) return kind;
+  }
+  return 0;
+}
+
 bool MoveEdgeLine(RowWave& w, int kind, float X, float S, float M) {
   if (X < S || X > M) return false;
   w[kind].x1 = X;

@@ -1,7 +1,8 @@
 #pragma once
 // Where things stand in a PWM timing row, in twips inside the row picture:
 // edge time <-> X, the ten waveform lines and how an edge move reshapes them,
-// the copy into the second period and the modulation arrows.
+// which edge is under the pointer, the copy into the second period and the
+// modulation arrows.
 // S is the start marker's X, M the mid marker's X (end of period 1), P the
 // row's period in steps.
 
@@ -44,6 +45,11 @@ using RowWave = std::array<Line, 10>;
 
 // A row before any edge is placed: both edges on the start marker.
 RowWave InitialRowWave(int row, float S, float M);
+
+// Which edge a click or the pointer at x is on: the rising (kind 1) or the
+// falling (kind 3) edge line within the tolerance of x, both bounds strict and
+// rounded to Single first; the rising edge wins when both are; 0 for neither.
+int EdgeUnder(const RowWave& wave, float x, float tolerance);
 
 // Puts the rising (kind 1) or falling (kind 3) edge at X and redraws the row
 // around it, high or low between the edges by which comes first (a tie counts

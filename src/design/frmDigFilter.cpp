@@ -108,6 +108,16 @@ void PlaceBox(forms::BoxItem* item, double left, double top, const BodeChart& ch
   item->Move(Within(left, chart.Width), Within(top, chart.Height), item->Width(), item->Height());
 }
 
+// The pointer over each handle of the sketch: it shows which way the handle moves.
+int PointerOver(int handle) {
+  switch (handle) {
+    case kPoleHandle: return forms::vbSizeAll;
+    case kZeroHandle: return forms::vbSizeWE;
+    case kLowGainHandle: return forms::vbSizeNS;
+    default: return forms::vbDefault;
+  }
+}
+
 }  // namespace
 
 void frmDigFilter::Form_Load() {
@@ -579,7 +589,7 @@ void frmDigFilter::pctFilter_MouseDown(int, int, float X, float Y) {
 }
 
 void frmDigFilter::pctFilter_MouseMove(int, int, float X, float Y) {
-  SetMousePointer(mSketch.MouseMove(X, Y, mFilter[mFilterMode], mChart, mSwitchingFrequency));
+  SetMousePointer(PointerOver(mSketch.MouseMove(X, Y, mFilter[mFilterMode], mChart, mSwitchingFrequency)));
   if (mSketch.PolePicked || mSketch.ZeroPicked || mSketch.LowGainPicked) ShowSketch();
   BringHandlesToFront();
 }

@@ -50,6 +50,18 @@ struct RowRange {
 RowRange RowsOf(bool aux) { return aux ? RowRange{pwm::kAuxRow, pwm::kAuxRow} : RowRange{0, pwm::kAuxRow - 1}; }
 QColor ButtonFace() { return QApplication::palette().color(QPalette::Button); }
 
+// The five strokes of a modulation arrow: the item array of each and its line in the model's marker.
+struct ArrowStroke {
+  const char* name;
+  std::array<QPointer<LineItem>, frmPWM::kMarkers> frmPWM::*items;
+  pwm::Line pwm::Marker::*line;
+};
+const ArrowStroke kArrowStrokes[] = {{"Lmain", &frmPWM::Lmain, &pwm::Marker::shaft},
+                                     {"LLU", &frmPWM::LLU, &pwm::Marker::leftUpper},
+                                     {"LLL", &frmPWM::LLL, &pwm::Marker::leftLower},
+                                     {"LRU", &frmPWM::LRU, &pwm::Marker::rightUpper},
+                                     {"LRL", &frmPWM::LRL, &pwm::Marker::rightLower}};
+
 QString Indexed(const char* name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
 
 // A check box whose caption wraps onto further lines inside its box, as the
@@ -101,8 +113,9 @@ void frmPWM::Form_Load() {
   SetSize(kWindowWidth, kWindowHeight);
   mHitTolerance = 100;
   mMarkerWidth = 500;
-  // The lines come back unpicked with the window, so no pick may outlive it.
+  // The rows come back unpicked and as a new picture draws them, so no pick may outlive the window.
   mPickedEdge = {};
+  for (int r = 0; r < kRows; ++r) mRows[r] = pwm::NewRow(r, FormatEdgeTime(0));
   CenterInMainForm(*this);
 
   QWidget* client = Client();
@@ -217,58 +230,76 @@ void frmPWM::BuildRow(QWidget* client, int r) {
 
 void frmPWM::BuildRowPicture(int r) {
   forms::PictureBox& pct = *pctPWM[r];
+  const pwm::RowModel& model = mRows[r];
   const pwm::Levels lv = pwm::RowLevels(r);
-  const float S = pwm::kStartMarkerX;
-  const float M = pwm::MidMarkerX(S, pwm::kEndMarkerX);
-  auto dotted = [&pct](const char* name, int r, double x1, double y1, double x2, double y2) {
-    LineItem* line = pct.AddLine(Indexed(name, r), x1, y1, x2, y2);
-    line->SetStyle(forms::BorderStyle::Dot);
-    return line;
+  const auto line = [&pct](const QString& name, const pwm::Line& l) {
+    return pct.AddLine(name, l.x1, l.y1, l.x2, l.y2);
   };
-  LnStart[r] = dotted("LnStart", r, S, 0, S, lv.low);
-  LnEnd[r] = dotted("LnEnd", r, pwm::kEndMarkerX, 0, 7200, 1080);
-  LnMid[r] = dotted("LnMid", r, M, 0, M, lv.low);
-  Line3[r] = dotted("Line3", r, 0, lv.low, 7200, lv.low);
-  LnGrid[r] = dotted("LnGrid", r, pwm::GridX(S, M), 0, pwm::GridX(S, M), lv.low);
+  const auto dotted = [&](const char* name, const pwm::Line& l) {
+    LineItem* item = line(Indexed(name, r), l);
+    item->SetStyle(forms::BorderStyle::Dot);
+    return item;
+  };
+  LnStart[r] = dotted("LnStart", model.start);
+  LnEnd[r] = dotted("LnEnd", model.end);
+  LnMid[r] = dotted("LnMid", model.mid);
+  Line3[r] = dotted("Line3", model.baseline);
+  LnGrid[r] = dotted("LnGrid", model.grid);
 
   forms::LabelItem* title = pct.AddLabel(Indexed("lblRow", r), 0, 0, 2400, 240, QLatin1String(kRowTitles[r]));
   title->SetFontSize(8, true);
   title->SetAutoSize(true);
   pct.AddLabel(Indexed("lblZero", r), 1160, lv.low, 200, 240, QStringLiteral("0"))->SetAutoSize(true);
-  lblT[r] = pct.AddLabel(Indexed("lblT", r), M - 450, lv.low, 900, 240);
+  lblT[r] = pct.AddLabel(Indexed("lblT", r), model.PeriodLabelLeft(), lv.low, pwm::kPeriodLabelWidth, 240,
+                         model.periodText);
   lblT[r]->SetAlignment(Qt::AlignHCenter);
   for (int kind : {kRisingEdge, kFallingEdge}) {
-    const int edge = pwm::EdgeNumber(r, kind);
     forms::LabelItem* label = pct.AddLabel(Indexed(kind == kRisingEdge ? "lblT1" : "lblT2", r), 7320,
-                                           kind == kRisingEdge ? 240 : 480, 1440, 195,
-                                           pwm::EdgeLabelText(edge, FormatEdgeTime(0)));
+                                           kind == kRisingEdge ? 240 : 480, 1440, 195, model.EdgeText(kind));
     // Wide enough for the longest time, so a drag never measures text; a touch
     // below the default size, so the widest time still ends inside the picture.
     label->SetFontSize(7.5, true);
     (kind == kRisingEdge ? lblT1 : lblT2)[r] = label;
   }
 
-  const pwm::RowWave wave = pwm::InitialRowWave(r, S, M);
   for (int k = 0; k < 10; ++k) {
-    const pwm::Line& l = wave[k];
-    LineItem* line = pct.AddLine(Indexed("Ln", 10 * r + k), l.x1, l.y1, l.x2, l.y2);
-    line->SetBorderWidth(2);
-    line->SetBorderColor(RowColour(r));
-    Ln[10 * r + k] = line;
+    LineItem* item = line(Indexed("Ln", 10 * r + k), model.wave[k]);
+    item->SetBorderWidth(2);
+    item->SetBorderColor(RowColour(r));
+    Ln[10 * r + k] = item;
   }
-  for (int m : {r, r + kRows}) {
-    for (auto* strokes : {&Lmain, &LLU, &LLL, &LRU, &LRL}) {
-      const char* name = strokes == &Lmain ? "Lmain"
-                         : strokes == &LLU ? "LLU"
-                         : strokes == &LLL ? "LLL"
-                         : strokes == &LRU ? "LRU"
-                                           : "LRL";
-      LineItem* line = pct.AddLine(Indexed(name, m), 0, 0, 0, 0);
-      line->SetBorderWidth(2);
-      line->SetVisible(false);
-      (*strokes)[m] = line;
+  for (int i = 0; i < 2; ++i) {
+    const int m = r + kRows * i;
+    for (const ArrowStroke& stroke : kArrowStrokes) {
+      LineItem* item = line(Indexed(stroke.name, m), model.arrows[i].*stroke.line);
+      item->SetBorderWidth(2);
+      item->SetVisible(model.arrowShown[i]);
+      (this->*stroke.items)[m] = item;
     }
   }
+}
+
+void frmPWM::ShowRow(int r) {
+  const pwm::RowModel& model = mRows[r];
+  const auto put = [](LineItem* item, const pwm::Line& l) { item->SetPoints(l.x1, l.y1, l.x2, l.y2); };
+  put(LnStart[r], model.start);
+  put(LnEnd[r], model.end);
+  put(LnMid[r], model.mid);
+  put(Line3[r], model.baseline);
+  put(LnGrid[r], model.grid);
+  for (int k = 0; k < 10; ++k) put(Ln[10 * r + k], model.wave[k]);
+  for (int i = 0; i < 2; ++i) {
+    const int m = r + kRows * i;
+    for (const ArrowStroke& stroke : kArrowStrokes) {
+      LineItem* item = (this->*stroke.items)[m];
+      put(item, model.arrows[i].*stroke.line);
+      item->SetVisible(model.arrowShown[i]);
+    }
+  }
+  lblT[r]->SetCaption(model.periodText);
+  lblT[r]->SetLeft(model.PeriodLabelLeft());
+  lblT1[r]->SetCaption(model.riseText);
+  lblT2[r]->SetCaption(model.fallText);
 }
 
 void frmPWM::Form_Unload() {
@@ -299,16 +330,17 @@ void frmPWM::ApplyFrequency(const QString& itemText, bool aux) {
   // Edges that waited on the start marker for a period are placed from their labels.
   const bool firstPeriod = period == 0;
   for (int r = RowsOf(aux).first; r <= RowsOf(aux).last; ++r) {
-    lblT[r]->SetCaption(f.periodLabel);
-    period = pagekit::PeriodStepsFromLabel(lblT[r]->Caption());
+    mRows[r].periodText = f.periodLabel;
+    period = pagekit::PeriodStepsFromLabel(mRows[r].periodText);
     for (int kind : {kRisingEdge, kFallingEdge}) {
       if (firstPeriod) {
         const float t = std::floor(LabelToEdgeTime(r, kind == kRisingEdge ? 1 : 2));
         MoveEdge(EdgeTimeToX(std::min(static_cast<int32_t>(t), period), r), kind, r, false);
       } else {
-        MoveEdge(Ln[10 * r + kind]->X1(), kind, r, false);
+        MoveEdge(mRows[r].EdgeX(kind), kind, r, false);
       }
     }
+    ShowRow(r);
   }
 }
 
@@ -345,7 +377,10 @@ void frmPWM::ForgetPeriod(bool aux) {
   (aux ? mAuxPeriodUs : mPeriodUs) = 0;
   (aux ? mAuxPeriod : mPeriod) = 0;
   if (!aux) lblPWMFreq->setText(QString());
-  for (int r = RowsOf(aux).first; r <= RowsOf(aux).last; ++r) lblT[r]->SetCaption(QString());
+  for (int r = RowsOf(aux).first; r <= RowsOf(aux).last; ++r) {
+    mRows[r].periodText.clear();
+    ShowRow(r);
+  }
 }
 
 void frmPWM::SetupFormAfterLoad() {
@@ -357,24 +392,20 @@ void frmPWM::SetupFormAfterLoad() {
                               "These values will be over-written with valid data."),
                ui::vbOKOnly);
   }
+  // The markers, the period label and the grid line stand where each row's
+  // model put them when the window was built.
   for (int r = 0; r < kRows; ++r) {
-    const float mid = LnStart[r]->X1() + (LnEnd[r]->X1() - LnStart[r]->X1()) / 2;
-    LnMid[r]->SetX1(mid);
-    LnMid[r]->SetX2(LnMid[r]->X1());
-    lblT[r]->SetLeft(LnMid[r]->X1() - lblT[r]->Width() / 2);
-    Ln[10 * r + 4]->SetX2(LnMid[r]->X1());
     const pwm::EdgeInfo& e = mEdges[r];
     PlaceEdge(r, kRisingEdge, e.Rise);
     PlaceEdge(r, kFallingEdge, e.Fall);
     CopyWaveformToSecondPeriod(r);
+    ShowRow(r);
     chkDisable[r]->SetValue(e.Enabled ? 0 : 1);
     chkEnableT1Mod[r]->SetValue(e.RiseModEnable);
     chkT1Sign[r]->SetValue(e.RiseModSign);
     chkEnableT2Mod[r]->SetValue(e.FallModEnable);
     chkT2Sign[r]->SetValue(e.FallModSign);
   }
-  const float grid = pwm::GridX(LnStart[0]->X1(), LnMid[0]->X1());
-  for (int r = 0; r < kRows; ++r) LnGrid[r]->SetPoints(grid, LnGrid[r]->Y1(), grid, LnGrid[r]->Y2());
   const int index = MatchingIndex();
   if (index >= 0) gPWMOpen[index] = true;
 }
@@ -383,7 +414,7 @@ void frmPWM::PlaceEdge(int row, int kind, int32_t t) {
   MoveEdge(EdgeTimeToX(t, row), kind, row, false);
   // Without a period the line cannot show the time, so the label keeps it.
   if (PeriodOf(row) == 0) {
-    EdgeLabel(row, kind)->SetCaption(pwm::EdgeLabelText(pwm::EdgeNumber(row, kind), FormatEdgeTime(t)));
+    mRows[row].EdgeText(kind) = pwm::EdgeLabelText(pwm::EdgeNumber(row, kind), FormatEdgeTime(t));
   }
 }
 
@@ -415,73 +446,40 @@ void frmPWM::cmdCancel_Click() { Unload(); }
 // ---- Edge text and geometry, on this window's members
 
 float frmPWM::LabelToEdgeTime(int row, int edge) const {
-  return pwm::LabelToEdgeTime((edge == 1 ? lblT1 : lblT2)[row]->Caption(), mLSB);
+  return pwm::LabelToEdgeTime(mRows[row].EdgeText(edge == 1 ? kRisingEdge : kFallingEdge), mLSB);
 }
 
 QString frmPWM::FormatEdgeTime(float n) const { return pwm::FormatEdgeTime(n, mLSB, mTimeDecimals); }
 
 float frmPWM::EdgeTimeToX(int32_t t, int row) const {
-  return pwm::EdgeTimeToX(t, LnStart[row]->X1(), LnMid[row]->X1(), PeriodOf(row));
+  return pwm::EdgeTimeToX(t, mRows[row].S(), mRows[row].M(), PeriodOf(row));
 }
 
 float frmPWM::XToEdgeTime(float X, int row) const {
-  return pwm::XToEdgeTime(X, LnStart[row]->X1(), LnMid[row]->X1(), PeriodOf(row));
+  return pwm::XToEdgeTime(X, mRows[row].S(), mRows[row].M(), PeriodOf(row));
 }
 
 forms::LabelItem* frmPWM::EdgeLabel(int row, int kind) const {
   return (kind == kRisingEdge ? lblT1 : lblT2)[row];
 }
 
-pwm::RowWave frmPWM::WaveOf(int row) const {
-  pwm::RowWave w;
-  for (int k = 0; k < 10; ++k) {
-    const LineItem& line = *Ln[10 * row + k];
-    w[k] = {line.X1(), line.Y1(), line.X2(), line.Y2()};
-  }
-  return w;
-}
-
-void frmPWM::ShowWave(int row, const pwm::RowWave& w) {
-  for (int k = 0; k < 10; ++k) Ln[10 * row + k]->SetPoints(w[k].x1, w[k].y1, w[k].x2, w[k].y2);
-}
-
 void frmPWM::MoveEdge(float X, int kind, int row, bool keepLabel) {
-  pwm::RowWave w = WaveOf(row);
-  if (!pwm::MoveEdgeLine(w, kind, X, LnStart[row]->X1(), LnMid[row]->X1())) return;
-  ShowWave(row, w);
+  pwm::RowModel& model = mRows[row];
+  if (!pwm::MoveEdgeLine(model.wave, kind, X, model.S(), model.M())) return;
   ShowModulationMarkers(row);
   // Without a period no position stands for a time: the label keeps its own.
   if (keepLabel || PeriodOf(row) == 0) return;
-  EdgeLabel(row, kind)->SetCaption(
-      pwm::EdgeLabelText(pwm::EdgeNumber(row, kind), FormatEdgeTime(XToEdgeTime(X, row))));
+  model.EdgeText(kind) = pwm::EdgeLabelText(pwm::EdgeNumber(row, kind), FormatEdgeTime(XToEdgeTime(X, row)));
 }
 
 void frmPWM::CopyWaveformToSecondPeriod(int row) {
-  pwm::RowWave w = WaveOf(row);
-  pwm::CopyWaveformToSecondPeriod(w, LnStart[row]->X1(), LnMid[row]->X1());
-  ShowWave(row, w);
+  pwm::RowModel& model = mRows[row];
+  pwm::CopyWaveformToSecondPeriod(model.wave, model.S(), model.M());
 }
 
 void frmPWM::ShowModulationMarkers(int row) {
-  const int g = 10 * row;
-  const struct {
-    forms::CheckBox* box;
-    int marker;
-    int kind;
-  } edges[] = {{chkEnableT1Mod[row], row, kRisingEdge}, {chkEnableT2Mod[row], row + kRows, kFallingEdge}};
-  for (const auto& e : edges) {
-    const bool shown = e.box->Value() == 1;
-    if (shown) PlaceModulationMarker(e.marker, Ln[g + e.kind]->X1());
-    for (auto* strokes : {&Lmain, &LLU, &LLL, &LRU, &LRL}) (*strokes)[e.marker]->SetVisible(shown);
-  }
-}
-
-void frmPWM::PlaceModulationMarker(int m, float X) {
-  const pwm::Marker k = pwm::PlaceModulationMarker(m, X, mMarkerWidth);
-  const std::pair<LineItem*, const pwm::Line*> strokes[] = {
-      {Lmain[m], &k.shaft}, {LLU[m], &k.leftUpper}, {LLL[m], &k.leftLower}, {LRU[m], &k.rightUpper},
-      {LRL[m], &k.rightLower}};
-  for (const auto& [line, l] : strokes) line->SetPoints(l->x1, l->y1, l->x2, l->y2);
+  pwm::ShowModulation(mRows[row], chkEnableT1Mod[row]->Value() == 1, chkEnableT2Mod[row]->Value() == 1,
+                      mMarkerWidth);
 }
 
 // ---- The diagram's mouse handling
@@ -490,13 +488,11 @@ void frmPWM::pctPWM_MouseDown(int Index, int, int, float X, float) {
   const int g = 10 * Index;
   int16_t& picked = mPickedEdge[Index];
   if (picked == 0) {
-    for (int kind : {kRisingEdge, kFallingEdge}) {
-      if (!Ln[g + kind]->HitsX(X, mHitTolerance)) continue;
-      picked = static_cast<int16_t>(kind);
-      Ln[g + kind]->SetBorderColor(kGreen);
-      EdgeLabel(Index, kind)->SetForeColor(RowColour(Index));
-      return;
-    }
+    const int kind = pwm::EdgeUnder(mRows[Index].wave, X, mHitTolerance);
+    if (kind == 0) return;
+    picked = static_cast<int16_t>(kind);
+    Ln[g + kind]->SetBorderColor(kGreen);
+    EdgeLabel(Index, kind)->SetForeColor(RowColour(Index));
     return;
   }
   picked = 0;
@@ -508,12 +504,12 @@ void frmPWM::pctPWM_MouseDown(int Index, int, int, float X, float) {
 }
 
 void frmPWM::pctPWM_MouseMove(int Index, int, int, float X, float) {
-  const int g = 10 * Index;
   if (mPickedEdge[Index] != 0) {
     MoveEdge(X, mPickedEdge[Index], Index, false);
+    ShowRow(Index);
     return;
   }
-  const bool near = Ln[g + kRisingEdge]->HitsX(X, mHitTolerance) || Ln[g + kFallingEdge]->HitsX(X, mHitTolerance);
+  const bool near = pwm::EdgeUnder(mRows[Index].wave, X, mHitTolerance) != 0;
   SetMousePointer(near ? forms::vbSizeWE : forms::vbDefault);
 }
 
@@ -522,13 +518,14 @@ void frmPWM::Form_MouseMove() { SetMousePointer(forms::vbDefault); }
 // ---- Nudge buttons and boxes
 
 void frmPWM::Nudge(int row, int kind, bool right) {
-  forms::LabelItem* label = EdgeLabel(row, kind);
-  const auto nudge = pwm::NudgeEdge(label->Caption(), pwm::EdgeNumber(row, kind),
+  QString& label = mRows[row].EdgeText(kind);
+  const auto nudge = pwm::NudgeEdge(label, pwm::EdgeNumber(row, kind),
                                     right ? pwm::NudgeDirection::Right : pwm::NudgeDirection::Left,
                                     row == pwm::kAuxRow ? mAuxLSB : mLSB, PeriodUsOf(row), mTimeDecimals);
   if (!nudge) return;
-  label->SetCaption(nudge->label);
+  label = nudge->label;
   MoveEdge(EdgeTimeToX(nudge->steps, row), kind, row, true);
+  ShowRow(row);
 }
 
 void frmPWM::cmdRisingLeft_Click(int Index) { Nudge(Index, kRisingEdge, false); }
@@ -542,8 +539,15 @@ void frmPWM::chkDisable_Click(int Index) {
   pctPWM[Index]->SetBackColor(disabled ? ButtonFace() : kWhite);
 }
 
-void frmPWM::chkEnableT1Mod_Click(int Index) { ShowModulationMarkers(Index); }
-void frmPWM::chkEnableT2Mod_Click(int Index) { ShowModulationMarkers(Index); }
+void frmPWM::chkEnableT1Mod_Click(int Index) {
+  ShowModulationMarkers(Index);
+  ShowRow(Index);
+}
+
+void frmPWM::chkEnableT2Mod_Click(int Index) {
+  ShowModulationMarkers(Index);
+  ShowRow(Index);
+}
 
 // ---- Topology presets
 
@@ -562,6 +566,7 @@ void frmPWM::ApplyTopologyPreset(const QString& text) {
         MoveEdge(EdgeTimeToX(step.rise, 0), kRisingEdge, step.row, false);
         MoveEdge(EdgeTimeToX(step.fall, 0), kFallingEdge, step.row, false);
         CopyWaveformToSecondPeriod(step.row);
+        ShowRow(step.row);
         break;
     }
   }

@@ -4,13 +4,15 @@
 // nudged a step at a time, disable and modulation boxes, the main and AUX
 // frequencies, converter topology presets, and programming it all into the
 // chip. The label text of an edge is what gets programmed.
+// Each row's geometry and label texts live in its pure model (PWMRowModel);
+// the procedures below change the models and ShowRow puts a row on its picture.
 
 #include <QPointer>
 #include <array>
 #include <cstdint>
 
-#include "PWMGeometry.h"
 #include "PWMRegisters.h"
+#include "PWMRowModel.h"
 #include "pagekit/SwitchingFrequency.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/PictureBox.h"
@@ -45,10 +47,12 @@ class frmPWM : public DevicePage {
   QString FormatEdgeTime(float n) const;
   float EdgeTimeToX(int32_t t, int row) const;
   float XToEdgeTime(float X, int row) const;
+  // These change the row's model only.
   void MoveEdge(float X, int kind, int row, bool keepLabel);
   void CopyWaveformToSecondPeriod(int row);
   void ShowModulationMarkers(int row);
-  void PlaceModulationMarker(int m, float X);
+  // Puts the whole row model on the row's picture.
+  void ShowRow(int row);
   void ApplyTopologyPreset(const QString& text);
 
   // Controls, by their names in the window ("pctPWM(2)", "Ln(23)", "lblT1(4)").
@@ -78,13 +82,12 @@ class frmPWM : public DevicePage {
   void ForgetPeriod(bool aux);
   void PlaceEdge(int row, int kind, int32_t t);
   void Nudge(int row, int kind, bool right);
-  pwm::RowWave WaveOf(int row) const;
-  void ShowWave(int row, const pwm::RowWave& wave);
   int32_t PeriodOf(int row) const { return row == pwm::kAuxRow ? mAuxPeriod : mPeriod; }
   float PeriodUsOf(int row) const { return row == pwm::kAuxRow ? mAuxPeriodUs : mPeriodUs; }
   forms::LabelItem* EdgeLabel(int row, int kind) const;
 
   pwm::EdgeTable mEdges{};
+  std::array<pwm::RowModel, kRows> mRows{};
   float mFrequency = 0;
   float mAuxFrequency = 0;
   float mPeriodUs = 0;

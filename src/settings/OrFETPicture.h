@@ -6,5 +6,5 @@ namespace forms {
 class PictureBox;
 }
 
-// Draws onto a placed picture box, sized to it.
+// Draws onto the page's placed picture box (2100 x 3900 twips), in twips of its drawing.
 void DrawOrFETPicture(forms::PictureBox& picture);

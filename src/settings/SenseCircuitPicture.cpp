@@ -4,7 +4,7 @@
 #include <QPolygonF>
 #include <cmath>
 
-#include "platform/forms/PictureBox.h"
+#include "platform/forms/PicturePen.h"
 #include "platform/forms/Twips.h"
 
 namespace {
@@ -17,50 +17,35 @@ const QColor kChipFill(236, 240, 246);
 
 void DrawSenseCircuit(forms::PictureBox& picture, const QString& chipName, const QRect& chipTwips,
                       const std::vector<SensePin>& pins) {
-  // Laid out in pixels of the outer box; the drawing starts inside the frame.
-  const QPoint origin = picture.contentsRect().topLeft();
-  const auto at = [origin](qreal x, qreal y) {
-    return QPointF(forms::ToTwips(x - origin.x()), forms::ToTwips(y - origin.y()));
-  };
-  const QRect chip = forms::ToPixels(chipTwips.x(), chipTwips.y(), chipTwips.width(), chipTwips.height());
-  int count = 0;
-  const auto name = [&count] { return QStringLiteral("art(%1)").arg(count++); };
-  // A caption centred in height in a box of pixels, as a text box lays one line out.
-  const auto caption = [&](const QString& text, const QFont& font, const QRect& box, Qt::Alignment horizontal) {
-    const QFontMetricsF metrics(font, &picture);
-    const int top = static_cast<int>(std::lround(box.top() + (box.height() - metrics.height()) / 2));
-    const QPointF corner = at(box.left(), top);
-    forms::LabelItem* label = picture.AddLabel(name(), corner.x(), corner.y(), forms::ToTwips(box.width()),
-                                               forms::ToTwips(box.bottom() + 1 - top), text);
-    label->SetFont(font);
-    label->SetForeColor(kInk);
-    label->SetAlignment(horizontal);
+  using forms::ToPixels;
+  using forms::ToTwips;
+  forms::PicturePen pen(picture, kInk);
+  // Given in twips of the outer box, where the controls on the picture stand on
+  // whole pixels; the drawing starts inside the frame.
+  const QPoint frame = picture.contentsRect().topLeft();
+  const auto inX = [frame](int twips) { return ToTwips(ToPixels(twips) - frame.x()); };
+  const auto inY = [frame](int twips) { return ToTwips(ToPixels(twips) - frame.y()); };
+  const QRectF chip(inX(chipTwips.x()), inY(chipTwips.y()), ToTwips(ToPixels(chipTwips.width())),
+                    ToTwips(ToPixels(chipTwips.height())));
+  // A caption centred in height in a box, as a text box lays one line out, on whole pixels.
+  const auto caption = [&](const QString& text, const QFont& font, const QRectF& box, Qt::Alignment horizontal) {
+    const double line = QFontMetricsF(font, &picture).height() * forms::kTwipsPerPixel;
+    const double top = ToTwips(ToPixels(box.top() + (box.height() - line) / 2));
+    pen.Text(box.left(), top, box.width(), box.bottom() - top, text, horizontal)->SetFont(font);
   };
 
-  picture.DrawPolygon(QPolygonF({at(chip.left(), chip.top()), at(chip.left() + chip.width(), chip.top()),
-                                 at(chip.left() + chip.width(), chip.top() + chip.height()),
-                                 at(chip.left(), chip.top() + chip.height())}),
-                      kInk, 2, kChipFill);
+  pen.Outline(QPolygonF({chip.topLeft(), chip.topRight(), chip.bottomRight(), chip.bottomLeft()}), 2, kChipFill);
   QFont bold = picture.font();
   bold.setBold(true);
-  const int nameHeight = QFontMetrics(bold, &picture).height() + 8;
-  caption(chipName, bold, QRect(chip.left(), chip.top() + 4, chip.width(), nameHeight), Qt::AlignHCenter);
+  const int nameHeight = ToTwips(QFontMetrics(bold, &picture).height() + 8);
+  caption(chipName, bold, QRectF(chip.left(), chip.top() + 60, chip.width(), nameHeight), Qt::AlignHCenter);
 
   for (const SensePin& pin : pins) {
-    const int centre = forms::ToPixels(pin.centre);
-    const int from = forms::ToPixels(pin.wireFrom);
-    const QPointF start = at(from, centre), end = at(chip.left(), centre);
-    forms::LineItem* wire = picture.AddLine(name(), start.x(), start.y(), end.x(), end.y());
-    wire->SetBorderColor(kWire);
-    wire->SetBorderWidth(2);
-    // A dot of radius 3 pixels, its 2-pixel ring centred on the radius.
-    const QPointF corner = at(from - 4, centre - 4);
-    forms::ShapeItem* dot = picture.AddShape(name(), forms::ShapeKind::Ellipse, corner.x(), corner.y(),
-                                             forms::ToTwips(7), forms::ToTwips(7));
-    dot->SetBorderColor(kWire);
-    dot->SetBorderWidth(2);
-    dot->SetFilled(true);
-    dot->SetFillColor(kWire);
-    caption(pin.name, picture.font(), QRect(chip.left() + 6, centre - 10, chip.width() - 12, 20), Qt::AlignLeft);
+    const double centre = inY(pin.centre);
+    const double from = inX(pin.wireFrom);
+    pen.Line(from, centre, chip.left(), centre, 2)->SetBorderColor(kWire);
+    pen.Circle(from, centre, 45, kWire)->SetBorderColor(kWire);
+    caption(pin.name, picture.font(), QRectF(chip.left() + 90, centre - 150, chip.width() - 180, 300),
+            Qt::AlignLeft);
   }
 }

@@ -3,13 +3,12 @@
 // filter set at 125 kHz, the window opened as the menus open it, and clicks and
 // pointer moves at twips of its chart.
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <QTest>
 
 #include "design/frmDigFilter.h"
-#include "platform/forms/Twips.h"
+#include "filter_chart.h"
 #include "support/PageFixture.h"
+#include "support/PictureMouse.h"
 
 namespace filtertest {
 
@@ -49,12 +48,7 @@ class FilterPage : public support::PageFixture {
 
   // Mouse events on the chart at a point in twips, between pixels where need be.
   static void Mouse(frmDigFilter& page, QEvent::Type type, double x, double y) {
-    forms::PictureBox* chart = page.pctFilter;
-    const QPointF at = QPointF(chart->contentsRect().topLeft()) + QPointF(x, y) / forms::kTwipsPerPixel;
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-    QMouseEvent event(type, at, chart->mapToGlobal(at), button, held, Qt::NoModifier);
-    QApplication::sendEvent(chart, &event);
+    support::MouseAt(page.pctFilter, type, QPointF(x, y));
   }
   static void ClickAt(frmDigFilter& page, double x, double y) {
     Mouse(page, QEvent::MouseButtonPress, x, y);
@@ -75,17 +69,7 @@ class FilterPage : public support::PageFixture {
     return line;
   }
 
-  static QPointF Centre(const forms::BoxItem* box) {
-    return QPointF(box->Left() + box->Width() / 2, box->Top() + box->Height() / 2);
-  }
-  // The chart as the window lays it out at a frequency list position.
-  static filter::BodeChart ChartAt(int frequencyIndex) {
-    filter::BodeChart chart = filter::DesignTimeChart();
-    filter::LayoutPlotGrid(chart);
-    filter::PositionPoleZeroRange(chart, frequencyIndex);
-    filter::PositionGainRangeLines(chart, frequencyIndex);
-    return chart;
-  }
+  static QPointF Centre(const forms::BoxItem* box) { return support::Centre(*box); }
   // The integrator line's height at x.
   static double IntegratorAt(frmDigFilter& page, double x) {
     const forms::LineItem* line = page.lnIstSlope;

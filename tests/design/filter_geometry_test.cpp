@@ -4,14 +4,15 @@
 
 #include "design/BodeGeometry.h"
 #include "design/FilterCodec.h"
-#include "laid_out_chart.h"
+#include "filter_chart.h"
 
 namespace {
 
 using namespace filter;
+using filtertest::LaidOut;
 
 TEST(BodeGeometry, LayoutGivesFourEqualDecadesAndFourteenRows) {
-  const BodeChart chart = LaidOutChart();
+  const BodeChart chart = LaidOut();
   EXPECT_EQ(chart.GridX[0], 600);
   EXPECT_EQ(chart.GridX[9], 3473.75f);   // 1 kHz
   EXPECT_EQ(chart.GridX[18], 6347.5f);   // 10 kHz
@@ -27,7 +28,7 @@ TEST(BodeGeometry, LayoutGivesFourEqualDecadesAndFourteenRows) {
 }
 
 TEST(BodeGeometry, MappingsBetweenValuesAndPlaces) {
-  const BodeChart chart = LaidOutChart();
+  const BodeChart chart = LaidOut();
   struct Row {
     const char* what;
     float got, expected;
@@ -62,7 +63,7 @@ TEST(BodeGeometry, RangeBarsFollowTheFrequency) {
               {4, 100, 31000, 20, -28},      {7, 200, 62000, 20, -28},     {9, 400, 124000, 20, -28},
               {10, 800, 186000, 20, -28},    {11, 1000, 217000, 20, -28}};
   for (const Row& r : rows) {
-    BodeChart chart = LaidOutChart();
+    BodeChart chart = LaidOut();
     PositionPoleZeroRange(chart, r.index);
     PositionGainRangeLines(chart, r.index);
     EXPECT_EQ(chart.PoleBarX1, FreqToX(chart, r.low)) << r.index;
@@ -76,7 +77,7 @@ TEST(BodeGeometry, RangeBarsFollowTheFrequency) {
 }
 
 TEST(BodeGeometry, NoListChoiceLeavesThePoleBarAndFlattensTheHFBar) {
-  BodeChart chart = LaidOutChart();
+  BodeChart chart = LaidOut();
   PositionPoleZeroRange(chart, 11);
   for (int index : {-1, 12}) {
     PositionPoleZeroRange(chart, index);

@@ -7,12 +7,13 @@
 #include <complex>
 
 #include "design/LoopModel.h"
-#include "laid_out_chart.h"
+#include "filter_chart.h"
 
 namespace {
 
 using namespace filter;
 using Complex = std::complex<double>;
+using filtertest::LaidOut;
 
 // The default set as the chip holds it at 125 kHz, and the default output filter.
 const FilterSettings kDefaultSet = DecodeFilterSet(0x03, 0xEE, 0x96, 0x0F, 125000);
@@ -104,7 +105,7 @@ TEST(LoopModel, MoreThanElevenCrossingsChangeNothing) {
 }
 
 TEST(LoopModel, ValuesThatAreNoNumberNeverReachTheChartOrTheMargin) {
-  const BodeChart chart = LaidOutChart();
+  const BodeChart chart = LaidOut();
   struct Row : LoopCase {
     bool mayCross;
   } rows[] = {
@@ -148,7 +149,7 @@ TEST(LoopModel, ViewsChooseTheCurvesAndTheirOrder) {
        true},
   };
   for (const Row& r : rows) {
-    const LoopPlot plot = PlotLoop(kDefaultSet, kDefaultLC, r.views, LaidOutChart());
+    const LoopPlot plot = PlotLoop(kDefaultSet, kDefaultLC, r.views, LaidOut());
     std::vector<uint32_t> colours;
     for (const Curve& c : plot.curves) colours.push_back(c.rgb);
     EXPECT_EQ(colours, r.colours);
@@ -157,7 +158,7 @@ TEST(LoopModel, ViewsChooseTheCurvesAndTheirOrder) {
 }
 
 TEST(LoopModel, OpenLoadIsAMicroOhmOnTheLCCurveAndTenOnTheFullLoop) {
-  const BodeChart chart = LaidOutChart();
+  const BodeChart chart = LaidOut();
   const LoopPlot plot = PlotLoop(kDefaultSet, {10, 5000, 12, 0}, {false, true, true}, chart);
   const DigitalFilter digital = DigitalFilter::Of(kDefaultSet);
   const LCFilter lcCurves{10e-6, 5000e-6, 12e-3, 1e-6}, lcLoop{10e-6, 5000e-6, 12e-3, 1e-5};
@@ -190,7 +191,7 @@ TEST(LoopModel, DigitalPhaseHasNoQuadrantCorrection) {
 }
 
 TEST(LoopModel, ClippingKeepsTheVisiblePartOfASegment) {
-  const BodeChart chart = LaidOutChart();
+  const BodeChart chart = LaidOut();
   struct Row {
     QPointF a, b;
     bool visible;

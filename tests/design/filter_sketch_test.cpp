@@ -171,7 +171,7 @@ TEST_F(SketchTest, OverlappingHandlesAreBothPicked) {
   Click(sketch.Zero.CentreX() + 20, sketch.Zero.CentreY() + 5);
   EXPECT_TRUE(sketch.PolePicked);
   EXPECT_TRUE(sketch.ZeroPicked);
-  EXPECT_EQ(Move(sketch.Zero.CentreX() + 20, sketch.Zero.CentreY() + 5), kPointerSizeWE);
+  EXPECT_EQ(Move(sketch.Zero.CentreX() + 20, sketch.Zero.CentreY() + 5), kZeroHandle);
 }
 
 }  // namespace

@@ -63,11 +63,7 @@ TEST_F(FilterWindow, DeviceMenuAndBlockDiagramOpenIt) {
        [] {
          OpenBlockDiagram(0);
          auto& diagram = PageAt<frmDevice>(PageKind::Diagram, 0);
-         const forms::LabelItem* area = diagram.lblSelection[1];
-         const QPoint at = diagram.pctDevice->contentsRect().topLeft() +
-                           QPoint(forms::ToPixels(area->Left() + area->Width() / 2),
-                                  forms::ToPixels(area->Top() + area->Height() / 2));
-         QTest::mouseClick(diagram.pctDevice, Qt::LeftButton, {}, at);
+         support::ClickHotArea(diagram.pctDevice, *diagram.lblSelection[1]);
        }},
   };
   StartFilterBoard();

@@ -1,5 +1,5 @@
 // Timing-row geometry: time <-> X, the reshape of a row when an edge moves,
-// the second period and the modulation arrows.
+// which edge is under the pointer, the second period and the modulation arrows.
 
 #include <gtest/gtest.h>
 
@@ -103,6 +103,31 @@ TEST(MoveEdgeLine, OutsidePeriodOneTheEdgeStaysWhereItWas) {
       EXPECT_EQ(w[r.kind].x2, r.X);
       ExpectSecondPeriodRepeatsFirst(w);
     }
+  }
+}
+
+TEST(EdgeUnder, StrictlyWithinTheToleranceOfAnEdgeLineTheRisingOneFirst) {
+  struct Row {
+    float rise, fall, x;
+    int edge;  // 0: neither
+  } rows[] = {
+      // Only the distance across the line counts, each bound rounded to Single.
+      {2703.75f, 3500, 2603.75f, 0},
+      {2703.75f, 3500, 2603.85f, pwm::kRisingEdge},
+      {2703.75f, 3500, 2803.65f, pwm::kRisingEdge},
+      {2703.75f, 3500, 2803.75f, 0},
+      {2703.75f, 3500, 3400.1f, pwm::kFallingEdge},
+      {2703.75f, 3500, 3400, 0},
+      // Both within reach: the rising edge, whichever comes first.
+      {2000, 2100, 2050, pwm::kRisingEdge},
+      {2100, 2000, 2050, pwm::kRisingEdge},
+      {2100, 2000, 1901, pwm::kFallingEdge},
+  };
+  for (const Row& r : rows) {
+    RowWave w = pwm::InitialRowWave(0, S, M);
+    pwm::MoveEdgeLine(w, pwm::kRisingEdge, r.rise, S, M);
+    pwm::MoveEdgeLine(w, pwm::kFallingEdge, r.fall, S, M);
+    EXPECT_EQ(pwm::EdgeUnder(w, r.x, 100), r.edge) << r.rise << " " << r.fall << " " << r.x;
   }
 }
 

@@ -3,12 +3,11 @@
 // buttons and boxes clicked by name, and mouse events sent to a row picture
 // at positions in twips.
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <QTest>
 
 #include "design/frmPWM.h"
 #include "support/PageFixture.h"
+#include "support/PictureMouse.h"
 #include "support/Widgets.h"
 
 class PwmWindow : public support::PageFixture {
@@ -50,12 +49,7 @@ class PwmWindow : public support::PageFixture {
 
   // A mouse event at a point of a row picture given in twips, no button held on a move.
   static void Mouse(frmPWM& page, int row, QEvent::Type type, double x, double y = 500) {
-    forms::PictureBox* pct = Row(page, row);
-    const QPointF at = QPointF(pct->contentsRect().topLeft()) + QPointF(x, y) / forms::kTwipsPerPixel;
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-    QMouseEvent event(type, at, pct->mapToGlobal(at), button, held, Qt::NoModifier);
-    QApplication::sendEvent(pct, &event);
+    support::MouseAt(Row(page, row), type, QPointF(x, y));
   }
   static void Click(frmPWM& page, int row, double x) {
     Mouse(page, row, QEvent::MouseButtonPress, x);

@@ -95,10 +95,7 @@ TEST_F(PwmEditor, MenusAndTheBlockDiagramOpenItAndCloseClearsItsFlag) {
   frmDevice& diagram = PageAt<frmDevice>(PageKind::Diagram, 0);
   CenterInMainForm(diagram);
   QCoreApplication::processEvents();
-  const forms::LabelItem& hot = *diagram.lblSelection[0];
-  QTest::mouseClick(diagram.pctDevice, Qt::LeftButton, {},
-                    diagram.pctDevice->contentsRect().topLeft() +
-                        QPoint(forms::ToPixels(hot.Left() + hot.Width() / 2), forms::ToPixels(hot.Top() + hot.Height() / 2)));
+  support::ClickHotArea(diagram.pctDevice, *diagram.lblSelection[0]);
   frmPWM* first = static_cast<frmPWM*>(Pages(PageKind::PWM).Existing(0));
   ASSERT_NE(first, nullptr);
   EXPECT_EQ(first->Caption(), "PWM Output Control (0x48)");

@@ -18,6 +18,7 @@
 #include "settings/frmLimits.h"
 #include "shell/frmDevice.h"
 #include "support/PageFixture.h"
+#include "support/PictureMouse.h"
 
 namespace {
 
@@ -126,11 +127,7 @@ TEST_F(LimitsPage, TheBlockDiagramsFaultBlockOpensTheWindow) {
   StartBoard();
   OpenBlockDiagram(0);
   frmDevice& diagram = PageAt<frmDevice>(PageKind::Diagram, 0);
-  const forms::LabelItem* hot = diagram.lblSelection[2];
-  const QPoint centre =
-      diagram.pctDevice->contentsRect().topLeft() +
-      QPoint(forms::ToPixels(hot->Left() + hot->Width() / 2), forms::ToPixels(hot->Top() + hot->Height() / 2));
-  QTest::mouseClick(diagram.pctDevice, Qt::LeftButton, {}, centre);
+  support::ClickHotArea(diagram.pctDevice, *diagram.lblSelection[2]);
   frmLimits& page = PageAt<frmLimits>(PageKind::Limits, 0);
   ASSERT_TRUE(page.IsVisible());
   EXPECT_EQ(page.Caption(), "Fault Status and Configuration (0x48)");

@@ -9,6 +9,7 @@
 #include "model/DeviceInfo.h"
 #include "platform/forms/Twips.h"
 #include "shell/frmDevice.h"
+#include "support/PictureMouse.h"
 #include "support/ShellFixture.h"
 
 using forms::LabelItem;
@@ -70,8 +71,7 @@ class BlockDiagram : public support::ShellFixture {
     return diagram.pctDevice->contentsRect().topLeft() + QPoint(forms::ToPixels(x), forms::ToPixels(y));
   }
   static QPoint CentreOf(frmDevice& diagram, int hotArea) {
-    const LabelItem* hot = diagram.lblSelection[static_cast<size_t>(hotArea)];
-    return At(diagram, hot->Left() + hot->Width() / 2, hot->Top() + hot->Height() / 2);
+    return support::HotAreaCentre(diagram.pctDevice, *diagram.lblSelection[static_cast<size_t>(hotArea)]);
   }
   // Indexes of the outline lines now shown.
   static std::vector<int> ShownOutlines(frmDevice& diagram) {

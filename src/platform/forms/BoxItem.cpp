@@ -1,5 +1,7 @@
 #include "BoxItem.h"
 
+#include "Twips.h"
+
 namespace forms {
 
 BoxItem::BoxItem(PictureBox* surface, double left, double top, double width, double height)
@@ -14,8 +16,8 @@ void BoxItem::Move(double left, double top, double width, double height) {
 }
 
 QRect BoxItem::PixelRect() const {
-  return QRect(QPoint(TwipsToPixel(left_), TwipsToPixel(top_)),
-               QPoint(TwipsToPixel(left_ + width_) - 1, TwipsToPixel(top_ + height_) - 1));
+  return QRect(QPoint(ToPixels(left_), ToPixels(top_)),
+               QPoint(ToPixels(left_ + width_) - 1, ToPixels(top_ + height_) - 1));
 }
 
 }  // namespace forms

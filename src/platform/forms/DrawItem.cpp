@@ -1,12 +1,8 @@
 #include "DrawItem.h"
 
-#include <cmath>
-
 #include "PictureBox.h"
 
 namespace forms {
-
-int TwipsToPixel(float twips) { return static_cast<int>(std::lround(static_cast<double>(twips) / 15.0)); }
 
 DrawItem::DrawItem(PictureBox* surface) : QObject(surface), surface_(surface) {}
 

@@ -61,7 +61,4 @@ class DrawItem : public QObject {
   bool visible_ = true;
 };
 
-// Twips (held as Single, as the designed coordinates are) to whole pixels.
-int TwipsToPixel(float twips);
-
 }  // namespace forms

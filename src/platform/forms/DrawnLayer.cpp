@@ -8,18 +8,6 @@
 #include "Twips.h"
 
 namespace forms {
-namespace {
-
-// As a line item's segment, between the picture's pixels: level and plumb
-// segments of a whole width stay crisp, the others are smoothed.
-void PaintFineSegment(QPainter& painter, const QPen& pen, QPointF a, QPointF b) {
-  const bool smooth = (a.x() != b.x() && a.y() != b.y()) || pen.widthF() != std::floor(pen.widthF());
-  if (painter.testRenderHint(QPainter::Antialiasing) != smooth) painter.setRenderHint(QPainter::Antialiasing, smooth);
-  painter.setPen(pen);
-  painter.drawLine(a, b);
-}
-
-}  // namespace
 
 QRect DrawnLayer::AddPolyline(const QPolygonF& twips, const QColor& color, qreal widthPixels, BorderStyle style) {
   return Add(twips, {0, 0, color, QColor(), widthPixels, style, false, QRect()});
@@ -37,7 +25,7 @@ QRect DrawnLayer::Add(const QPolygonF& twips, Stroke stroke) {
   for (const QPointF& p : twips) {
     const Twips at{static_cast<float>(p.x()), static_cast<float>(p.y())};
     points_.push_back(at);
-    const QPoint pixel(TwipsToPixel(at.x), TwipsToPixel(at.y));
+    const QPoint pixel(ToPixels(at.x), ToPixels(at.y));
     left = std::min(left, pixel.x());
     top = std::min(top, pixel.y());
     right = std::max(right, pixel.x());
@@ -78,7 +66,7 @@ void DrawnLayer::Paint(QPainter& painter, const QRect& dirtyPixels) const {
     fine.clear();
     for (uint32_t i = 0; i < stroke.count; ++i) {
       if (!finer) {
-        whole.emplace_back(TwipsToPixel(twips[i].x), TwipsToPixel(twips[i].y));
+        whole.emplace_back(ToPixels(twips[i].x), ToPixels(twips[i].y));
         continue;
       }
       const QPointF at = device.map(QPointF(twips[i].x / static_cast<double>(kTwipsPerPixel),
@@ -100,8 +88,8 @@ void DrawnLayer::Paint(QPainter& painter, const QRect& dirtyPixels) const {
     }
     // Segment by segment, as line items are drawn, so both look the same.
     if (finer) {
-      if (count == 1) PaintFineSegment(painter, pen, fine[0], fine[0]);
-      for (int i = 1; i < count; ++i) PaintFineSegment(painter, pen, fine[i - 1], fine[i]);
+      if (count == 1) LineItem::PaintSegment(painter, pen, fine[0], fine[0]);
+      for (int i = 1; i < count; ++i) LineItem::PaintSegment(painter, pen, fine[i - 1], fine[i]);
     } else {
       if (count == 1) LineItem::PaintSegment(painter, pen, whole[0], whole[0]);
       for (int i = 1; i < count; ++i) LineItem::PaintSegment(painter, pen, whole[i - 1], whole[i]);

@@ -3,7 +3,22 @@
 #include <QPainter>
 #include <cmath>
 
+#include "Twips.h"
+
 namespace forms {
+namespace {
+
+template <typename Point>
+void PaintAnySegment(QPainter& painter, const QPen& pen, Point a, Point b) {
+  // Level and plumb lines of whole pixels stay crisp; slanted lines and
+  // fractional widths, which no whole pixel can show, are smoothed.
+  const bool smooth = (a.x() != b.x() && a.y() != b.y()) || pen.widthF() != std::floor(pen.widthF());
+  if (painter.testRenderHint(QPainter::Antialiasing) != smooth) painter.setRenderHint(QPainter::Antialiasing, smooth);
+  painter.setPen(pen);
+  painter.drawLine(a, b);
+}
+
+}  // namespace
 
 LineItem::LineItem(PictureBox* surface, double x1, double y1, double x2, double y2)
     : DrawItem(surface),
@@ -14,18 +29,6 @@ LineItem::LineItem(PictureBox* surface, double x1, double y1, double x2, double 
 
 void LineItem::SetPoints(double x1, double y1, double x2, double y2) {
   ChangeFour(x1_, y1_, x2_, y2_, x1, y1, x2, y2);
-}
-
-bool LineItem::HitsX(float x, float tolerance) const {
-  const float low = static_cast<float>(static_cast<double>(x1_) - tolerance);
-  const float high = static_cast<float>(static_cast<double>(x1_) + tolerance);
-  return low < x && x < high;
-}
-
-bool LineItem::HitsY(float x, float y, float tolerance) const {
-  if (x1_ == x2_) return false;
-  const double height = y1_ + (static_cast<double>(y2_) - y1_) * (x - x1_) / (static_cast<double>(x2_) - x1_);
-  return height - tolerance < y && y < height + tolerance;
 }
 
 QPen LineItem::MakePen(const QColor& color, qreal widthPixels, BorderStyle style) {
@@ -40,17 +43,16 @@ QPen LineItem::MakePen(const QColor& color, qreal widthPixels, BorderStyle style
 }
 
 void LineItem::PaintSegment(QPainter& painter, const QPen& pen, QPoint a, QPoint b) {
-  // Level and plumb lines of whole pixels stay crisp; slanted lines and
-  // fractional widths, which no whole pixel can show, are smoothed.
-  const bool smooth = (a.x() != b.x() && a.y() != b.y()) || pen.widthF() != std::floor(pen.widthF());
-  if (painter.testRenderHint(QPainter::Antialiasing) != smooth) painter.setRenderHint(QPainter::Antialiasing, smooth);
-  painter.setPen(pen);
-  painter.drawLine(a, b);
+  PaintAnySegment(painter, pen, a, b);
+}
+
+void LineItem::PaintSegment(QPainter& painter, const QPen& pen, QPointF a, QPointF b) {
+  PaintAnySegment(painter, pen, a, b);
 }
 
 QRect LineItem::PixelBounds() const {
-  const QPoint a(TwipsToPixel(x1_), TwipsToPixel(y1_));
-  const QPoint b(TwipsToPixel(x2_), TwipsToPixel(y2_));
+  const QPoint a(ToPixels(x1_), ToPixels(y1_));
+  const QPoint b(ToPixels(x2_), ToPixels(y2_));
   // Half the pen, the square cap and one pixel of smoothing on either side.
   const int pad = width_ / 2 + 2;
   return QRect(a, b).normalized().adjusted(-pad, -pad, pad, pad);
@@ -58,8 +60,8 @@ QRect LineItem::PixelBounds() const {
 
 void LineItem::Paint(QPainter& painter) const {
   if (style_ == BorderStyle::None) return;
-  const QPoint a(TwipsToPixel(x1_), TwipsToPixel(y1_));
-  const QPoint b(TwipsToPixel(x2_), TwipsToPixel(y2_));
+  const QPoint a(ToPixels(x1_), ToPixels(y1_));
+  const QPoint b(ToPixels(x2_), ToPixels(y2_));
   if (!penReady_) {
     pen_ = MakePen(color_, width_, style_);
     penReady_ = true;

@@ -31,17 +31,14 @@ class LineItem : public DrawItem {
   BorderStyle Style() const { return style_; }
   void SetStyle(BorderStyle style) { Change(style_, style); penReady_ = false; }
 
-  // Strict hit tests in twips of the picture: within the tolerance of X1 (the
-  // bounds rounded to Single first), or of the line's height at x.
-  bool HitsX(float x, float tolerance) const;
-  bool HitsY(float x, float y, float tolerance) const;  // false for an upright line
-
   QRect PixelBounds() const override;
   void Paint(QPainter& painter) const override;
 
-  // The pen and the stroke every drawn line of the surface uses, items and drawn layer alike.
+  // The pen and the stroke every drawn line of the surface uses, items and drawn layer alike;
+  // the drawn layer's points fall between pixels on a finer device.
   static QPen MakePen(const QColor& color, qreal widthPixels, BorderStyle style);
   static void PaintSegment(QPainter& painter, const QPen& pen, QPoint a, QPoint b);
+  static void PaintSegment(QPainter& painter, const QPen& pen, QPointF a, QPointF b);
 
  private:
   float x1_, y1_, x2_, y2_;

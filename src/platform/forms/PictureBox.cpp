@@ -86,21 +86,10 @@ void PictureBox::SetBorder(bool border) {
   update();
 }
 
-float PictureBox::ScaleWidth() const { return static_cast<float>(ToTwips(contentsRect().width())); }
-float PictureBox::ScaleHeight() const { return static_cast<float>(ToTwips(contentsRect().height())); }
-
 void PictureBox::RepaintPixels(const QRect& drawingPixels) {
   const QRect inner = contentsRect();
   const QRect area = drawingPixels.translated(inner.topLeft()).intersected(inner);
   if (!area.isEmpty()) update(area);
-}
-
-ShapeItem* PictureBox::ShapeAt(float x, float y) const {
-  for (auto it = items_.rbegin(); it != items_.rend(); ++it) {
-    auto* shape = qobject_cast<ShapeItem*>(*it);
-    if (shape && shape->Visible() && shape->Contains(x, y)) return shape;
-  }
-  return nullptr;
 }
 
 void PictureBox::Cls() { RepaintPixels(drawn_.Clear()); }

@@ -37,14 +37,10 @@ class PictureBox : public QFrame, public MouseHandlers {
   void SetBackColor(const QColor& color);
   // Without the sunken border the drawing fills the whole box.
   void SetBorder(bool border);
-  // The drawing area in twips.
-  float ScaleWidth() const;
-  float ScaleHeight() const;
 
-  // The topmost visible hot label at a point of the drawing (twips), or nullptr.
+  // The topmost visible hot label at a point of the drawing (twips), or nullptr:
+  // the one that takes the mouse events there.
   LabelItem* HotAreaAt(float x, float y) const;
-  // The topmost visible shape whose box holds the point, its border excluded, or nullptr.
-  ShapeItem* ShapeAt(float x, float y) const;
 
   // The drawn layer, under every item: strokes in twips that stay until Cls
   // clears them, leaving the items as they are. Widths are in pixels.

@@ -7,10 +7,6 @@ namespace forms {
 ShapeItem::ShapeItem(PictureBox* surface, ShapeKind kind, double left, double top, double width, double height)
     : BoxItem(surface, left, top, width, height), kind_(kind) {}
 
-bool ShapeItem::Contains(float x, float y) const {
-  return Left() < x && x < Left() + Width() && Top() < y && y < Top() + Height();
-}
-
 QRect ShapeItem::PixelBounds() const { return PixelRect().normalized().adjusted(-1, -1, 1, 1); }
 
 void ShapeItem::Paint(QPainter& painter) const {

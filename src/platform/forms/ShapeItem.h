@@ -28,9 +28,6 @@ class ShapeItem : public BoxItem {
   bool Filled() const { return filled_; }  // false: the drawing shows through
   void SetFilled(bool filled) { Change(filled_, filled); }
 
-  // Whether a point of the picture (twips) lies inside the shape's box, its border excluded.
-  bool Contains(float x, float y) const;
-
   QRect PixelBounds() const override;
   void Paint(QPainter& painter) const override;
 

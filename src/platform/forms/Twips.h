@@ -11,6 +11,8 @@ namespace forms {
 
 constexpr int kTwipsPerPixel = 15;
 
+// Twips to whole pixels, halves away from zero: the one mapping every control
+// and every drawn item goes by, so that each lands on the same pixel.
 inline int ToPixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
 inline int ToTwips(double pixels) { return static_cast<int>(std::lround(pixels * kTwipsPerPixel)); }
 inline QRect ToPixels(int left, int top, int width, int height) {
