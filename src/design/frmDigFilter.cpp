@@ -39,12 +39,11 @@ bool IsNumericText(const QString& text) {
   return decimal.match(text).hasMatch() || hex.match(text).hasMatch();
 }
 
-float FrequencyOfItem(const QString& text) { return static_cast<float>(numtext::Val(text) * 1000); }
-
-// The list position of a frequency; -1 for none, as for 0 Hz.
-int PositionOfFrequency(const forms::ComboBox* list, float hz) {
-  for (int i = 0; i < list->ListCount(); ++i) {
-    if (FrequencyOfItem(list->List(i)) == hz) return i;
+// The list position of a frequency; -1 for none, as for 0 Hz. The list holds the table's items in its order.
+int PositionOfFrequency(float hz) {
+  const auto& table = pagekit::SwitchingFrequencies();
+  for (int i = 0; i < pagekit::kSwitchingFrequencyCount; ++i) {
+    if (table[i].hz == hz) return i;
   }
   return -1;
 }
@@ -84,10 +83,6 @@ forms::LineItem* AddChartLine(forms::PictureBox* picture, const QString& name, c
   line->SetBorderWidth(width);
   line->SetStyle(style);
   return line;
-}
-
-QString Indexed(const char* name, int index) {
-  return QString::fromLatin1(name) + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
 }
 
 // Sketch items stay within reach of the picture even when a set without a
@@ -139,23 +134,23 @@ void frmDigFilter::BuildChart() {
   pctFilter->SetBackColor(Qt::white);
   forms::PictureBox* p = pctFilter;
   for (int i = 0; i < kGridLineCount; ++i) {
-    LnGrid[i] = AddChartLine(p, Indexed("LnGrid", i), kGridGrey, 1, forms::BorderStyle::Dot);
+    LnGrid[i] = AddChartLine(p, forms::Indexed("LnGrid", i), kGridGrey, 1, forms::BorderStyle::Dot);
     LnGrid[i]->SetPoints(mChart.GridX[i], mChart.BottomY, mChart.GridX[i], 0);
   }
   for (int i = 0; i < kRowCount; ++i) {
-    lnHGrid[i] = AddChartLine(p, Indexed("lnHGrid", i), kGridGrey, 1, forms::BorderStyle::Dot);
+    lnHGrid[i] = AddChartLine(p, forms::Indexed("lnHGrid", i), kGridGrey, 1, forms::BorderStyle::Dot);
     lnHGrid[i]->SetPoints(mChart.RowX1, mChart.RowY[i], mChart.RowX2, mChart.RowY[i]);
   }
   LnBottom = AddChartLine(p, QStringLiteral("LnBottom"), kGridGrey, 1, forms::BorderStyle::Dot);
   LnBottom->SetPoints(0, mChart.BottomY, mChart.BottomX2, mChart.BottomY);
   for (int k = 0; k < kFreqLabelCount; ++k) {
-    lblF[k] = AddChartLabel(p, Indexed("lblF", k), FreqLabelText(k), Qt::black);
+    lblF[k] = AddChartLabel(p, forms::Indexed("lblF", k), FreqLabelText(k), Qt::black);
     lblF[k]->SetLeft(mChart.GridX[0] - lblF[k]->Width() / 2);
     lblF[k]->SetTop(kFreqLabelTop);
   }
   for (int i = 0; i < kRowCount; ++i) {
-    lbldB[i] = AddChartLabel(p, Indexed("lbldB", i), QString(), kGainBlue);
-    lblPhase[i] = AddChartLabel(p, Indexed("lblPhase", i), QString(), kPhaseGreen);
+    lbldB[i] = AddChartLabel(p, forms::Indexed("lbldB", i), QString(), kGainBlue);
+    lblPhase[i] = AddChartLabel(p, forms::Indexed("lblPhase", i), QString(), kPhaseGreen);
   }
 
   lnPoleLocation = AddChartLine(p, QStringLiteral("lnPoleLocation"), kRed, 3);
@@ -211,9 +206,9 @@ void frmDigFilter::BuildLegend() {
   for (int i = 0; i < 6; ++i) {
     const double x = 1440 + (i % 3) * 3480;
     const double y = 210 + (i / 3) * 330;
-    forms::LineItem* sample = AddChartLine(p, Indexed("lnLegend", i), entries[i].color, 2);
+    forms::LineItem* sample = AddChartLine(p, forms::Indexed("lnLegend", i), entries[i].color, 2);
     sample->SetPoints(x, y, x + 450, y);
-    forms::LabelItem* label = AddChartLabel(p, Indexed("lblLegend", i), QString::fromLatin1(entries[i].text), Qt::black);
+    forms::LabelItem* label = AddChartLabel(p, forms::Indexed("lblLegend", i), QString::fromLatin1(entries[i].text), Qt::black);
     label->Move(x + 570, y - label->Height() / 2, label->Width(), label->Height());
   }
 }
@@ -369,13 +364,13 @@ void frmDigFilter::ShowRangeBars() {
 
 void frmDigFilter::ReadSwitchingFrequency() {
   const int index = pagekit::kMainFrequencyField.Get(Read(pagekit::kSwitchFreqReg));
-  if (index < pagekit::kSwitchingFrequencyCount) {
+  if (pagekit::IsFrequencyIndex(index)) {
     // Choosing another item runs cmbFreq_Click before this goes on; the set-up
     // judges the set itself once both sets are read.
     mChipChoosesFrequency = true;
     pagekit::ShowPosition(cmbFreq, index);
     mChipChoosesFrequency = false;
-    mSwitchingFrequency = FrequencyOfItem(cmbFreq->Text());
+    mSwitchingFrequency = pagekit::HzFromText(cmbFreq->Text());
   }
   PositionPoleZeroRange();
 }
@@ -404,7 +399,7 @@ void frmDigFilter::cmbFreq_Click() {
   const float fsBefore = mSwitchingFrequency;
   const std::array<FilterSettings, 2> setsBefore = mFilter;
   const BodeChart chartBefore = mChart;
-  mSwitchingFrequency = FrequencyOfItem(cmbFreq->Text());
+  mSwitchingFrequency = pagekit::HzFromText(cmbFreq->Text());
   PositionPoleZeroRange();
   ReadFilterRegisters(kCCM);
   ReadFilterRegisters(kDCM);
@@ -416,7 +411,7 @@ void frmDigFilter::cmbFreq_Click() {
     mFilter = setsBefore;
     mChart = chartBefore;
     const QSignalBlocker quiet(cmbFreq);
-    cmbFreq->SetListIndex(PositionOfFrequency(cmbFreq, fsBefore));
+    cmbFreq->SetListIndex(PositionOfFrequency(fsBefore));
     ShowRangeBars();
     return;
   }

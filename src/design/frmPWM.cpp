@@ -62,8 +62,6 @@ const ArrowStroke kArrowStrokes[] = {{"Lmain", &frmPWM::Lmain, &pwm::Marker::sha
                                      {"LRU", &frmPWM::LRU, &pwm::Marker::rightUpper},
                                      {"LRL", &frmPWM::LRL, &pwm::Marker::rightLower}};
 
-QString Indexed(const char* name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
-
 // A check box whose caption wraps onto further lines inside its box, as the
 // narrow disable boxes beside the rows need. Clicks anywhere on it count.
 class WrappingCheckBox : public forms::CheckBox {
@@ -162,7 +160,7 @@ void frmPWM::Form_Load() {
 void frmPWM::BuildRow(QWidget* client, int r) {
   const int top = kFirstRowTop + kRowPitch * r;
   pctPWM[r] =
-      forms::Make<forms::PictureBox>(client, Indexed("pctPWM", r), kPictureLeft, top, kPictureWidth, kPictureHeight);
+      forms::Make<forms::PictureBox>(client, forms::Indexed("pctPWM", r), kPictureLeft, top, kPictureWidth, kPictureHeight);
   pctPWM[r]->SetBackColor(kWhite);
   if (r != pwm::kAuxRow) pctPWM[r]->setToolTip(QStringLiteral("Click and drag the rising/falling edges to program PWM data"));
   BuildRowPicture(r);
@@ -173,7 +171,7 @@ void frmPWM::BuildRow(QWidget* client, int r) {
     pctPWM_MouseMove(r, button, shift, x, y);
   };
 
-  chkDisable[r] = forms::Make<WrappingCheckBox>(client, Indexed("chkDisable", r), kLeftColumn, top, 840, 450,
+  chkDisable[r] = forms::Make<WrappingCheckBox>(client, forms::Indexed("chkDisable", r), kLeftColumn, top, 840, 450,
                                                 QStringLiteral("Disable ") + QLatin1String(kOutputNames[r]));
   forms::SetPointSize(chkDisable[r], 7.5);
   chkDisable[r]->onClick = [this, r] { chkDisable_Click(r); };
@@ -193,12 +191,12 @@ void frmPWM::BuildRow(QWidget* client, int r) {
   for (const Pair& p : pairs) {
     const int edge = pwm::EdgeNumber(r, p.kind);
     const int nameLeft = edge >= 10 ? 240 : kLeftColumn;
-    auto* name = forms::Make<forms::Label>(client, Indexed("lblEdgeName", edge), nameLeft, p.top + 15,
+    auto* name = forms::Make<forms::Label>(client, forms::Indexed("lblEdgeName", edge), nameLeft, p.top + 15,
                                            600 - nameLeft, 240, QStringLiteral("T%1").arg(edge));
     name->setWordWrap(false);
-    *p.left = forms::Make<forms::CommandButton>(client, Indexed(p.leftName, r), 600, p.top, 255, 255,
+    *p.left = forms::Make<forms::CommandButton>(client, forms::Indexed(p.leftName, r), 600, p.top, 255, 255,
                                                 QStringLiteral("<"));
-    *p.right = forms::Make<forms::CommandButton>(client, Indexed(p.rightName, r), 840, p.top, 255, 255,
+    *p.right = forms::Make<forms::CommandButton>(client, forms::Indexed(p.rightName, r), 840, p.top, 255, 255,
                                                  QStringLiteral(">"));
   }
   cmdRisingLeft[r]->onClick = [this, r] { cmdRisingLeft_Click(r); };
@@ -206,7 +204,7 @@ void frmPWM::BuildRow(QWidget* client, int r) {
   cmdFallingLeft[r]->onClick = [this, r] { cmdFallingLeft_Click(r); };
   cmdFallingRight[r]->onClick = [this, r] { cmdFallingRight_Click(r); };
 
-  auto* frame = forms::Make<forms::Frame>(client, Indexed("fraModulation", r), kModulationLeft, top - 60, 3735,
+  auto* frame = forms::Make<forms::Frame>(client, forms::Indexed("fraModulation", r), kModulationLeft, top - 60, 3735,
                                           kPictureHeight + 60);
   const int rise = pwm::EdgeNumber(r, kRisingEdge);
   const int fall = pwm::EdgeNumber(r, kFallingEdge);
@@ -221,7 +219,7 @@ void frmPWM::BuildRow(QWidget* client, int r) {
       {&chkT2Sign[r], "chkT2Sign", QStringLiteral("Positive Modulation on T%1 (moves left)").arg(fall)},
   };
   for (int i = 0; i < 4; ++i) {
-    *boxes[i].box = forms::Make<forms::CheckBox>(frame, Indexed(boxes[i].name, r), 90, 60 + 270 * i, 3645, 255,
+    *boxes[i].box = forms::Make<forms::CheckBox>(frame, forms::Indexed(boxes[i].name, r), 90, 60 + 270 * i, 3645, 255,
                                                  boxes[i].caption);
   }
   chkEnableT1Mod[r]->onClick = [this, r] { chkEnableT1Mod_Click(r); };
@@ -236,7 +234,7 @@ void frmPWM::BuildRowPicture(int r) {
     return pct.AddLine(name, l.x1, l.y1, l.x2, l.y2);
   };
   const auto dotted = [&](const char* name, const pwm::Line& l) {
-    LineItem* item = line(Indexed(name, r), l);
+    LineItem* item = line(forms::Indexed(name, r), l);
     item->SetStyle(forms::BorderStyle::Dot);
     return item;
   };
@@ -246,15 +244,15 @@ void frmPWM::BuildRowPicture(int r) {
   Line3[r] = dotted("Line3", model.baseline);
   LnGrid[r] = dotted("LnGrid", model.grid);
 
-  forms::LabelItem* title = pct.AddLabel(Indexed("lblRow", r), 0, 0, 2400, 240, QLatin1String(kRowTitles[r]));
+  forms::LabelItem* title = pct.AddLabel(forms::Indexed("lblRow", r), 0, 0, 2400, 240, QLatin1String(kRowTitles[r]));
   title->SetFontSize(8, true);
   title->SetAutoSize(true);
-  pct.AddLabel(Indexed("lblZero", r), 1160, lv.low, 200, 240, QStringLiteral("0"))->SetAutoSize(true);
-  lblT[r] = pct.AddLabel(Indexed("lblT", r), model.PeriodLabelLeft(), lv.low, pwm::kPeriodLabelWidth, 240,
+  pct.AddLabel(forms::Indexed("lblZero", r), 1160, lv.low, 200, 240, QStringLiteral("0"))->SetAutoSize(true);
+  lblT[r] = pct.AddLabel(forms::Indexed("lblT", r), model.PeriodLabelLeft(), lv.low, pwm::kPeriodLabelWidth, 240,
                          model.periodText);
   lblT[r]->SetAlignment(Qt::AlignHCenter);
   for (int kind : {kRisingEdge, kFallingEdge}) {
-    forms::LabelItem* label = pct.AddLabel(Indexed(kind == kRisingEdge ? "lblT1" : "lblT2", r), 7320,
+    forms::LabelItem* label = pct.AddLabel(forms::Indexed(kind == kRisingEdge ? "lblT1" : "lblT2", r), 7320,
                                            kind == kRisingEdge ? 240 : 480, 1440, 195, model.EdgeText(kind));
     // Wide enough for the longest time, so a drag never measures text; a touch
     // below the default size, so the widest time still ends inside the picture.
@@ -263,7 +261,7 @@ void frmPWM::BuildRowPicture(int r) {
   }
 
   for (int k = 0; k < 10; ++k) {
-    LineItem* item = line(Indexed("Ln", 10 * r + k), model.wave[k]);
+    LineItem* item = line(forms::Indexed("Ln", 10 * r + k), model.wave[k]);
     item->SetBorderWidth(2);
     item->SetBorderColor(RowColour(r));
     Ln[10 * r + k] = item;
@@ -271,7 +269,7 @@ void frmPWM::BuildRowPicture(int r) {
   for (int i = 0; i < 2; ++i) {
     const int m = r + kRows * i;
     for (const ArrowStroke& stroke : kArrowStrokes) {
-      LineItem* item = line(Indexed(stroke.name, m), model.arrows[i].*stroke.line);
+      LineItem* item = line(forms::Indexed(stroke.name, m), model.arrows[i].*stroke.line);
       item->SetBorderWidth(2);
       item->SetVisible(model.arrowShown[i]);
       (this->*stroke.items)[m] = item;
@@ -354,14 +352,14 @@ void frmPWM::ReadPWMRegisters() {
     mEdges[r] = pwm::DecodeEdgeRow(r, ta, sa, tb, sb, d);
   }
   const int main = pwm::MainFrequencyIndex(Read(pagekit::kSwitchFreqReg));
-  if (main < pagekit::kSwitchingFrequencyCount) {
+  if (pagekit::IsFrequencyIndex(main)) {
     pagekit::ShowPosition(cmbFreq, main);
     lblPWMFreq->setText(cmbFreq->Text());
   } else {
     ForgetPeriod(false);
   }
   const int aux = pwm::AuxFrequencyIndex(Read(pagekit::kSwitchFreqReg));
-  if (aux < pagekit::kSwitchingFrequencyCount) {
+  if (pagekit::IsFrequencyIndex(aux)) {
     pagekit::ShowPosition(cmbAuxFreq, aux);
   } else {
     ForgetPeriod(true);
@@ -385,8 +383,8 @@ void frmPWM::ForgetPeriod(bool aux) {
 
 void frmPWM::SetupFormAfterLoad() {
   ReadPWMRegisters();
-  mPeriod = pwm::PeriodSteps(mPeriodUs);
-  mAuxPeriod = pwm::PeriodSteps(mAuxPeriodUs);
+  mPeriod = pagekit::PeriodSteps(mPeriodUs);
+  mAuxPeriod = pagekit::PeriodSteps(mAuxPeriodUs);
   if (pwm::ClampEdgesToPeriod(mEdges, mPeriod, mAuxPeriod)) {
     ui::MsgBox(QStringLiteral("One or more of the programmed PWM values are invalid.\r\n"
                               "These values will be over-written with valid data."),
@@ -436,7 +434,7 @@ void frmPWM::cmdProgram_Click() {
   Write(pwm::kDisableReg, pwm::DisableByte(disabled));
   const int held = Read(pagekit::kSwitchFreqReg);
   int aux = cmbAuxFreq->FindExact(cmbAuxFreq->Text());
-  if (aux < 0 || aux >= pagekit::kSwitchingFrequencyCount) aux = pwm::kNoFrequencyIndex;
+  if (!pagekit::IsFrequencyIndex(aux)) aux = pwm::kNoFrequencyIndex;
   Write(pagekit::kSwitchFreqReg, pwm::FrequencyByte(aux, held));
   gTopologyIndex = static_cast<int16_t>(pwm::TopologyIndexOf(cmbTopology->Text()));
 }

@@ -117,7 +117,7 @@ void frmRegMap::MakeControls() {
   auto* bits = Make<QWidget>(frame, QStringLiteral("picBits"), 0, 120, 4575, 1800);
   for (int i = 0; i < 16; ++i) {
     const int column = i < 8 ? 7 - i : 15 - i;
-    lblBit[i] = Make<BitLabel>(bits, QStringLiteral("lblBit(%1)").arg(i), ColumnLeft(column), kSecondRowBitTop,
+    lblBit[i] = Make<BitLabel>(bits, forms::Indexed("lblBit", i), ColumnLeft(column), kSecondRowBitTop,
                                kBitWidth, kLabelHeight);
     lblBit[i]->SetCaption(QStringLiteral("0"));
     forms::SetPointSize(lblBit[i], 11, true);
@@ -125,7 +125,7 @@ void frmRegMap::MakeControls() {
     lblBit[i]->onClick = [this, i] { lblBit_Click(i); };
   }
   for (int i = 0; i < 16; ++i) {
-    lblInfo[i] = Make<forms::Label>(bits, QStringLiteral("lblInfo(%1)").arg(i), InfoLeft(i % 8), kSecondRowInfoTop,
+    lblInfo[i] = Make<forms::Label>(bits, forms::Indexed("lblInfo", i), InfoLeft(i % 8), kSecondRowInfoTop,
                                     kInfoWidth, 255);
     lblInfo[i]->setWordWrap(false);
     lblInfo[i]->setAlignment(Qt::AlignCenter);
