@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "LoopModel.h"
+#include "frmPWM.h"
 #include "model/NumberText.h"
 #include "pagekit/ListControls.h"
 #include "pagekit/PageLayout.h"
@@ -421,11 +422,9 @@ void frmDigFilter::cmbFreq_Click() {
   RedrawPlots();
   PositionGainRangeLines();
 
-  const int device = gDeviceCount == 1 ? 0 : DeviceIndex();
+  const int device = DeviceSlot(ChipAddress());
   if (!gPWMOpen[static_cast<size_t>(device)]) return;
-  DevicePage* pwm = Pages(PageKind::PWM).Existing(device);
-  if (!pwm || !pwm->IsLoaded()) return;
-  if (auto* list = pwm->Client()->findChild<forms::ComboBox*>(QStringLiteral("cmbFreq"))) list->SetText(cmbFreq->Text());
+  if (frmPWM* pwm = LoadedPage<frmPWM>(PageKind::PWM, device)) pwm->cmbFreq->SetText(cmbFreq->Text());
 }
 
 void frmDigFilter::cmdApply_Click() {

@@ -9,6 +9,7 @@
 #include "PWMEdgeText.h"
 #include "PWMGlobals.h"
 #include "TopologyPresets.h"
+#include "model/DeviceInfo.h"
 #include "pagekit/ListControls.h"
 #include "pagekit/PageLayout.h"
 #include "platform/ui/Seams.h"
@@ -302,7 +303,7 @@ void frmPWM::ShowRow(int r) {
 
 void frmPWM::Form_Unload() {
   const int index = MatchingIndex();
-  if (index >= 0) gPWMOpen[index] = false;
+  if (IsDeviceIndex(index)) gPWMOpen[index] = false;
 }
 
 // ---- Model: frequencies, read-back, set-up and programming
@@ -405,7 +406,7 @@ void frmPWM::SetupFormAfterLoad() {
     chkT2Sign[r]->SetValue(e.FallModSign);
   }
   const int index = MatchingIndex();
-  if (index >= 0) gPWMOpen[index] = true;
+  if (IsDeviceIndex(index)) gPWMOpen[index] = true;
 }
 
 void frmPWM::PlaceEdge(int row, int kind, int32_t t) {

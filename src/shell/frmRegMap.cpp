@@ -40,8 +40,8 @@ void frmRegMap::Form_Load() {
   MakeControls();
   BuildRegisterTable();
   BuildRegisterMapTree();
-  cmbDevAddr->AddItem(numtext::Hex(gDevAddr[0]) + QLatin1Char('h'));
-  if (gDeviceCount == 2) cmbDevAddr->AddItem(numtext::Hex(gDevAddr[1]) + QLatin1Char('h'));
+  cmbDevAddr->AddItem(numtext::Hex(DeviceAddress(0)) + QLatin1Char('h'));
+  if (HasSecondChip()) cmbDevAddr->AddItem(numtext::Hex(DeviceAddress(1)) + QLatin1Char('h'));
   if (cmbDevAddr->ListCount() > 0) cmbDevAddr->SetText(cmbDevAddr->List(0));
   SetBitDisplayWidth(8);
   chkDisablePolling->SetValue(gPollingDisabled ? 1 : 0);
