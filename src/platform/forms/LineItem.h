@@ -17,10 +17,6 @@ class LineItem : public DrawItem {
   float Y1() const { return y1_; }
   float X2() const { return x2_; }
   float Y2() const { return y2_; }
-  void SetX1(double twips) { Change(x1_, twips); }
-  void SetY1(double twips) { Change(y1_, twips); }
-  void SetX2(double twips) { Change(x2_, twips); }
-  void SetY2(double twips) { Change(y2_, twips); }
   // Both ends at once, one repaint.
   void SetPoints(double x1, double y1, double x2, double y2);
 
@@ -28,7 +24,6 @@ class LineItem : public DrawItem {
   void SetBorderColor(const QColor& color) { Change(color_, color); penReady_ = false; }
   int BorderWidth() const { return width_; }  // pixels
   void SetBorderWidth(int pixels) { Change(width_, pixels < 1 ? 1 : pixels); penReady_ = false; }
-  BorderStyle Style() const { return style_; }
   void SetStyle(BorderStyle style) { Change(style_, style); penReady_ = false; }
 
   QRect PixelBounds() const override;
