@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QPen>
+#include <utility>
 
 #include "DrawItem.h"
 
@@ -11,14 +12,14 @@ namespace forms {
 class LineItem : public DrawItem {
   Q_OBJECT
  public:
-  LineItem(PictureBox* surface, double x1, double y1, double x2, double y2);
+  LineItem(PictureBox* surface, double x1, double y1, double x2, double y2) : DrawItem(surface, x1, y1, x2, y2) {}
 
-  float X1() const { return x1_; }
-  float Y1() const { return y1_; }
-  float X2() const { return x2_; }
-  float Y2() const { return y2_; }
+  float X1() const { return place_[0]; }
+  float Y1() const { return place_[1]; }
+  float X2() const { return place_[2]; }
+  float Y2() const { return place_[3]; }
   // Both ends at once, one repaint.
-  void SetPoints(double x1, double y1, double x2, double y2);
+  void SetPoints(double x1, double y1, double x2, double y2) { SetPlace(x1, y1, x2, y2); }
 
   QColor BorderColor() const { return color_; }
   void SetBorderColor(const QColor& color) { Change(color_, color); penReady_ = false; }
@@ -36,7 +37,8 @@ class LineItem : public DrawItem {
   static void PaintSegment(QPainter& painter, const QPen& pen, QPointF a, QPointF b);
 
  private:
-  float x1_, y1_, x2_, y2_;
+  std::pair<QPoint, QPoint> PixelEnds() const;
+
   QColor color_{Qt::black};
   int width_ = 1;
   BorderStyle style_ = BorderStyle::Solid;
