@@ -21,7 +21,6 @@ using namespace filter;
 namespace {
 
 const QColor kGridGrey(128, 128, 128);
-const QColor kRed(255, 0, 0);
 const QColor kSketchBlue(0, 0, 255);
 const QColor kGainBlue(0, 0, 192);
 const QColor kPhaseGreen(0, 192, 0);
@@ -154,13 +153,13 @@ void frmDigFilter::BuildChart() {
     lblPhase[i] = AddChartLabel(p, forms::Indexed("lblPhase", i), QString(), kPhaseGreen);
   }
 
-  lnPoleLocation = AddChartLine(p, QStringLiteral("lnPoleLocation"), kRed, 3);
-  lblPole = AddChartLabel(p, QStringLiteral("lblPole"), QStringLiteral("Pole/Zero Frequency Range"), kRed);
+  lnPoleLocation = AddChartLine(p, QStringLiteral("lnPoleLocation"), Qt::red, 3);
+  lblPole = AddChartLabel(p, QStringLiteral("lblPole"), QStringLiteral("Pole/Zero Frequency Range"), Qt::red);
   lblPole->SetTop(kPoleBarLabelTop);
-  lnHFGain = AddChartLine(p, QStringLiteral("lnHFGain"), kRed, 3);
-  lblHF = AddChartLabel(p, QStringLiteral("lblHF"), QStringLiteral("HF Gain Range"), kRed);
-  lnLFGain = AddChartLine(p, QStringLiteral("lnLFGain"), kRed, 3);
-  lblLF = AddChartLabel(p, QStringLiteral("lblLF"), QStringLiteral("LF Gain Range"), kRed);
+  lnHFGain = AddChartLine(p, QStringLiteral("lnHFGain"), Qt::red, 3);
+  lblHF = AddChartLabel(p, QStringLiteral("lblHF"), QStringLiteral("HF Gain Range"), Qt::red);
+  lnLFGain = AddChartLine(p, QStringLiteral("lnLFGain"), Qt::red, 3);
+  lblLF = AddChartLabel(p, QStringLiteral("lblLF"), QStringLiteral("LF Gain Range"), Qt::red);
   ShowRangeBars();
 
   for (const auto& [line, name] : {std::pair{&lnIstSlope, "lnIstSlope"}, {&LnHor1, "LnHor1"},
@@ -174,7 +173,7 @@ void frmDigFilter::BuildChart() {
     shape->SetFilled(true);
     return shape;
   };
-  shpPole = marker("shpPole", kRed, mSketch.Pole.Width);
+  shpPole = marker("shpPole", Qt::red, mSketch.Pole.Width);
   shpZero = marker("shpZero", QColor(0, 255, 0), mSketch.Zero.Width);
   for (const auto& [label, name] : {std::pair{&lblPolePos, "lblPolePos"}, {&lblZeroPos, "lblZeroPos"},
                                     {&lblLowGainPos, "lblLowGainPos"}}) {

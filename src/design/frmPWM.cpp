@@ -30,11 +30,6 @@ constexpr int kFirstRowTop = 960;
 constexpr int kLeftColumn = 360;
 constexpr int kModulationLeft = 10200;
 
-const QColor kRed(255, 0, 0);
-const QColor kBlue(0, 0, 255);
-const QColor kGreen(0, 255, 0);
-const QColor kBlack(0, 0, 0);
-const QColor kWhite(255, 255, 255);
 
 const char* const kRowTitles[] = {" PWM1 (OUTA)",          " PWM2 (OUTB)",          " PWM3 (OUTC)", " PWM4 (OUTD)",
                                   "Sync Rect1      (SR1)", "Sync Rect2      (SR2)", " AUX  PWM"};
@@ -42,7 +37,7 @@ const char* const kOutputNames[] = {"OUTA", "OUTB", "OUTC", "OUTD", "SR1", "SR2"
 const int kRisingNudgeTops[] = {1440, 2640, 3840, 5040, 6360, 7560, 8760};
 const int kFallingNudgeTops[] = {1680, 2880, 4080, 5280, 6600, 7800, 9000};
 
-QColor RowColour(int row) { return row < 4 ? kRed : kBlue; }
+QColor RowColour(int row) { return row < 4 ? Qt::red : Qt::blue; }
 
 // The rows a frequency serves: the main one rows 0 to 5, the AUX one row 6.
 struct RowRange {
@@ -162,7 +157,7 @@ void frmPWM::BuildRow(QWidget* client, int r) {
   const int top = kFirstRowTop + kRowPitch * r;
   pctPWM[r] =
       forms::Make<forms::PictureBox>(client, forms::Indexed("pctPWM", r), kPictureLeft, top, kPictureWidth, kPictureHeight);
-  pctPWM[r]->SetBackColor(kWhite);
+  pctPWM[r]->SetBackColor(Qt::white);
   if (r != pwm::kAuxRow) pctPWM[r]->setToolTip(QStringLiteral("Click and drag the rising/falling edges to program PWM data"));
   BuildRowPicture(r);
   pctPWM[r]->onMouseDown = [this, r](int button, int shift, float x, float y) {
@@ -490,16 +485,16 @@ void frmPWM::pctPWM_MouseDown(int Index, int, int, float X, float) {
     const int kind = pwm::EdgeUnder(mRows[Index].wave, X, mHitTolerance);
     if (kind == 0) return;
     picked = static_cast<int16_t>(kind);
-    Ln[g + kind]->SetBorderColor(kGreen);
+    Ln[g + kind]->SetBorderColor(Qt::green);
     EdgeLabel(Index, kind)->SetForeColor(RowColour(Index));
     return;
   }
   picked = 0;
-  const QColor colour = chkDisable[Index]->Value() == 1 ? kBlack : RowColour(Index);
+  const QColor colour = chkDisable[Index]->Value() == 1 ? Qt::black : RowColour(Index);
   Ln[g + kRisingEdge]->SetBorderColor(colour);
   Ln[g + kFallingEdge]->SetBorderColor(colour);
-  lblT1[Index]->SetForeColor(kBlack);
-  lblT2[Index]->SetForeColor(kBlack);
+  lblT1[Index]->SetForeColor(Qt::black);
+  lblT2[Index]->SetForeColor(Qt::black);
 }
 
 void frmPWM::pctPWM_MouseMove(int Index, int, int, float X, float) {
@@ -534,8 +529,8 @@ void frmPWM::cmdFallingRight_Click(int Index) { Nudge(Index, kFallingEdge, true)
 
 void frmPWM::chkDisable_Click(int Index) {
   const bool disabled = chkDisable[Index]->Value() == 1;
-  for (int k = 0; k < 10; ++k) Ln[10 * Index + k]->SetBorderColor(disabled ? kBlack : RowColour(Index));
-  pctPWM[Index]->SetBackColor(disabled ? ButtonFace() : kWhite);
+  for (int k = 0; k < 10; ++k) Ln[10 * Index + k]->SetBorderColor(disabled ? Qt::black : RowColour(Index));
+  pctPWM[Index]->SetBackColor(disabled ? ButtonFace() : Qt::white);
 }
 
 void frmPWM::chkEnableT1Mod_Click(int Index) {

@@ -13,9 +13,6 @@
 
 namespace {
 
-const QColor kRed(255, 0, 0);
-const QColor kBlue(0, 0, 255);
-const QColor kGrey(128, 128, 128);
 
 const QString kRootKey = QStringLiteral("Register Map");
 
@@ -121,7 +118,7 @@ void frmRegMap::MakeControls() {
                                kBitWidth, kLabelHeight);
     lblBit[i]->SetCaption(QStringLiteral("0"));
     forms::SetPointSize(lblBit[i], 11, true);
-    lblBit[i]->SetForeColor(i >= 8 && i <= 11 ? kGrey : kBlue);
+    lblBit[i]->SetForeColor(i >= 8 && i <= 11 ? Qt::darkGray : Qt::blue);
     lblBit[i]->onClick = [this, i] { lblBit_Click(i); };
   }
   for (int i = 0; i < 16; ++i) {
@@ -139,13 +136,13 @@ void BuildRegisterMapTree() {
   tree->setIndentation(forms::ToPixels(200));
   auto* root = new QTreeWidgetItem(tree, QStringList(kRootKey));
   root->setData(0, Qt::UserRole, kRootKey);
-  root->setForeground(0, kRed);
+  root->setForeground(0, Qt::red);
   for (int i = 0; i < kRegisterCount; ++i) {
     const QString& name = gRegTable[i].Name;
     if (name == kReservedName) continue;
     auto* node = new QTreeWidgetItem(root, QStringList(name));
     node->setData(0, Qt::UserRole, RegisterNodeKey(name, i));
-    node->setForeground(0, kBlue);
+    node->setForeground(0, Qt::blue);
   }
   root->setExpanded(true);
 }
@@ -262,9 +259,9 @@ void frmRegMap::SetBitDisplayWidth(int bits) {
   const int32_t address = AddressPointer();
   // Bits 3 to 0 of a 12-bit reading hold nothing: shown grey.
   if (Is16BitRegister(address)) {
-    for (int i = 8; i <= 11; ++i) lblBit[i]->SetForeColor(kBlue);
+    for (int i = 8; i <= 11; ++i) lblBit[i]->SetForeColor(Qt::blue);
   } else if (IsReadingRegister(address)) {
-    for (int i = 8; i <= 11; ++i) lblBit[i]->SetForeColor(kGrey);
+    for (int i = 8; i <= 11; ++i) lblBit[i]->SetForeColor(Qt::darkGray);
   }
 }
 
