@@ -58,14 +58,18 @@ void frmRegMap::MakeControls() {
   constexpr int kCaptionLeft = 4320;
   constexpr int kFieldLeft = 5880;
   constexpr int kFieldWidth = 1095;
-  Make<forms::Label>(client, QStringLiteral("Label1"), kCaptionLeft, 165, 1500, 255, QStringLiteral("Device Address"));
-  cmbDevAddr = Make<forms::ComboBox>(client, QStringLiteral("cmbDevAddr"), kFieldLeft, 120, kFieldWidth, 330);
-  Make<forms::Label>(client, QStringLiteral("Label2"), kCaptionLeft, 585, 1500, 255, QStringLiteral("Address Pointer"));
-  txtAddrPtr = Make<forms::TextBox>(client, QStringLiteral("txtAddrPtr"), kFieldLeft, 540, kFieldWidth, 330);
-  Make<forms::Label>(client, QStringLiteral("Label3"), kCaptionLeft, 1005, 1500, 255, QStringLiteral("Data Out"));
-  txtWrite = Make<forms::TextBox>(client, QStringLiteral("txtWrite"), kFieldLeft, 960, kFieldWidth, 330);
-  Make<forms::Label>(client, QStringLiteral("Label4"), kCaptionLeft, 1425, 1500, 255, QStringLiteral("Data In"));
-  lblRead = Make<forms::Label>(client, QStringLiteral("lblRead"), kFieldLeft, 1380, kFieldWidth, 330);
+  // Row i of the column: its caption "Label<i+1>", then the top of its field.
+  const auto row = [client](int i, const char* caption) {
+    Make<forms::Label>(client, QStringLiteral("Label%1").arg(i + 1), kCaptionLeft, 165 + 420 * i, 1500, 255,
+                       QString::fromLatin1(caption));
+    return 120 + 420 * i;
+  };
+  cmbDevAddr = Make<forms::ComboBox>(client, QStringLiteral("cmbDevAddr"), kFieldLeft, row(0, "Device Address"),
+                                     kFieldWidth, 330);
+  txtAddrPtr = Make<forms::TextBox>(client, QStringLiteral("txtAddrPtr"), kFieldLeft, row(1, "Address Pointer"),
+                                    kFieldWidth, 330);
+  txtWrite = Make<forms::TextBox>(client, QStringLiteral("txtWrite"), kFieldLeft, row(2, "Data Out"), kFieldWidth, 330);
+  lblRead = Make<forms::Label>(client, QStringLiteral("lblRead"), kFieldLeft, row(3, "Data In"), kFieldWidth, 330);
   lblRead->setFrameShape(QFrame::Panel);
   lblRead->setFrameShadow(QFrame::Sunken);
   lblRead->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
