@@ -21,23 +21,14 @@ forms::Label* AddLabel(QWidget* parent, const QString& name, const QString& capt
   return forms::Make<forms::Label>(parent, name, left, top, width, height, caption);
 }
 
-// A value the window shows in a sunken box.
-forms::Label* AddValueBox(QWidget* parent, const QString& name, int left, int top, int width) {
-  auto* box = forms::Make<forms::Label>(parent, name, left, top, width, kListHeight);
-  box->setWordWrap(false);
-  box->setAlignment(Qt::AlignCenter);
-  box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-  return box;
-}
-
 }  // namespace
 
 frmLimits::frmLimits() {
   for (int row = 0; row < kFaultRows; ++row) {
     const FaultFields fields = FaultFieldsOfRow(row);
-    mAction.emplace_back(fields.action, 4);
-    mResolve.emplace_back(fields.resolve, 2);
-    mTiming.emplace_back(fields.timing, 2);
+    mAction.emplace_back(fields.action, ActionItems());
+    mResolve.emplace_back(fields.resolve, ResolveItems());
+    mTiming.emplace_back(fields.timing, TimingItems());
   }
 }
 
@@ -102,13 +93,13 @@ void frmLimits::BuildFaultTab(QWidget* tab) {
     caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     cmbConfig[row] = forms::Make<forms::ComboBox>(tab, forms::Indexed("cmbConfig", row), listLeft[0], top, listWidth[0],
                                                   kListHeight);
-    FillList(cmbConfig[row], ActionItems());
+    FillList(cmbConfig[row], mAction[row].Items());
     cmbResolve[row] = forms::Make<forms::ComboBox>(tab, forms::Indexed("cmbResolve", row), listLeft[1], top,
                                                    listWidth[1], kListHeight);
-    FillList(cmbResolve[row], ResolveItems());
+    FillList(cmbResolve[row], mResolve[row].Items());
     cmbTiming[row] = forms::Make<forms::ComboBox>(tab, forms::Indexed("cmbTiming", row), listLeft[2], top, listWidth[2],
                                                   kListHeight);
-    FillList(cmbTiming[row], TimingItems());
+    FillList(cmbTiming[row], mTiming[row].Items());
   }
 
   const int buttonsTop = kFirstTop + kFaultRows * kPitch + 120;

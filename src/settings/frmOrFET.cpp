@@ -36,15 +36,8 @@ void frmOrFET::Form_Load() {
   Picture1->SetBackColor(Qt::white);
   DrawOrFETPicture(*Picture1);
 
-  const int top = 4440;
-  const int right = 5100 + 2100;
-  const ButtonRow buttons = AddOkApplyCloseRow(
-      client, right, top, QStringLiteral("cmdClose"), QStringLiteral("Close"), [this] { cmdOK_Click(); },
-      [this] { cmdApply_Click(); }, [this] { cmdClose_Click(); });
-  cmdOK = buttons.ok;
-  cmdApply = buttons.apply;
-  cmdClose = buttons.close;
-  SetCancelButton(cmdClose);
+  // Every change is already on the chip: OK and Close only close the page, Apply does nothing.
+  buttons.Build(*this, RowEndingAt(5100 + 2100, 4440), Closing::Close, nullptr);
 
   cmbReverseOff->onClick = [this] { cmbReverseOff_Click(); };
   cmbReverseOn->onClick = [this] { cmbReverseOn_Click(); };
@@ -83,9 +76,3 @@ void frmOrFET::cmbFilter_Click() {
 void frmOrFET::chkBypassOff_Click() { WriteField(kReverseOffDisabled, chkBypassOff->Value() ? 0 : 1); }
 
 void frmOrFET::chkBypassOn_Click() { WriteField(kForwardOnDisabled, chkBypassOn->Value() ? 0 : 1); }
-
-void frmOrFET::cmdOK_Click() { Unload(); }
-
-void frmOrFET::cmdApply_Click() {}
-
-void frmOrFET::cmdClose_Click() { Unload(); }

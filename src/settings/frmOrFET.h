@@ -6,6 +6,7 @@
 #include <QPointer>
 
 #include "OrFETFields.h"
+#include "pagekit/PageLayout.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/PictureBox.h"
 #include "shell/FormStuff.h"
@@ -18,10 +19,6 @@ class frmOrFET : public DevicePage {
   void cmbFilter_Click();
   void chkBypassOff_Click();
   void chkBypassOn_Click();
-  // Every change is already on the chip: OK and Close only close the page, Apply does nothing.
-  void cmdOK_Click();
-  void cmdApply_Click();
-  void cmdClose_Click();
 
   QPointer<forms::Frame> fraReverse;
   QPointer<forms::ComboBox> cmbReverseOff;
@@ -31,9 +28,7 @@ class frmOrFET : public DevicePage {
   QPointer<forms::CheckBox> chkBypassOn;
   QPointer<forms::CheckBox> chkReverseCurrent;
   QPointer<forms::PictureBox> Picture1;
-  QPointer<forms::CommandButton> cmdOK;
-  QPointer<forms::CommandButton> cmdApply;
-  QPointer<forms::CommandButton> cmdClose;
+  pagekit::OkApplyClose buttons;
 
  protected:
   void Form_Load() override;

@@ -5,7 +5,9 @@
 #include <QPointer>
 
 #include "ShareFields.h"
+#include "ListTexts.h"
 #include "pagekit/ListField.h"
+#include "pagekit/PageLayout.h"
 #include "platform/forms/Controls.h"
 #include "shell/FormStuff.h"
 
@@ -13,8 +15,6 @@ class frmShare : public DevicePage {
  public:
   void SetupFormAfterLoad() override;
   void cmdApply_Click();
-  void cmdOK_Click();
-  void cmdCancel_Click();
 
   QPointer<forms::Frame> fraShare;
   QPointer<forms::ComboBox> cmbOffset;
@@ -22,16 +22,14 @@ class frmShare : public DevicePage {
   QPointer<forms::ComboBox> cmbBandwidth;
   QPointer<forms::ComboBox> cmbCapture;
   QPointer<forms::CheckBox> chkEnableShare;
-  QPointer<forms::CommandButton> cmdOK;
-  QPointer<forms::CommandButton> cmdApply;
-  QPointer<forms::CommandButton> cmdCancel;
+  pagekit::OkApplyClose buttons;
 
  protected:
   void Form_Load() override;
 
  private:
-  pagekit::ListField mOffset{share::kTrim, 256};
-  pagekit::ListField mSlope{share::kTrim, 256};
-  pagekit::ListField mBandwidth{share::kBandwidth, 32};
-  pagekit::ListField mCapture{share::kCapture, 4};
+  pagekit::ListField mOffset{share::kTrim, settings::NumberItems(256)};
+  pagekit::ListField mSlope{share::kTrim, settings::NumberItems(256)};
+  pagekit::ListField mBandwidth{share::kBandwidth, settings::ShareBandwidthItems()};
+  pagekit::ListField mCapture{share::kCapture, share::CaptureItems()};
 };

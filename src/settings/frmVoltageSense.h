@@ -7,11 +7,12 @@
 #include <array>
 
 #include "VoltageSenseFields.h"
+#include "ListTexts.h"
 #include "pagekit/ListField.h"
+#include "pagekit/PageLayout.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/PictureBox.h"
 #include "shell/FormStuff.h"
-
 
 class frmVoltageSense : public DevicePage {
  public:
@@ -20,8 +21,6 @@ class frmVoltageSense : public DevicePage {
   void cmbTrim_Click(int Index);
   void cmbVS3Trim_Click();
   void cmdApply_Click();
-  void cmdOK_Click();
-  void cmdClose_Click();
 
   QPointer<forms::Frame> fraVS1;
   QPointer<forms::Frame> fraVS3;
@@ -36,9 +35,7 @@ class frmVoltageSense : public DevicePage {
   QPointer<forms::Label> lblVS3Val;
   QPointer<forms::Label> lblOutputVal;
   QPointer<forms::PictureBox> Picture1;
-  QPointer<forms::CommandButton> cmdOK;
-  QPointer<forms::CommandButton> cmdApply;
-  QPointer<forms::CommandButton> cmdClose;
+  pagekit::OkApplyClose buttons;
 
  protected:
   void Form_Load() override;
@@ -47,11 +44,13 @@ class frmVoltageSense : public DevicePage {
  private:
   void LayOutPicture();
 
-  pagekit::ListField mOutputTrim{voltagesense::kWholeByte, 256};
-  std::array<pagekit::ListField, 2> mOVP{{{voltagesense::kOVP, 16}, {voltagesense::kOVP, 16}}};
-  pagekit::ListField mVS1Debounce{voltagesense::kDebounce, 4};
-  pagekit::ListField mVS3Debounce{voltagesense::kDebounce, 4};
-  pagekit::ListField mUVP{voltagesense::kUVP, 16};
-  std::array<pagekit::ListField, 3> mTrim{
-      {{voltagesense::kWholeByte, 256}, {voltagesense::kWholeByte, 256}, {voltagesense::kWholeByte, 256}}};
+  pagekit::ListField mOutputTrim{voltagesense::kWholeByte, settings::OutputTrimItems()};
+  std::array<pagekit::ListField, 2> mOVP{{{voltagesense::kOVP, settings::PercentItems(105, 16)},
+                                          {voltagesense::kOVP, settings::PercentItems(105, 16)}}};
+  pagekit::ListField mVS1Debounce{voltagesense::kDebounce, voltagesense::DebounceItems()};
+  pagekit::ListField mVS3Debounce{voltagesense::kDebounce, voltagesense::DebounceItems()};
+  pagekit::ListField mUVP{voltagesense::kUVP, settings::PercentItems(80, 16)};
+  std::array<pagekit::ListField, 3> mTrim{{{voltagesense::kWholeByte, settings::NumberItems(256)},
+                                           {voltagesense::kWholeByte, settings::NumberItems(256)},
+                                           {voltagesense::kWholeByte, settings::NumberItems(256)}}};
 };
