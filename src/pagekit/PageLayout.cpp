@@ -45,6 +45,13 @@ forms::Label* AddValueBox(QWidget* parent, const QString& name, int left, int to
   return box;
 }
 
+forms::PictureBox* AddPicture(QWidget* parent, const QString& name, int left, int top, int width, int height) {
+  auto* picture = forms::Make<forms::PictureBox>(parent, name, left, top, width, height);
+  picture->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  picture->SetBackColor(Qt::white);
+  return picture;
+}
+
 ButtonPlaces RowEndingAt(int right, int top) {
   return {right - 3 * kButtonWidth - 2 * kButtonGap, top, kButtonWidth + kButtonGap, 0};
 }

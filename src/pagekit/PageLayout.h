@@ -9,6 +9,7 @@
 
 #include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/PictureBox.h"
 
 namespace pagekit {
 
@@ -46,6 +47,9 @@ forms::CommandButton* AddButton(QWidget* parent, const QString& name, const QStr
 
 // A value the page shows, one line centred in a sunken box as tall as a list.
 forms::Label* AddValueBox(QWidget* parent, const QString& name, int left, int top, int width);
+
+// A white picture in a sunken frame, for a page's drawing of its circuit.
+forms::PictureBox* AddPicture(QWidget* parent, const QString& name, int left, int top, int width, int height);
 
 // Where a page's OK, Apply and closing buttons go: the first one's top-left
 // corner, the step from one button to the next, and their width.

@@ -12,11 +12,7 @@ const QString kCS1 = QStringLiteral("CS1");
 }  // namespace
 
 void frmCurrentSense::Form_Load() {
-  SetCaption(QStringLiteral("Current Sense"));
-  SetSize(7935, 7380);
-  CenterInMainForm(*this);
-
-  QWidget* client = Client();
+  QWidget* client = OpenWindow(QStringLiteral("Current Sense"), 7935, 7380);
   const RowGrid grid{240, 3150, 3480, 2400, 420, 510};
   fraCS1 = forms::Make<forms::Frame>(client, QStringLiteral("fraCS1"), 120, 120, 6180, 1980,
                                      QStringLiteral("CS1 Settings"));
@@ -43,7 +39,7 @@ void frmCurrentSense::Form_Load() {
   FillList(cmbOCPOffDelay, mOCPOffDelay.Items());
 
   // A column beside the frames.
-  buttons.Build(*this, {6420, 240, 0, 480}, Closing::Cancel, [this] { cmdApply_Click(); });
+  AddButtons({6420, 240, 0, 480}, Closing::Cancel);
 
   FillCurrentSenseLists();
 }

@@ -8,15 +8,14 @@
 
 #include "CurrentSenseFields.h"
 #include "ListTexts.h"
+#include "PageBase.h"
 #include "pagekit/ListField.h"
-#include "pagekit/PageLayout.h"
 #include "platform/forms/Controls.h"
-#include "shell/FormStuff.h"
 
-class frmCurrentSense : public DevicePage {
+class frmCurrentSense : public ApplyPage {
  public:
   void SetupFormAfterLoad() override;
-  void cmdApply_Click();
+  void cmdApply_Click() override;
 
   QPointer<forms::Frame> fraCS1;
   QPointer<forms::Frame> fraCS2;
@@ -29,7 +28,6 @@ class frmCurrentSense : public DevicePage {
   QPointer<forms::CheckBox> chkFoldback;
   QPointer<forms::ComboBox> cmbCCSource;
   QPointer<forms::ComboBox> cmbOCPOffDelay;
-  pagekit::OkApplyClose buttons;
 
  protected:
   void Form_Load() override;

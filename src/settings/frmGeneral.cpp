@@ -6,11 +6,7 @@ using namespace pagekit;
 using namespace general;
 
 void frmGeneral::Form_Load() {
-  SetCaption(QStringLiteral("General Settings"));
-  SetSize(8640, 4725);
-  CenterInMainForm(*this);
-
-  QWidget* client = Client();
+  QWidget* client = OpenWindow(QStringLiteral("General Settings"), 8640, 4725);
   const RowGrid wide{150, 2370, 2580, 2400, 390, 480};
   fraTemperature = forms::Make<forms::Frame>(client, QStringLiteral("fraTemperature"), 90, 120, 5100, 1860,
                                              QStringLiteral("Temperature"));
@@ -55,7 +51,7 @@ void frmGeneral::Form_Load() {
 
   // Narrower than the kit's, to fit under the right-hand frames.
   constexpr int kWidth = 960, kGap = 120;
-  buttons.Build(*this, {5310, 3570, kWidth + kGap, 0, kWidth}, Closing::Cancel, [this] { cmdApply_Click(); });
+  AddButtons({5310, 3570, kWidth + kGap, 0, kWidth}, Closing::Cancel);
 
   FillList(cmbOTPThreshold, mOTPThreshold.Items());
 }

@@ -8,15 +8,14 @@
 
 #include "GeneralFields.h"
 #include "ListTexts.h"
+#include "PageBase.h"
 #include "pagekit/ListField.h"
-#include "pagekit/PageLayout.h"
 #include "platform/forms/Controls.h"
-#include "shell/FormStuff.h"
 
-class frmGeneral : public DevicePage {
+class frmGeneral : public ApplyPage {
  public:
   void SetupFormAfterLoad() override;
-  void cmdApply_Click();
+  void cmdApply_Click() override;
 
   QPointer<forms::Frame> fraTemperature;
   QPointer<forms::Frame> fraPSON;
@@ -33,7 +32,6 @@ class frmGeneral : public DevicePage {
   QPointer<forms::ComboBox> cmbPGOOD;
   QPointer<forms::ComboBox> cmbSwitchFreq;
   QPointer<forms::ComboBox> cmbSyncRectOff;
-  pagekit::OkApplyClose buttons;
 
  protected:
   void Form_Load() override;

@@ -33,11 +33,8 @@ frmLimits::frmLimits() {
 }
 
 void frmLimits::Form_Load() {
-  SetCaption(QStringLiteral("Fault Configuration, Readings and Limits"));
-  SetSize(9855, 9045);
-  CenterInMainForm(*this);
-
-  SSTab1 = forms::Make<QTabWidget>(Client(), QStringLiteral("SSTab1"), 60, 60, 9570, 8370);
+  QWidget* client = OpenWindow(QStringLiteral("Fault Configuration, Readings and Limits"), 9855, 9045);
+  SSTab1 = forms::Make<QTabWidget>(client, QStringLiteral("SSTab1"), 60, 60, 9570, 8370);
   const char* const titles[] = {"Flags", "Fault Configuration", "Readings and Limits", "Graphs", "Defaults"};
   QWidget* tabs[5];
   for (int i = 0; i < 5; ++i) {
@@ -190,7 +187,7 @@ void frmLimits::SetupFormAfterLoad() {
   cmbGraph->SetListIndex(0);
   ShowScaleValues();
   SetupDutyGaugeLimits();
-  if (const int device = MatchingIndex(); device >= 0) gLimitsOpen[device] = true;
+  SetOpen(gLimitsOpen, true);
 }
 
 void frmLimits::SetupDutyGaugeLimits() {
@@ -218,7 +215,7 @@ void frmLimits::cmdApply_Click() {
 void frmLimits::cmdClose_Click() { Unload(); }
 
 void frmLimits::Form_Unload() {
-  if (const int device = MatchingIndex(); device >= 0) gLimitsOpen[device] = false;
+  SetOpen(gLimitsOpen, false);
 }
 
 void frmLimits::cmbGraph_Click() {
@@ -256,23 +253,21 @@ void frmLimits::ShowScaleValues() {
 }
 
 void frmLimits::PlotData() {
-  const int device = MatchingIndex();
-  if (device < 0) return;
-  const DeviceInfo& record = gDevices[static_cast<std::size_t>(device)];
+  const DeviceInfo* record = Record();
+  if (!record) return;
   for (int c = 0; c < kCharts; ++c) {
     const ChartSpec& spec = kChartSpecs[static_cast<std::size_t>(c)];
     for (int ch = 0; ch < spec.channelCount; ++ch)
-      stpGraph[static_cast<std::size_t>(c)]->AddPoint(ch, record.*spec.channels[static_cast<std::size_t>(ch)].reading);
+      stpGraph[static_cast<std::size_t>(c)]->AddPoint(ch, record->*spec.channels[static_cast<std::size_t>(ch)].reading);
   }
 }
 
 void frmLimits::DisplayData() {
-  const int device = MatchingIndex();
-  if (device < 0) return;
-  const DeviceInfo& record = gDevices[static_cast<std::size_t>(device)];
+  const DeviceInfo* record = Record();
+  if (!record) return;
   for (const GaugeSpec& spec : kGauges) {
     instruments::LGauge* gauge = ggeReadings[static_cast<std::size_t>(spec.index)];
-    const float reading = record.*spec.reading;
+    const float reading = record->*spec.reading;
     gauge->SelectPointer(1);
     gauge->SetValue(reading);
     gauge->SetCaption(GaugeCaption(reading, spec.unit));
@@ -280,13 +275,12 @@ void frmLimits::DisplayData() {
 }
 
 void frmLimits::UpdateFlags() {
-  const int device = MatchingIndex();
-  if (device < 0) return;
-  const DeviceInfo& record = gDevices[static_cast<std::size_t>(device)];
-  lblFlag->SetCaption(record.FirstFlagSource);
-  lblFlagValue->SetCaption(FirstFlagText(record.FirstFlagValue));
+  const DeviceInfo* record = Record();
+  if (!record) return;
+  lblFlag->SetCaption(record->FirstFlagSource);
+  lblFlagValue->SetCaption(FirstFlagText(record->FirstFlagValue));
   for (int flag = 0; flag < kFaultFlagCount; ++flag)
-    tglStatus[static_cast<std::size_t>(IndicatorOfFlag(flag))]->SetValue(record.Flags[static_cast<std::size_t>(flag)]);
+    tglStatus[static_cast<std::size_t>(IndicatorOfFlag(flag))]->SetValue(record->Flags[static_cast<std::size_t>(flag)]);
 }
 
 void frmLimits::ggeReadings_PointerMoved(int Index) {

@@ -6,12 +6,11 @@
 #include <QPointer>
 
 #include "OrFETFields.h"
-#include "pagekit/PageLayout.h"
+#include "PageBase.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/PictureBox.h"
-#include "shell/FormStuff.h"
 
-class frmOrFET : public DevicePage {
+class frmOrFET : public ApplyPage {
  public:
   void SetupFormAfterLoad() override;
   void cmbReverseOff_Click();
@@ -28,7 +27,6 @@ class frmOrFET : public DevicePage {
   QPointer<forms::CheckBox> chkBypassOn;
   QPointer<forms::CheckBox> chkReverseCurrent;
   QPointer<forms::PictureBox> Picture1;
-  pagekit::OkApplyClose buttons;
 
  protected:
   void Form_Load() override;

@@ -5,11 +5,7 @@
 using namespace pagekit;
 
 void frmShare::Form_Load() {
-  SetCaption(QStringLiteral("Analog Share Bus"));
-  SetSize(6720, 5205);
-  CenterInMainForm(*this);
-
-  QWidget* client = Client();
+  QWidget* client = OpenWindow(QStringLiteral("Analog Share Bus"), 6720, 5205);
   fraShare = forms::Make<forms::Frame>(client, QStringLiteral("fraShare"), 120, 120, 6360, 3480,
                                        QStringLiteral("Analog Share Bus Settings"));
   const RowGrid grid{240, 3000, 3450, 2550, 450, 600};
@@ -21,7 +17,7 @@ void frmShare::Form_Load() {
   chkEnableShare =
       AddCheckRow(fraShare, grid, 4, QStringLiteral("chkEnableShare"), QStringLiteral("Enable Analog Share Bus"));
 
-  buttons.Build(*this, RowEndingAt(120 + 6360, 3960), Closing::Cancel, [this] { cmdApply_Click(); });
+  AddButtons(RowEndingAt(120 + 6360, 3960), Closing::Cancel);
 
   FillList(cmbOffset, mOffset.Items());
   FillList(cmbSlope, mSlope.Items());

@@ -4,17 +4,16 @@
 
 #include <QPointer>
 
-#include "ShareFields.h"
 #include "ListTexts.h"
+#include "PageBase.h"
+#include "ShareFields.h"
 #include "pagekit/ListField.h"
-#include "pagekit/PageLayout.h"
 #include "platform/forms/Controls.h"
-#include "shell/FormStuff.h"
 
-class frmShare : public DevicePage {
+class frmShare : public ApplyPage {
  public:
   void SetupFormAfterLoad() override;
-  void cmdApply_Click();
+  void cmdApply_Click() override;
 
   QPointer<forms::Frame> fraShare;
   QPointer<forms::ComboBox> cmbOffset;
@@ -22,7 +21,6 @@ class frmShare : public DevicePage {
   QPointer<forms::ComboBox> cmbBandwidth;
   QPointer<forms::ComboBox> cmbCapture;
   QPointer<forms::CheckBox> chkEnableShare;
-  pagekit::OkApplyClose buttons;
 
  protected:
   void Form_Load() override;

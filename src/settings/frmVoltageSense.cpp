@@ -41,33 +41,29 @@ const QPalette& ListPalette() {
 }  // namespace
 
 void frmVoltageSense::Form_Load() {
-  SetCaption(QStringLiteral("Voltage Sense Settings"));
-  SetSize(8115, 6780);
-  CenterInMainForm(*this);
-
-  QWidget* client = Client();
-  Picture1 = forms::Make<forms::PictureBox>(client, QStringLiteral("Picture1"), 120, 120, 7755, 3060);
-  Picture1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-  Picture1->SetBackColor(Qt::white);
+  QWidget* client = OpenWindow(QStringLiteral("Voltage Sense Settings"), 8115, 6780);
+  Picture1 = AddPicture(client, QStringLiteral("Picture1"), 120, 120, 7755, 3060);
   LayOutPicture();
 
   const RowGrid grid{180, 1740, 1980, 1650, 420, 510};
-  fraVS1 = forms::Make<forms::Frame>(client, QStringLiteral("fraVS1"), 120, 3300, 3810, 1980,
-                                     QStringLiteral("VS1 Settings"));
-  cmbOVP[0] = AddListRow(fraVS1, grid, 0, QStringLiteral("cmbOVP(0)"), QStringLiteral("VS1 OVP"));
-  cmbVS1Debounce = AddListRow(fraVS1, grid, 1, QStringLiteral("cmbVS1Debounce"), QStringLiteral("VS1 OV Debounce"));
-  FillList(cmbVS1Debounce, mVS1Debounce.Items());
+  // Both frames start with their input's over-voltage limit and its debounce.
+  auto addInputFrame = [&](int i, const QString& input, int left, QPointer<forms::ComboBox>& debounce,
+                           const ListField& debounceField) {
+    auto* frame = forms::Make<forms::Frame>(client, QStringLiteral("fra") + input, left, 3300, 3810, 1980,
+                                            input + QStringLiteral(" Settings"));
+    cmbOVP[static_cast<size_t>(i)] = AddListRow(frame, grid, 0, forms::Indexed("cmbOVP", i), input + QStringLiteral(" OVP"));
+    debounce = AddListRow(frame, grid, 1, QStringLiteral("cmb") + input + QStringLiteral("Debounce"),
+                          input + QStringLiteral(" OV Debounce"));
+    FillList(debounce, debounceField.Items());
+    return frame;
+  };
+  fraVS1 = addInputFrame(0, QStringLiteral("VS1"), 120, cmbVS1Debounce, mVS1Debounce);
   cmbUVP = AddListRow(fraVS1, grid, 2, QStringLiteral("cmbUVP"), QStringLiteral("VS1 UVP"));
-
-  fraVS3 = forms::Make<forms::Frame>(client, QStringLiteral("fraVS3"), 4065, 3300, 3810, 1980,
-                                     QStringLiteral("VS3 Settings"));
-  cmbOVP[1] = AddListRow(fraVS3, grid, 0, QStringLiteral("cmbOVP(1)"), QStringLiteral("VS3 OVP"));
-  cmbVS3Debounce = AddListRow(fraVS3, grid, 1, QStringLiteral("cmbVS3Debounce"), QStringLiteral("VS3 OV Debounce"));
-  FillList(cmbVS3Debounce, mVS3Debounce.Items());
+  fraVS3 = addInputFrame(1, QStringLiteral("VS3"), 4065, cmbVS3Debounce, mVS3Debounce);
   // The VS3 trim sits with the frame's "VS3 Trim" caption, so the caption has its list beside it.
   cmbTrim[2] = AddListRow(fraVS3, grid, 2, QStringLiteral("cmbTrim(2)"), QStringLiteral("VS3 Trim"));
 
-  buttons.Build(*this, RowEndingAt(120 + 7755, 5580), Closing::Close, [this] { cmdApply_Click(); });
+  AddButtons(RowEndingAt(120 + 7755, 5580), Closing::Close);
 
   for (size_t i = 0; i < cmbOVP.size(); ++i) FillList(cmbOVP[i], mOVP[i].Items());
   FillList(cmbUVP, mUVP.Items());
@@ -112,8 +108,7 @@ void frmVoltageSense::LayOutPicture() {
 }
 
 void frmVoltageSense::SetupFormAfterLoad() {
-  const int index = MatchingIndex();
-  if (index >= 0) gVoltageSenseOpen[static_cast<size_t>(index)] = true;
+  SetOpen(gVoltageSenseOpen, true);
 
   // Choosing a trim writes it, so each trim goes back to the chip right after
   // its read whenever the list's choice changes.
@@ -147,18 +142,16 @@ void frmVoltageSense::cmdApply_Click() {
 }
 
 void frmVoltageSense::Form_Unload() {
-  const int index = MatchingIndex();
-  if (index >= 0) gVoltageSenseOpen[static_cast<size_t>(index)] = false;
+  SetOpen(gVoltageSenseOpen, false);
 }
 
 void frmVoltageSense::DisplayValues() {
-  const int index = MatchingIndex();
-  if (index < 0) return;
-  const DeviceInfo& record = gDevices[static_cast<size_t>(index)];
-  lblVS1Val->SetCaption(Volts(record.VS1));
-  lblVS2Val->SetCaption(Volts(record.VS2));
-  lblVS3Val->SetCaption(Volts(record.VS3));
+  const DeviceInfo* record = Record();
+  if (!record) return;
+  lblVS1Val->SetCaption(Volts(record->VS1));
+  lblVS2Val->SetCaption(Volts(record->VS2));
+  lblVS3Val->SetCaption(Volts(record->VS3));
   const QString trim = cmbVS3Trim->Text();
   const auto share = static_cast<float>(numtext::Val(trim.left(trim.indexOf(QLatin1Char('%')))) / 100);
-  lblOutputVal->SetCaption(Volts(share * record.VS3));
+  lblOutputVal->SetCaption(Volts(share * record->VS3));
 }

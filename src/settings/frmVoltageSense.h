@@ -6,21 +6,20 @@
 #include <QPointer>
 #include <array>
 
-#include "VoltageSenseFields.h"
 #include "ListTexts.h"
+#include "PageBase.h"
+#include "VoltageSenseFields.h"
 #include "pagekit/ListField.h"
-#include "pagekit/PageLayout.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/PictureBox.h"
-#include "shell/FormStuff.h"
 
-class frmVoltageSense : public DevicePage {
+class frmVoltageSense : public ApplyPage {
  public:
   void SetupFormAfterLoad() override;
   void DisplayValues() override;
   void cmbTrim_Click(int Index);
   void cmbVS3Trim_Click();
-  void cmdApply_Click();
+  void cmdApply_Click() override;
 
   QPointer<forms::Frame> fraVS1;
   QPointer<forms::Frame> fraVS3;
@@ -35,7 +34,6 @@ class frmVoltageSense : public DevicePage {
   QPointer<forms::Label> lblVS3Val;
   QPointer<forms::Label> lblOutputVal;
   QPointer<forms::PictureBox> Picture1;
-  pagekit::OkApplyClose buttons;
 
  protected:
   void Form_Load() override;
