@@ -12,7 +12,7 @@ const DeviceInfo* SettingsPage::Record() const {
   return index < 0 ? nullptr : &gDevices[static_cast<std::size_t>(index)];
 }
 
-void SettingsPage::SetOpen(std::array<bool, 2>& flags, bool open) const {
+void SettingsPage::SetOpen(bool open) const {
   const int index = MatchingIndex();
-  if (index >= 0) flags[static_cast<std::size_t>(index)] = open;
+  if (openFlags_ && index >= 0) (*openFlags_)[static_cast<std::size_t>(index)] = open;
 }

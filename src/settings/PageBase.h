@@ -12,18 +12,30 @@
 
 class SettingsPage : public DevicePage {
  protected:
+  // A live page names the open flags the master timer reads: MarkOpen sets its
+  // entry and the unload clears it.
+  explicit SettingsPage(std::array<bool, 2>* openFlags = nullptr) : openFlags_(openFlags) {}
+
   // Captions and sizes (twips) the window and centres it on the main window;
   // gives the client area to build in.
   QWidget* OpenWindow(const QString& caption, int width, int height);
   // The record of the chip the caption names; nullptr when it names neither.
   const DeviceInfo* Record() const;
-  // The page's entry in a table of open flags, when the caption names a chip.
-  void SetOpen(std::array<bool, 2>& flags, bool open) const;
+  // Sets the page's open flag, when it has one and the caption names a chip.
+  void MarkOpen() { SetOpen(true); }
+  void Form_Unload() override { SetOpen(false); }
+
+ private:
+  void SetOpen(bool open) const;
+
+  std::array<bool, 2>* openFlags_;
 };
 
 // A settings page with the OK/Apply/Close row.
 class ApplyPage : public SettingsPage {
  public:
+  explicit ApplyPage(std::array<bool, 2>* openFlags = nullptr) : SettingsPage(openFlags) {}
+
   // Writes the page's controls to the chip; OK does it too, then closes. A
   // page whose every change is already on the chip keeps this, which writes nothing.
   virtual void cmdApply_Click() {}

@@ -23,7 +23,7 @@ forms::Label* AddLabel(QWidget* parent, const QString& name, const QString& capt
 
 }  // namespace
 
-frmLimits::frmLimits() {
+frmLimits::frmLimits() : SettingsPage(&gLimitsOpen) {
   for (int row = 0; row < kFaultRows; ++row) {
     const FaultFields fields = FaultFieldsOfRow(row);
     mAction.emplace_back(fields.action, ActionItems());
@@ -187,7 +187,7 @@ void frmLimits::SetupFormAfterLoad() {
   cmbGraph->SetListIndex(0);
   ShowScaleValues();
   SetupDutyGaugeLimits();
-  SetOpen(gLimitsOpen, true);
+  MarkOpen();
 }
 
 void frmLimits::SetupDutyGaugeLimits() {
@@ -213,10 +213,6 @@ void frmLimits::cmdApply_Click() {
 }
 
 void frmLimits::cmdClose_Click() { Unload(); }
-
-void frmLimits::Form_Unload() {
-  SetOpen(gLimitsOpen, false);
-}
 
 void frmLimits::cmbGraph_Click() {
   for (auto& strip : stpGraph) strip->hide();

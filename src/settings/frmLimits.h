@@ -58,7 +58,6 @@ class frmLimits : public SettingsPage {
 
  protected:
   void Form_Load() override;
-  void Form_Unload() override;
 
  private:
   void BuildFlagsTab(QWidget* tab);

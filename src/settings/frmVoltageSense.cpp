@@ -108,7 +108,7 @@ void frmVoltageSense::LayOutPicture() {
 }
 
 void frmVoltageSense::SetupFormAfterLoad() {
-  SetOpen(gVoltageSenseOpen, true);
+  MarkOpen();
 
   // Choosing a trim writes it, so each trim goes back to the chip right after
   // its read whenever the list's choice changes.
@@ -139,10 +139,6 @@ void frmVoltageSense::cmdApply_Click() {
   Write(kVS1OVPReg, mOVP[0].Encode(ShownPosition(cmbOVP[0])) | mVS1Debounce.Encode(ShownPosition(cmbVS1Debounce)));
   Write(kVS3OVPReg, mOVP[1].Encode(ShownPosition(cmbOVP[1])) | mVS3Debounce.Encode(ShownPosition(cmbVS3Debounce)));
   Write(kVS1UVPReg, mUVP.Encode(ShownPosition(cmbUVP)));
-}
-
-void frmVoltageSense::Form_Unload() {
-  SetOpen(gVoltageSenseOpen, false);
 }
 
 void frmVoltageSense::DisplayValues() {

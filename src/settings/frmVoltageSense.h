@@ -15,6 +15,8 @@
 
 class frmVoltageSense : public ApplyPage {
  public:
+  frmVoltageSense() : ApplyPage(&gVoltageSenseOpen) {}
+
   void SetupFormAfterLoad() override;
   void DisplayValues() override;
   void cmbTrim_Click(int Index);
@@ -37,7 +39,6 @@ class frmVoltageSense : public ApplyPage {
 
  protected:
   void Form_Load() override;
-  void Form_Unload() override;
 
  private:
   void LayOutPicture();
