@@ -50,22 +50,14 @@ int PositionOfFrequency(float hz) {
 
 forms::Label* AddValueBox(QWidget* parent, const QString& name, const QString& caption, int left, int top) {
   pagekit::AddCaption(parent, pagekit::CaptionName(name), caption, left, top, 2400);
-  auto* value = forms::Make<forms::Label>(parent, name, left + 2460, top, 1560, pagekit::kListHeight);
-  value->setWordWrap(false);
-  value->setAlignment(Qt::AlignCenter);
-  value->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-  return value;
+  return pagekit::AddValueBox(parent, name, left + 2460, top, 1560);
 }
 
 // A result under its caption, the two as wide as their column.
 forms::Label* AddResultBox(QWidget* parent, const QString& name, const QString& caption, int left, int top,
                            int width) {
   pagekit::AddCaption(parent, pagekit::CaptionName(name), caption, left, top, width, Qt::AlignHCenter);
-  auto* value = forms::Make<forms::Label>(parent, name, left + 240, top + 345, width - 480, pagekit::kListHeight);
-  value->setWordWrap(false);
-  value->setAlignment(Qt::AlignCenter);
-  value->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-  return value;
+  return pagekit::AddValueBox(parent, name, left + 240, top + 345, width - 480);
 }
 
 forms::LabelItem* AddChartLabel(forms::PictureBox* picture, const QString& name, const QString& caption,

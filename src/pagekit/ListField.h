@@ -1,8 +1,13 @@
 #pragma once
 // A register field shown as a choice in a drop-down list whose item positions
-// are the field's codes. A code without an item leaves the list with no choice; a
-// list without a choice gives back the code the chip held, so Apply writes what
-// the chip already has instead of inventing a value.
+// are the field's codes. The field holds the list's texts, so the page fills
+// its list from them and the count of codes with an item is always the list's.
+// A code without an item leaves the list with no choice; a list without a
+// choice gives back the code the chip held, so Apply writes what the chip
+// already has instead of inventing a value.
+
+#include <QStringList>
+#include <utility>
 
 #include "BitField.h"
 
@@ -10,7 +15,7 @@ namespace pagekit {
 
 class ListField {
  public:
-  constexpr ListField(BitField bits, int itemCount) : bits_(bits), itemCount_(itemCount) {}
+  ListField(BitField bits, QStringList items) : bits_(bits), items_(std::move(items)) {}
 
   // The list position that shows the register's field, or -1 when its code has
   // no item. Remembers the code for Encode.
@@ -22,14 +27,16 @@ class ListField {
   int Put(int reg, int position) const;
 
   BitField Bits() const { return bits_; }
-  int ItemCount() const { return itemCount_; }
+  // The texts of the list, in code order.
+  const QStringList& Items() const { return items_; }
+  int ItemCount() const { return static_cast<int>(items_.size()); }
   int HeldCode() const { return held_; }
 
  private:
-  bool HasItem(int position) const { return position >= 0 && position < itemCount_; }
+  bool HasItem(int position) const { return position >= 0 && position < ItemCount(); }
 
   BitField bits_;
-  int itemCount_;
+  QStringList items_;
   int held_ = 0;
 };
 

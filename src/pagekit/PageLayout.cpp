@@ -37,17 +37,39 @@ forms::CommandButton* AddButton(QWidget* parent, const QString& name, const QStr
   return button;
 }
 
-ButtonRow AddOkApplyCloseRow(QWidget* parent, int right, int top, const QString& closeName,
-                             const QString& closeCaption, std::function<void()> onOK, std::function<void()> onApply,
-                             std::function<void()> onClose) {
-  const int left = right - 3 * kButtonWidth - 2 * kButtonGap;
-  const int step = kButtonWidth + kButtonGap;
-  ButtonRow row{};
-  row.ok = AddButton(parent, QStringLiteral("cmdOK"), QStringLiteral("OK"), left, top, std::move(onOK));
-  row.apply = AddButton(parent, QStringLiteral("cmdApply"), QStringLiteral("Apply"), left + step, top,
-                        std::move(onApply));
-  row.close = AddButton(parent, closeName, closeCaption, left + 2 * step, top, std::move(onClose));
-  return row;
+forms::Label* AddValueBox(QWidget* parent, const QString& name, int left, int top, int width) {
+  auto* box = forms::Make<forms::Label>(parent, name, left, top, width, kListHeight);
+  box->setWordWrap(false);
+  box->setAlignment(Qt::AlignCenter);
+  box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  return box;
+}
+
+forms::PictureBox* AddPicture(QWidget* parent, const QString& name, int left, int top, int width, int height) {
+  auto* picture = forms::Make<forms::PictureBox>(parent, name, left, top, width, height);
+  picture->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  picture->SetBackColor(Qt::white);
+  return picture;
+}
+
+ButtonPlaces RowEndingAt(int right, int top) {
+  return {right - 3 * kButtonWidth - 2 * kButtonGap, top, kButtonWidth + kButtonGap, 0};
+}
+
+void OkApplyClose::Build(forms::Form& page, const ButtonPlaces& at, Closing closing, std::function<void()> onApply) {
+  QWidget* client = page.Client();
+  auto place = [&](int n, const QString& name, const QString& caption, std::function<void()> onClick) {
+    return AddButton(client, name, caption, at.left + n * at.stepLeft, at.top + n * at.stepTop, std::move(onClick),
+                     at.width);
+  };
+  const QString closeCaption = closing == Closing::Cancel ? QStringLiteral("Cancel") : QStringLiteral("Close");
+  ok = place(0, QStringLiteral("cmdOK"), QStringLiteral("OK"), [&page, onApply] {
+    if (onApply) onApply();
+    page.Unload();
+  });
+  apply = place(1, QStringLiteral("cmdApply"), QStringLiteral("Apply"), onApply);
+  close = place(2, QStringLiteral("cmd") + closeCaption, closeCaption, [&page] { page.Unload(); });
+  page.SetCancelButton(close);
 }
 
 }  // namespace pagekit

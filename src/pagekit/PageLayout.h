@@ -1,12 +1,15 @@
 #pragma once
 // The shared geometry of the per-device pages, in twips: rows of a caption
-// beside its list, check-box rows, command buttons and the OK/Apply/Close row,
-// so every page lines up alike.
+// beside its list, check-box rows, sunken value boxes, command buttons and the
+// OK/Apply/Close row, so every page lines up and behaves alike.
 
+#include <QPointer>
 #include <QString>
 #include <functional>
 
 #include "platform/forms/Controls.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/PictureBox.h"
 
 namespace pagekit {
 
@@ -42,14 +45,37 @@ forms::CheckBox* AddCheckRow(QWidget* parent, const RowGrid& grid, int row, cons
 forms::CommandButton* AddButton(QWidget* parent, const QString& name, const QString& caption, int left, int top,
                                 std::function<void()> onClick, int width = kButtonWidth);
 
-// OK, Apply and a closing button ("Cancel" or "Close") side by side, the last one ending at `right`.
-struct ButtonRow {
-  forms::CommandButton* ok;
-  forms::CommandButton* apply;
-  forms::CommandButton* close;
+// A value the page shows, one line centred in a sunken box as tall as a list.
+forms::Label* AddValueBox(QWidget* parent, const QString& name, int left, int top, int width);
+
+// A white picture in a sunken frame, for a page's drawing of its circuit.
+forms::PictureBox* AddPicture(QWidget* parent, const QString& name, int left, int top, int width, int height);
+
+// Where a page's OK, Apply and closing buttons go: the first one's top-left
+// corner, the step from one button to the next, and their width.
+struct ButtonPlaces {
+  int left;
+  int top;
+  int stepLeft;
+  int stepTop;
+  int width = kButtonWidth;
 };
-ButtonRow AddOkApplyCloseRow(QWidget* parent, int right, int top, const QString& closeName,
-                             const QString& closeCaption, std::function<void()> onOK, std::function<void()> onApply,
-                             std::function<void()> onClose);
+// Side by side at the kit's width and gap, the last one ending at `right`.
+ButtonPlaces RowEndingAt(int right, int top);
+
+// The closing button's caption; its name is "cmd" and the caption.
+enum class Closing { Cancel, Close };
+
+// OK, Apply and the closing button of a page, in this tab order. Apply runs the
+// page's apply (none: it does nothing), OK runs it and then unloads the page,
+// and the closing button unloads the page; Escape presses the closing button.
+struct OkApplyClose {
+  QPointer<forms::CommandButton> ok;
+  QPointer<forms::CommandButton> apply;
+  QPointer<forms::CommandButton> close;
+
+  // Builds the three in the page's client area; called from its Form_Load.
+  void Build(forms::Form& page, const ButtonPlaces& at, Closing closing, std::function<void()> onApply);
+};
 
 }  // namespace pagekit

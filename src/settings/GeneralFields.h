@@ -13,7 +13,7 @@ constexpr int kTemperatureReg = 0x2B;
 constexpr int kPSONReg = 0x2C;
 constexpr int kPolarityReg = 0x2D;
 // The hidden frequency choice is the main switching frequency the PWM editor
-// and the filter designer use: its register, field and count are the kit's.
+// and the filter designer use: its register and field are the kit's.
 using pagekit::kSwitchFreqReg;
 constexpr int kSyncRectReg = 0x3C;
 

@@ -17,7 +17,6 @@ namespace limits {
 // Fault configuration: register 0x08 + k holds rows 2k (high nibble) and 2k + 1.
 constexpr int kFaultConfigReg = 0x08;
 constexpr int kFaultRows = 14;
-constexpr int FaultRegOfRow(int row) { return kFaultConfigReg + row / 2; }
 
 struct FaultFields {
   pagekit::BitField action;
@@ -56,7 +55,6 @@ struct GaugeSpec {
   double maximum;
 };
 extern const std::array<GaugeSpec, 12> kGauges;
-constexpr int kGaugeSlots = 13;
 QStringList GaugeFrameCaptions();
 QString GaugeToolTip();
 // A reading to 2 decimals as number text (blank or sign first), then its unit:
@@ -100,7 +98,6 @@ struct ScaleRow {
   float* scale;
 };
 extern const std::array<ScaleRow, 13> kScaleRows;
-constexpr int kScaleBoxes = 16;
 QStringList ScaleHeadings();
 // The scale value a box stores: its leading number as a 32-bit float; none
 // when it starts with no number or the float cannot hold it.

@@ -1,12 +1,8 @@
 #include "frmCurrentSense.h"
 
-#include "ListTexts.h"
-#include "model/NumberText.h"
 #include "pagekit/ListControls.h"
-#include "pagekit/PageLayout.h"
 
 using namespace pagekit;
-using namespace settings;
 using namespace currentsense;
 
 namespace {
@@ -16,18 +12,14 @@ const QString kCS1 = QStringLiteral("CS1");
 }  // namespace
 
 void frmCurrentSense::Form_Load() {
-  SetCaption(QStringLiteral("Current Sense"));
-  SetSize(7935, 7380);
-  CenterInMainForm(*this);
-
-  QWidget* client = Client();
+  QWidget* client = OpenWindow(QStringLiteral("Current Sense"), 7935, 7380);
   const RowGrid grid{240, 3150, 3480, 2400, 420, 510};
   fraCS1 = forms::Make<forms::Frame>(client, QStringLiteral("fraCS1"), 120, 120, 6180, 1980,
                                      QStringLiteral("CS1 Settings"));
   cmbGainCal[0] = AddListRow(fraCS1, grid, 0, QStringLiteral("cmbGainCal(0)"), QStringLiteral("CS1 Gain Trim"));
   cmbCS[0] = AddListRow(fraCS1, grid, 1, QStringLiteral("cmbCS(0)"), QStringLiteral("CS1 Over-current Limit"));
   cmbDelay = AddListRow(fraCS1, grid, 2, QStringLiteral("cmbDelay"), QStringLiteral("CS1 Fast OCP Delay"));
-  FillList(cmbDelay, DelayItems());
+  FillList(cmbDelay, mDelay.Items());
 
   fraCS2 = forms::Make<forms::Frame>(client, QStringLiteral("fraCS2"), 120, 2220, 6180, 1980,
                                      QStringLiteral("CS2 Settings"));
@@ -44,28 +36,21 @@ void frmCurrentSense::Form_Load() {
       AddListRow(fraOCP, grid, 2, QStringLiteral("cmbCCSource"), QStringLiteral("Constant Current mode source"));
   FillList(cmbCCSource, CCSourceItems());
   cmbOCPOffDelay = AddListRow(fraOCP, grid, 3, QStringLiteral("cmbOCPOffDelay"), QStringLiteral("OCP Off Delay"));
-  FillList(cmbOCPOffDelay, OCPOffDelayItems());
+  FillList(cmbOCPOffDelay, mOCPOffDelay.Items());
 
-  const int left = 6420;
-  cmdOK = AddButton(client, QStringLiteral("cmdOK"), QStringLiteral("OK"), left, 240, [this] { cmdOK_Click(); });
-  cmdApply = AddButton(client, QStringLiteral("cmdApply"), QStringLiteral("Apply"), left, 720,
-                       [this] { cmdApply_Click(); });
-  cmdCancel = AddButton(client, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), left, 1200,
-                        [this] { cmdCancel_Click(); });
-  SetCancelButton(cmdCancel);
+  // A column beside the frames.
+  AddButtons({6420, 240, 0, 480}, Closing::Cancel);
 
   FillCurrentSenseLists();
 }
 
 void frmCurrentSense::FillCurrentSenseLists() {
-  FillList(cmbCS[0], CS1LimitItems());
-  FillList(cmbCS[1], CS2LimitItems());
-  FillList(cmbOffsetCal, NumberItems(64));
-  for (int i = 0; i <= 255; ++i) {
-    if (i <= 31) cmbGainCal[0]->AddItem(numtext::Plain(i));
-    cmbGainCal[1]->AddItem(numtext::Plain(i));
-  }
-  FillList(cmbOCPBandWidth, OCPBandwidthItems());
+  FillList(cmbCS[0], mCS1Limit.Items());
+  FillList(cmbCS[1], mCS2Limit.Items());
+  FillList(cmbOffsetCal, mCS2Offset.Items());
+  FillList(cmbGainCal[0], mCS1Gain.Items());
+  FillList(cmbGainCal[1], mCS2Gain.Items());
+  FillList(cmbOCPBandWidth, mOCPBandwidth.Items());
 }
 
 void frmCurrentSense::SetupFormAfterLoad() {
@@ -96,10 +81,3 @@ void frmCurrentSense::cmdApply_Click() {
                      kCCFromCS1.Place(cmbCCSource->Text() == kCS1 ? 1 : 0) |
                      mOCPOffDelay.Encode(ShownPosition(cmbOCPOffDelay)));
 }
-
-void frmCurrentSense::cmdOK_Click() {
-  cmdApply_Click();
-  Unload();
-}
-
-void frmCurrentSense::cmdCancel_Click() { Unload(); }

@@ -7,16 +7,15 @@
 #include <array>
 
 #include "CurrentSenseFields.h"
+#include "ListTexts.h"
+#include "PageBase.h"
 #include "pagekit/ListField.h"
 #include "platform/forms/Controls.h"
-#include "shell/FormStuff.h"
 
-class frmCurrentSense : public DevicePage {
+class frmCurrentSense : public ApplyPage {
  public:
   void SetupFormAfterLoad() override;
-  void cmdApply_Click();
-  void cmdOK_Click();
-  void cmdCancel_Click();
+  void cmdApply_Click() override;
 
   QPointer<forms::Frame> fraCS1;
   QPointer<forms::Frame> fraCS2;
@@ -29,9 +28,6 @@ class frmCurrentSense : public DevicePage {
   QPointer<forms::CheckBox> chkFoldback;
   QPointer<forms::ComboBox> cmbCCSource;
   QPointer<forms::ComboBox> cmbOCPOffDelay;
-  QPointer<forms::CommandButton> cmdOK;
-  QPointer<forms::CommandButton> cmdApply;
-  QPointer<forms::CommandButton> cmdCancel;
 
  protected:
   void Form_Load() override;
@@ -39,12 +35,13 @@ class frmCurrentSense : public DevicePage {
  private:
   void FillCurrentSenseLists();
 
-  pagekit::ListField mCS1Gain{currentsense::kCS1Gain, 32};
-  pagekit::ListField mCS1Limit{currentsense::kCS1Limit, 32};
-  pagekit::ListField mDelay{currentsense::kFastOCPDelay, 6};
-  pagekit::ListField mCS2Gain{currentsense::kCS2Gain, 256};
-  pagekit::ListField mCS2Offset{currentsense::kCS2Offset, 64};
-  pagekit::ListField mCS2Limit{currentsense::kCS2Limit, 32};
-  pagekit::ListField mOCPBandwidth{currentsense::kOCPBandwidth, 8};
-  pagekit::ListField mOCPOffDelay{currentsense::kOCPOffDelay, 8};
+  pagekit::ListField mCS1Gain{currentsense::kCS1Gain, settings::NumberItems(32)};
+  pagekit::ListField mCS1Limit{currentsense::kCS1Limit, settings::CS1LimitItems()};
+  pagekit::ListField mDelay{currentsense::kFastOCPDelay, currentsense::DelayItems()};
+  pagekit::ListField mCS2Gain{currentsense::kCS2Gain, settings::NumberItems(256)};
+  // Half the field's codes: offsets above 63 have no item.
+  pagekit::ListField mCS2Offset{currentsense::kCS2Offset, settings::NumberItems(64)};
+  pagekit::ListField mCS2Limit{currentsense::kCS2Limit, settings::CS2LimitItems()};
+  pagekit::ListField mOCPBandwidth{currentsense::kOCPBandwidth, settings::OCPBandwidthItems()};
+  pagekit::ListField mOCPOffDelay{currentsense::kOCPOffDelay, currentsense::OCPOffDelayItems()};
 };

@@ -1,72 +1,59 @@
 #include "frmGeneral.h"
 
-#include "ListTexts.h"
 #include "pagekit/ListControls.h"
-#include "pagekit/PageLayout.h"
 
 using namespace pagekit;
-using namespace settings;
 using namespace general;
 
 void frmGeneral::Form_Load() {
-  SetCaption(QStringLiteral("General Settings"));
-  SetSize(8640, 4725);
-  CenterInMainForm(*this);
-
-  QWidget* client = Client();
+  QWidget* client = OpenWindow(QStringLiteral("General Settings"), 8640, 4725);
   const RowGrid wide{150, 2370, 2580, 2400, 390, 480};
   fraTemperature = forms::Make<forms::Frame>(client, QStringLiteral("fraTemperature"), 90, 120, 5100, 1860,
                                              QStringLiteral("Temperature"));
   cmbLinearize = AddListRow(fraTemperature, wide, 0, QStringLiteral("cmbLinearize"), QStringLiteral("Linearization"));
-  FillList(cmbLinearize, LinearizeItems());
+  FillList(cmbLinearize, mLinearize.Items());
   cmbThermistorVal = AddListRow(fraTemperature, wide, 1, QStringLiteral("cmbThermistorVal"),
                                 QStringLiteral("Nominal Thermistor Value"));
-  FillList(cmbThermistorVal, ThermistorItems());
+  FillList(cmbThermistorVal, mThermistor.Items());
   cmbOTPThreshold =
       AddListRow(fraTemperature, wide, 2, QStringLiteral("cmbOTPThreshold"), QStringLiteral("OTP Threshold"));
 
   fraPolarity = forms::Make<forms::Frame>(client, QStringLiteral("fraPolarity"), 90, 2100, 5100, 1860,
                                           QStringLiteral("Pin Polarity"));
   cmbPSONPol = AddListRow(fraPolarity, wide, 0, QStringLiteral("cmbPSONPol"), QStringLiteral("PSON Polarity"));
-  FillList(cmbPSONPol, PolarityItems());
+  FillList(cmbPSONPol, mPSONPol.Items());
   cmbGate = AddListRow(fraPolarity, wide, 1, QStringLiteral("cmbGate"), QStringLiteral("Gate Polarity"));
-  FillList(cmbGate, PolarityItems());
+  FillList(cmbGate, mGate.Items());
   cmbPGOOD = AddListRow(fraPolarity, wide, 2, QStringLiteral("cmbPGOOD"), QStringLiteral("PGOOD Polarity"));
-  FillList(cmbPGOOD, PolarityItems());
+  FillList(cmbPGOOD, mPGOOD.Items());
 
   const RowGrid narrow{120, 960, 1110, 1890, 390, 480};
   fraPSON = forms::Make<forms::Frame>(client, QStringLiteral("fraPSON"), 5310, 120, 3120, 1380,
                                       QStringLiteral("PSOn/Soft Start"));
   cmbPSON = AddListRow(fraPSON, narrow, 0, QStringLiteral("cmbPSON"), QStringLiteral("PS ON"));
-  FillList(cmbPSON, PSONItems());
+  FillList(cmbPSON, mPSON.Items());
   cmbSoftStart = AddListRow(fraPSON, narrow, 1, QStringLiteral("cmbSoftStart"), QStringLiteral("Soft Start"));
-  FillList(cmbSoftStart, SoftStartItems());
+  FillList(cmbSoftStart, mSoftStart.Items());
 
   fraSyncRect = forms::Make<forms::Frame>(client, QStringLiteral("fraSyncRect"), 5310, 1620, 3120, 930,
                                           QStringLiteral("Sync Rect Off"));
   cmbSyncRectOff = forms::Make<forms::ComboBox>(fraSyncRect, QStringLiteral("cmbSyncRectOff"), 150, 390, 1650,
                                                 kListHeight);
-  FillList(cmbSyncRectOff, SyncRectOffItems());
+  FillList(cmbSyncRectOff, mSyncRectOff.Items());
 
   // Never shown: the choice only carries the chip's value from set-up to Apply.
   fraSwitchFreq = forms::Make<forms::Frame>(client, QStringLiteral("fraSwitchFreq"), 5310, 2670, 3120, 930,
                                             QStringLiteral("Switching Frequency"));
   cmbSwitchFreq = forms::Make<forms::ComboBox>(fraSwitchFreq, QStringLiteral("cmbSwitchFreq"), 150, 390, 1650,
                                                kListHeight);
-  FillList(cmbSwitchFreq, SwitchFreqItems());
+  FillList(cmbSwitchFreq, mSwitchFreq.Items());
   fraSwitchFreq->hide();
 
-  const int top = 3570;
-  const int width = 960;
-  const int gap = 120;
-  cmdOK = AddButton(client, QStringLiteral("cmdOK"), QStringLiteral("OK"), 5310, top, [this] { cmdOK_Click(); }, width);
-  cmdApply = AddButton(client, QStringLiteral("cmdApply"), QStringLiteral("Apply"), 5310 + width + gap, top,
-                       [this] { cmdApply_Click(); }, width);
-  cmdCancel = AddButton(client, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), 5310 + 2 * (width + gap), top,
-                        [this] { cmdCancel_Click(); }, width);
-  SetCancelButton(cmdCancel);
+  // Narrower than the kit's, to fit under the right-hand frames.
+  constexpr int kWidth = 960, kGap = 120;
+  AddButtons({5310, 3570, kWidth + kGap, 0, kWidth}, Closing::Cancel);
 
-  FillList(cmbOTPThreshold, NumberItems(16));
+  FillList(cmbOTPThreshold, mOTPThreshold.Items());
 }
 
 void frmGeneral::SetupFormAfterLoad() {
@@ -105,10 +92,3 @@ void frmGeneral::cmdApply_Click() {
   Write(kSwitchFreqReg, mSwitchFreq.Put(Read(kSwitchFreqReg), ShownPosition(cmbSwitchFreq)));
   Write(kSyncRectReg, mSyncRectOff.Put(Read(kSyncRectReg), ShownPosition(cmbSyncRectOff)));
 }
-
-void frmGeneral::cmdOK_Click() {
-  cmdApply_Click();
-  Unload();
-}
-
-void frmGeneral::cmdCancel_Click() { Unload(); }

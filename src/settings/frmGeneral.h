@@ -7,16 +7,15 @@
 #include <QPointer>
 
 #include "GeneralFields.h"
+#include "ListTexts.h"
+#include "PageBase.h"
 #include "pagekit/ListField.h"
 #include "platform/forms/Controls.h"
-#include "shell/FormStuff.h"
 
-class frmGeneral : public DevicePage {
+class frmGeneral : public ApplyPage {
  public:
   void SetupFormAfterLoad() override;
-  void cmdApply_Click();
-  void cmdOK_Click();
-  void cmdCancel_Click();
+  void cmdApply_Click() override;
 
   QPointer<forms::Frame> fraTemperature;
   QPointer<forms::Frame> fraPSON;
@@ -33,22 +32,19 @@ class frmGeneral : public DevicePage {
   QPointer<forms::ComboBox> cmbPGOOD;
   QPointer<forms::ComboBox> cmbSwitchFreq;
   QPointer<forms::ComboBox> cmbSyncRectOff;
-  QPointer<forms::CommandButton> cmdOK;
-  QPointer<forms::CommandButton> cmdApply;
-  QPointer<forms::CommandButton> cmdCancel;
 
  protected:
   void Form_Load() override;
 
  private:
-  pagekit::ListField mLinearize{general::kLinearize, 2};
-  pagekit::ListField mThermistor{general::kThermistor, 2};
-  pagekit::ListField mOTPThreshold{general::kOTPThreshold, 16};
-  pagekit::ListField mPSON{general::kPSON, 2};
-  pagekit::ListField mSoftStart{general::kSoftStart, 4};
-  pagekit::ListField mPGOOD{general::kPGOODPol, 2};
-  pagekit::ListField mGate{general::kGatePol, 2};
-  pagekit::ListField mPSONPol{general::kPSONPol, 2};
-  pagekit::ListField mSwitchFreq{general::kSwitchFreq, pagekit::kSwitchingFrequencyCount};
-  pagekit::ListField mSyncRectOff{general::kSyncRectOff, 7};
+  pagekit::ListField mLinearize{general::kLinearize, general::LinearizeItems()};
+  pagekit::ListField mThermistor{general::kThermistor, general::ThermistorItems()};
+  pagekit::ListField mOTPThreshold{general::kOTPThreshold, settings::NumberItems(16)};
+  pagekit::ListField mPSON{general::kPSON, general::PSONItems()};
+  pagekit::ListField mSoftStart{general::kSoftStart, general::SoftStartItems()};
+  pagekit::ListField mPGOOD{general::kPGOODPol, general::PolarityItems()};
+  pagekit::ListField mGate{general::kGatePol, general::PolarityItems()};
+  pagekit::ListField mPSONPol{general::kPSONPol, general::PolarityItems()};
+  pagekit::ListField mSwitchFreq{general::kSwitchFreq, general::SwitchFreqItems()};
+  pagekit::ListField mSyncRectOff{general::kSyncRectOff, general::SyncRectOffItems()};
 };

@@ -21,32 +21,20 @@ forms::Label* AddLabel(QWidget* parent, const QString& name, const QString& capt
   return forms::Make<forms::Label>(parent, name, left, top, width, height, caption);
 }
 
-// A value the window shows in a sunken box.
-forms::Label* AddValueBox(QWidget* parent, const QString& name, int left, int top, int width) {
-  auto* box = forms::Make<forms::Label>(parent, name, left, top, width, kListHeight);
-  box->setWordWrap(false);
-  box->setAlignment(Qt::AlignCenter);
-  box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-  return box;
-}
-
 }  // namespace
 
-frmLimits::frmLimits() {
+frmLimits::frmLimits() : SettingsPage(&gLimitsOpen) {
   for (int row = 0; row < kFaultRows; ++row) {
     const FaultFields fields = FaultFieldsOfRow(row);
-    mAction.emplace_back(fields.action, 4);
-    mResolve.emplace_back(fields.resolve, 2);
-    mTiming.emplace_back(fields.timing, 2);
+    mAction.emplace_back(fields.action, ActionItems());
+    mResolve.emplace_back(fields.resolve, ResolveItems());
+    mTiming.emplace_back(fields.timing, TimingItems());
   }
 }
 
 void frmLimits::Form_Load() {
-  SetCaption(QStringLiteral("Fault Configuration, Readings and Limits"));
-  SetSize(9855, 9045);
-  CenterInMainForm(*this);
-
-  SSTab1 = forms::Make<QTabWidget>(Client(), QStringLiteral("SSTab1"), 60, 60, 9570, 8370);
+  QWidget* client = OpenWindow(QStringLiteral("Fault Configuration, Readings and Limits"), 9855, 9045);
+  SSTab1 = forms::Make<QTabWidget>(client, QStringLiteral("SSTab1"), 60, 60, 9570, 8370);
   const char* const titles[] = {"Flags", "Fault Configuration", "Readings and Limits", "Graphs", "Defaults"};
   QWidget* tabs[5];
   for (int i = 0; i < 5; ++i) {
@@ -102,13 +90,13 @@ void frmLimits::BuildFaultTab(QWidget* tab) {
     caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     cmbConfig[row] = forms::Make<forms::ComboBox>(tab, forms::Indexed("cmbConfig", row), listLeft[0], top, listWidth[0],
                                                   kListHeight);
-    FillList(cmbConfig[row], ActionItems());
+    FillList(cmbConfig[row], mAction[row].Items());
     cmbResolve[row] = forms::Make<forms::ComboBox>(tab, forms::Indexed("cmbResolve", row), listLeft[1], top,
                                                    listWidth[1], kListHeight);
-    FillList(cmbResolve[row], ResolveItems());
+    FillList(cmbResolve[row], mResolve[row].Items());
     cmbTiming[row] = forms::Make<forms::ComboBox>(tab, forms::Indexed("cmbTiming", row), listLeft[2], top, listWidth[2],
                                                   kListHeight);
-    FillList(cmbTiming[row], TimingItems());
+    FillList(cmbTiming[row], mTiming[row].Items());
   }
 
   const int buttonsTop = kFirstTop + kFaultRows * kPitch + 120;
@@ -199,7 +187,7 @@ void frmLimits::SetupFormAfterLoad() {
   cmbGraph->SetListIndex(0);
   ShowScaleValues();
   SetupDutyGaugeLimits();
-  if (const int device = MatchingIndex(); device >= 0) gLimitsOpen[device] = true;
+  MarkOpen();
 }
 
 void frmLimits::SetupDutyGaugeLimits() {
@@ -225,10 +213,6 @@ void frmLimits::cmdApply_Click() {
 }
 
 void frmLimits::cmdClose_Click() { Unload(); }
-
-void frmLimits::Form_Unload() {
-  if (const int device = MatchingIndex(); device >= 0) gLimitsOpen[device] = false;
-}
 
 void frmLimits::cmbGraph_Click() {
   for (auto& strip : stpGraph) strip->hide();
@@ -265,23 +249,21 @@ void frmLimits::ShowScaleValues() {
 }
 
 void frmLimits::PlotData() {
-  const int device = MatchingIndex();
-  if (device < 0) return;
-  const DeviceInfo& record = gDevices[static_cast<std::size_t>(device)];
+  const DeviceInfo* record = Record();
+  if (!record) return;
   for (int c = 0; c < kCharts; ++c) {
     const ChartSpec& spec = kChartSpecs[static_cast<std::size_t>(c)];
     for (int ch = 0; ch < spec.channelCount; ++ch)
-      stpGraph[static_cast<std::size_t>(c)]->AddPoint(ch, record.*spec.channels[static_cast<std::size_t>(ch)].reading);
+      stpGraph[static_cast<std::size_t>(c)]->AddPoint(ch, record->*spec.channels[static_cast<std::size_t>(ch)].reading);
   }
 }
 
 void frmLimits::DisplayData() {
-  const int device = MatchingIndex();
-  if (device < 0) return;
-  const DeviceInfo& record = gDevices[static_cast<std::size_t>(device)];
+  const DeviceInfo* record = Record();
+  if (!record) return;
   for (const GaugeSpec& spec : kGauges) {
     instruments::LGauge* gauge = ggeReadings[static_cast<std::size_t>(spec.index)];
-    const float reading = record.*spec.reading;
+    const float reading = record->*spec.reading;
     gauge->SelectPointer(1);
     gauge->SetValue(reading);
     gauge->SetCaption(GaugeCaption(reading, spec.unit));
@@ -289,13 +271,12 @@ void frmLimits::DisplayData() {
 }
 
 void frmLimits::UpdateFlags() {
-  const int device = MatchingIndex();
-  if (device < 0) return;
-  const DeviceInfo& record = gDevices[static_cast<std::size_t>(device)];
-  lblFlag->SetCaption(record.FirstFlagSource);
-  lblFlagValue->SetCaption(FirstFlagText(record.FirstFlagValue));
+  const DeviceInfo* record = Record();
+  if (!record) return;
+  lblFlag->SetCaption(record->FirstFlagSource);
+  lblFlagValue->SetCaption(FirstFlagText(record->FirstFlagValue));
   for (int flag = 0; flag < kFaultFlagCount; ++flag)
-    tglStatus[static_cast<std::size_t>(IndicatorOfFlag(flag))]->SetValue(record.Flags[static_cast<std::size_t>(flag)]);
+    tglStatus[static_cast<std::size_t>(IndicatorOfFlag(flag))]->SetValue(record->Flags[static_cast<std::size_t>(flag)]);
 }
 
 void frmLimits::ggeReadings_PointerMoved(int Index) {

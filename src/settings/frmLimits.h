@@ -8,16 +8,16 @@
 #include <array>
 #include <vector>
 
+#include "PageBase.h"
 #include "pagekit/ListField.h"
 #include "platform/forms/Controls.h"
 #include "platform/instruments/LGauge.h"
 #include "platform/instruments/Strip.h"
 #include "platform/instruments/Toggle.h"
-#include "shell/FormStuff.h"
 
 class QTabWidget;
 
-class frmLimits : public DevicePage {
+class frmLimits : public SettingsPage {
  public:
   frmLimits();
 
@@ -58,7 +58,6 @@ class frmLimits : public DevicePage {
 
  protected:
   void Form_Load() override;
-  void Form_Unload() override;
 
  private:
   void BuildFlagsTab(QWidget* tab);

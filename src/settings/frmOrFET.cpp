@@ -8,11 +8,7 @@ using namespace pagekit;
 using namespace orfet;
 
 void frmOrFET::Form_Load() {
-  SetCaption(QStringLiteral("OrFET Control"));
-  SetSize(7440, 5850);
-  CenterInMainForm(*this);
-
-  QWidget* client = Client();
+  QWidget* client = OpenWindow(QStringLiteral("OrFET Control"), 7440, 5850);
   fraReverse = forms::Make<forms::Frame>(client, QStringLiteral("fraReverse"), 120, 120, 4860, 3990,
                                          QStringLiteral("Reverse Voltage Settings"));
   const RowGrid grid{180, 2790, 3030, 1620, 480, 600};
@@ -31,20 +27,11 @@ void frmOrFET::Form_Load() {
   chkReverseCurrent =
       AddCheckRow(fraReverse, grid, 5, QStringLiteral("chkReverseCurrent"), QStringLiteral("Reverse Current"));
 
-  Picture1 = forms::Make<forms::PictureBox>(client, QStringLiteral("Picture1"), 5100, 210, 2100, 3900);
-  Picture1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-  Picture1->SetBackColor(Qt::white);
+  Picture1 = AddPicture(client, QStringLiteral("Picture1"), 5100, 210, 2100, 3900);
   DrawOrFETPicture(*Picture1);
 
-  const int top = 4440;
-  const int right = 5100 + 2100;
-  const ButtonRow buttons = AddOkApplyCloseRow(
-      client, right, top, QStringLiteral("cmdClose"), QStringLiteral("Close"), [this] { cmdOK_Click(); },
-      [this] { cmdApply_Click(); }, [this] { cmdClose_Click(); });
-  cmdOK = buttons.ok;
-  cmdApply = buttons.apply;
-  cmdClose = buttons.close;
-  SetCancelButton(cmdClose);
+  // Every change is already on the chip: OK and Close only close the page, Apply does nothing.
+  AddButtons(RowEndingAt(5100 + 2100, 4440), Closing::Close);
 
   cmbReverseOff->onClick = [this] { cmbReverseOff_Click(); };
   cmbReverseOn->onClick = [this] { cmbReverseOn_Click(); };
@@ -83,9 +70,3 @@ void frmOrFET::cmbFilter_Click() {
 void frmOrFET::chkBypassOff_Click() { WriteField(kReverseOffDisabled, chkBypassOff->Value() ? 0 : 1); }
 
 void frmOrFET::chkBypassOn_Click() { WriteField(kForwardOnDisabled, chkBypassOn->Value() ? 0 : 1); }
-
-void frmOrFET::cmdOK_Click() { Unload(); }
-
-void frmOrFET::cmdApply_Click() {}
-
-void frmOrFET::cmdClose_Click() { Unload(); }

@@ -6,11 +6,11 @@
 #include <QPointer>
 
 #include "OrFETFields.h"
+#include "PageBase.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/PictureBox.h"
-#include "shell/FormStuff.h"
 
-class frmOrFET : public DevicePage {
+class frmOrFET : public ApplyPage {
  public:
   void SetupFormAfterLoad() override;
   void cmbReverseOff_Click();
@@ -18,10 +18,6 @@ class frmOrFET : public DevicePage {
   void cmbFilter_Click();
   void chkBypassOff_Click();
   void chkBypassOn_Click();
-  // Every change is already on the chip: OK and Close only close the page, Apply does nothing.
-  void cmdOK_Click();
-  void cmdApply_Click();
-  void cmdClose_Click();
 
   QPointer<forms::Frame> fraReverse;
   QPointer<forms::ComboBox> cmbReverseOff;
@@ -31,9 +27,6 @@ class frmOrFET : public DevicePage {
   QPointer<forms::CheckBox> chkBypassOn;
   QPointer<forms::CheckBox> chkReverseCurrent;
   QPointer<forms::PictureBox> Picture1;
-  QPointer<forms::CommandButton> cmdOK;
-  QPointer<forms::CommandButton> cmdApply;
-  QPointer<forms::CommandButton> cmdClose;
 
  protected:
   void Form_Load() override;

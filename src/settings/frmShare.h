@@ -4,17 +4,16 @@
 
 #include <QPointer>
 
+#include "ListTexts.h"
+#include "PageBase.h"
 #include "ShareFields.h"
 #include "pagekit/ListField.h"
 #include "platform/forms/Controls.h"
-#include "shell/FormStuff.h"
 
-class frmShare : public DevicePage {
+class frmShare : public ApplyPage {
  public:
   void SetupFormAfterLoad() override;
-  void cmdApply_Click();
-  void cmdOK_Click();
-  void cmdCancel_Click();
+  void cmdApply_Click() override;
 
   QPointer<forms::Frame> fraShare;
   QPointer<forms::ComboBox> cmbOffset;
@@ -22,16 +21,13 @@ class frmShare : public DevicePage {
   QPointer<forms::ComboBox> cmbBandwidth;
   QPointer<forms::ComboBox> cmbCapture;
   QPointer<forms::CheckBox> chkEnableShare;
-  QPointer<forms::CommandButton> cmdOK;
-  QPointer<forms::CommandButton> cmdApply;
-  QPointer<forms::CommandButton> cmdCancel;
 
  protected:
   void Form_Load() override;
 
  private:
-  pagekit::ListField mOffset{share::kTrim, 256};
-  pagekit::ListField mSlope{share::kTrim, 256};
-  pagekit::ListField mBandwidth{share::kBandwidth, 32};
-  pagekit::ListField mCapture{share::kCapture, 4};
+  pagekit::ListField mOffset{share::kTrim, settings::NumberItems(256)};
+  pagekit::ListField mSlope{share::kTrim, settings::NumberItems(256)};
+  pagekit::ListField mBandwidth{share::kBandwidth, settings::ShareBandwidthItems()};
+  pagekit::ListField mCapture{share::kCapture, share::CaptureItems()};
 };

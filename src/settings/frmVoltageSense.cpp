@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QPalette>
 
-#include "ListTexts.h"
 #include "SenseCircuitPicture.h"
 #include "model/DeviceInfo.h"
 #include "model/NumberText.h"
@@ -11,7 +10,6 @@
 #include "pagekit/PageLayout.h"
 
 using namespace pagekit;
-using namespace settings;
 using namespace voltagesense;
 
 namespace {
@@ -40,63 +38,37 @@ const QPalette& ListPalette() {
   return palette;
 }
 
-forms::Label* AddValueBox(QWidget* parent, const QString& name, int left, int top) {
-  auto* value = forms::Make<forms::Label>(parent, name, left, top, 1080, kListHeight);
-  value->setWordWrap(false);
-  value->setAlignment(Qt::AlignCenter);
-  value->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-  return value;
-}
-
 }  // namespace
 
 void frmVoltageSense::Form_Load() {
-  SetCaption(QStringLiteral("Voltage Sense Settings"));
-  SetSize(8115, 6780);
-  CenterInMainForm(*this);
-
-  QWidget* client = Client();
-  Picture1 = forms::Make<forms::PictureBox>(client, QStringLiteral("Picture1"), 120, 120, 7755, 3060);
-  Picture1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-  Picture1->SetBackColor(Qt::white);
+  QWidget* client = OpenWindow(QStringLiteral("Voltage Sense Settings"), 8115, 6780);
+  Picture1 = AddPicture(client, QStringLiteral("Picture1"), 120, 120, 7755, 3060);
   LayOutPicture();
 
   const RowGrid grid{180, 1740, 1980, 1650, 420, 510};
-  fraVS1 = forms::Make<forms::Frame>(client, QStringLiteral("fraVS1"), 120, 3300, 3810, 1980,
-                                     QStringLiteral("VS1 Settings"));
-  cmbOVP[0] = AddListRow(fraVS1, grid, 0, QStringLiteral("cmbOVP(0)"), QStringLiteral("VS1 OVP"));
-  cmbVS1Debounce = AddListRow(fraVS1, grid, 1, QStringLiteral("cmbVS1Debounce"), QStringLiteral("VS1 OV Debounce"));
-  FillList(cmbVS1Debounce, DebounceItems());
+  // Both frames start with their input's over-voltage limit and its debounce.
+  auto addInputFrame = [&](int i, const QString& input, int left, QPointer<forms::ComboBox>& debounce,
+                           const ListField& debounceField) {
+    auto* frame = forms::Make<forms::Frame>(client, QStringLiteral("fra") + input, left, 3300, 3810, 1980,
+                                            input + QStringLiteral(" Settings"));
+    cmbOVP[static_cast<size_t>(i)] = AddListRow(frame, grid, 0, forms::Indexed("cmbOVP", i), input + QStringLiteral(" OVP"));
+    debounce = AddListRow(frame, grid, 1, QStringLiteral("cmb") + input + QStringLiteral("Debounce"),
+                          input + QStringLiteral(" OV Debounce"));
+    FillList(debounce, debounceField.Items());
+    return frame;
+  };
+  fraVS1 = addInputFrame(0, QStringLiteral("VS1"), 120, cmbVS1Debounce, mVS1Debounce);
   cmbUVP = AddListRow(fraVS1, grid, 2, QStringLiteral("cmbUVP"), QStringLiteral("VS1 UVP"));
-
-  fraVS3 = forms::Make<forms::Frame>(client, QStringLiteral("fraVS3"), 4065, 3300, 3810, 1980,
-                                     QStringLiteral("VS3 Settings"));
-  cmbOVP[1] = AddListRow(fraVS3, grid, 0, QStringLiteral("cmbOVP(1)"), QStringLiteral("VS3 OVP"));
-  cmbVS3Debounce = AddListRow(fraVS3, grid, 1, QStringLiteral("cmbVS3Debounce"), QStringLiteral("VS3 OV Debounce"));
-  FillList(cmbVS3Debounce, DebounceItems());
+  fraVS3 = addInputFrame(1, QStringLiteral("VS3"), 4065, cmbVS3Debounce, mVS3Debounce);
   // The VS3 trim sits with the frame's "VS3 Trim" caption, so the caption has its list beside it.
   cmbTrim[2] = AddListRow(fraVS3, grid, 2, QStringLiteral("cmbTrim(2)"), QStringLiteral("VS3 Trim"));
 
-  const int top = 5580;
-  const int right = 120 + 7755;
-  const ButtonRow buttons = AddOkApplyCloseRow(
-      client, right, top, QStringLiteral("cmdClose"), QStringLiteral("Close"), [this] { cmdOK_Click(); },
-      [this] { cmdApply_Click(); }, [this] { cmdClose_Click(); });
-  cmdOK = buttons.ok;
-  cmdApply = buttons.apply;
-  cmdClose = buttons.close;
-  SetCancelButton(cmdClose);
+  AddButtons(RowEndingAt(120 + 7755, 5580), Closing::Close);
 
-  const QStringList ovp = PercentItems(105, 16);
-  for (const QString& item : ovp) {
-    cmbOVP[0]->AddItem(item);
-    cmbOVP[1]->AddItem(item);
-  }
-  FillList(cmbUVP, PercentItems(80, 16));
-  FillList(cmbVS3Trim, OutputTrimItems());
-  for (int i = 0; i <= 255; ++i) {
-    for (auto& trim : cmbTrim) trim->AddItem(numtext::Plain(i));
-  }
+  for (size_t i = 0; i < cmbOVP.size(); ++i) FillList(cmbOVP[i], mOVP[i].Items());
+  FillList(cmbUVP, mUVP.Items());
+  FillList(cmbVS3Trim, mOutputTrim.Items());
+  for (size_t i = 0; i < cmbTrim.size(); ++i) FillList(cmbTrim[i], mTrim[i].Items());
 
   for (int i = 0; i < 3; ++i) cmbTrim[static_cast<size_t>(i)]->onClick = [this, i] { cmbTrim_Click(i); };
   cmbVS3Trim->onClick = [this] { cmbVS3Trim_Click(); };
@@ -117,7 +89,7 @@ void frmVoltageSense::LayOutPicture() {
   };
   auto addValue = [&](int row, const QString& name, const QString& caption) {
     AddCaption(Picture1, CaptionName(name), caption, values.labelLeft, rows[row], values.labelWidth);
-    return AddValueBox(Picture1, name, values.listLeft, rows[row]);
+    return AddValueBox(Picture1, name, values.listLeft, rows[row], values.listWidth);
   };
 
   cmbTrim[0] = addTrim(0, QStringLiteral("cmbTrim(0)"), QStringLiteral("VS1 Trim"), trims.listWidth);
@@ -128,7 +100,7 @@ void frmVoltageSense::LayOutPicture() {
   cmbVS3Trim = addTrim(3, QStringLiteral("cmbVS3Trim"), QStringLiteral("O/P Trim"), 1440);
   lblOutputVal = addValue(3, QStringLiteral("lblOutputVal"), QStringLiteral("O/P Voltage Value"));
 
-  const int wireFrom = values.listLeft + 1080;
+  const int wireFrom = values.listLeft + values.listWidth;
   DrawSenseCircuit(*Picture1, QStringLiteral("KRV7310"), QRect(6300, 180, 1260, 2100),
                    {{QStringLiteral("VS1"), rows[0] + half, wireFrom},
                     {QStringLiteral("VS2"), rows[1] + half, wireFrom},
@@ -136,8 +108,7 @@ void frmVoltageSense::LayOutPicture() {
 }
 
 void frmVoltageSense::SetupFormAfterLoad() {
-  const int index = MatchingIndex();
-  if (index >= 0) gVoltageSenseOpen[static_cast<size_t>(index)] = true;
+  MarkOpen();
 
   // Choosing a trim writes it, so each trim goes back to the chip right after
   // its read whenever the list's choice changes.
@@ -170,26 +141,13 @@ void frmVoltageSense::cmdApply_Click() {
   Write(kVS1UVPReg, mUVP.Encode(ShownPosition(cmbUVP)));
 }
 
-void frmVoltageSense::cmdOK_Click() {
-  cmdApply_Click();
-  Unload();
-}
-
-void frmVoltageSense::cmdClose_Click() { Unload(); }
-
-void frmVoltageSense::Form_Unload() {
-  const int index = MatchingIndex();
-  if (index >= 0) gVoltageSenseOpen[static_cast<size_t>(index)] = false;
-}
-
 void frmVoltageSense::DisplayValues() {
-  const int index = MatchingIndex();
-  if (index < 0) return;
-  const DeviceInfo& record = gDevices[static_cast<size_t>(index)];
-  lblVS1Val->SetCaption(Volts(record.VS1));
-  lblVS2Val->SetCaption(Volts(record.VS2));
-  lblVS3Val->SetCaption(Volts(record.VS3));
+  const DeviceInfo* record = Record();
+  if (!record) return;
+  lblVS1Val->SetCaption(Volts(record->VS1));
+  lblVS2Val->SetCaption(Volts(record->VS2));
+  lblVS3Val->SetCaption(Volts(record->VS3));
   const QString trim = cmbVS3Trim->Text();
   const auto share = static_cast<float>(numtext::Val(trim.left(trim.indexOf(QLatin1Char('%')))) / 100);
-  lblOutputVal->SetCaption(Volts(share * record.VS3));
+  lblOutputVal->SetCaption(Volts(share * record->VS3));
 }

@@ -6,22 +6,22 @@
 #include <QPointer>
 #include <array>
 
+#include "ListTexts.h"
+#include "PageBase.h"
 #include "VoltageSenseFields.h"
 #include "pagekit/ListField.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/PictureBox.h"
-#include "shell/FormStuff.h"
 
-
-class frmVoltageSense : public DevicePage {
+class frmVoltageSense : public ApplyPage {
  public:
+  frmVoltageSense() : ApplyPage(&gVoltageSenseOpen) {}
+
   void SetupFormAfterLoad() override;
   void DisplayValues() override;
   void cmbTrim_Click(int Index);
   void cmbVS3Trim_Click();
-  void cmdApply_Click();
-  void cmdOK_Click();
-  void cmdClose_Click();
+  void cmdApply_Click() override;
 
   QPointer<forms::Frame> fraVS1;
   QPointer<forms::Frame> fraVS3;
@@ -36,22 +36,20 @@ class frmVoltageSense : public DevicePage {
   QPointer<forms::Label> lblVS3Val;
   QPointer<forms::Label> lblOutputVal;
   QPointer<forms::PictureBox> Picture1;
-  QPointer<forms::CommandButton> cmdOK;
-  QPointer<forms::CommandButton> cmdApply;
-  QPointer<forms::CommandButton> cmdClose;
 
  protected:
   void Form_Load() override;
-  void Form_Unload() override;
 
  private:
   void LayOutPicture();
 
-  pagekit::ListField mOutputTrim{voltagesense::kWholeByte, 256};
-  std::array<pagekit::ListField, 2> mOVP{{{voltagesense::kOVP, 16}, {voltagesense::kOVP, 16}}};
-  pagekit::ListField mVS1Debounce{voltagesense::kDebounce, 4};
-  pagekit::ListField mVS3Debounce{voltagesense::kDebounce, 4};
-  pagekit::ListField mUVP{voltagesense::kUVP, 16};
-  std::array<pagekit::ListField, 3> mTrim{
-      {{voltagesense::kWholeByte, 256}, {voltagesense::kWholeByte, 256}, {voltagesense::kWholeByte, 256}}};
+  pagekit::ListField mOutputTrim{voltagesense::kWholeByte, settings::OutputTrimItems()};
+  std::array<pagekit::ListField, 2> mOVP{{{voltagesense::kOVP, settings::PercentItems(105, 16)},
+                                          {voltagesense::kOVP, settings::PercentItems(105, 16)}}};
+  pagekit::ListField mVS1Debounce{voltagesense::kDebounce, voltagesense::DebounceItems()};
+  pagekit::ListField mVS3Debounce{voltagesense::kDebounce, voltagesense::DebounceItems()};
+  pagekit::ListField mUVP{voltagesense::kUVP, settings::PercentItems(80, 16)};
+  std::array<pagekit::ListField, 3> mTrim{{{voltagesense::kWholeByte, settings::NumberItems(256)},
+                                           {voltagesense::kWholeByte, settings::NumberItems(256)},
+                                           {voltagesense::kWholeByte, settings::NumberItems(256)}}};
 };

@@ -10,6 +10,13 @@ using pagekit::ListField;
 
 namespace {
 
+// A list of count items; only their count matters to the codec.
+QStringList Items(int count) {
+  QStringList items;
+  for (int i = 0; i < count; ++i) items << QString::number(i);
+  return items;
+}
+
 struct FieldCase {
   BitField field;
   int reg;
@@ -42,14 +49,14 @@ INSTANTIATE_TEST_SUITE_P(
                       FieldCase{{0, 5}, 0xE0, 0, 32, 0xE0}));  // a code too wide for the field spills nowhere
 
 TEST(ListField, DecodesCodesWithAnItemToTheirPosition) {
-  ListField delay{{0, 3}, 6};
+  ListField delay{{0, 3}, Items(6)};
   EXPECT_EQ(delay.Decode(0x0B), 3);
   EXPECT_EQ(delay.Encode(3), 3);
   EXPECT_EQ(delay.Encode(5), 5);
 }
 
 TEST(ListField, CodeWithoutItemShowsNothingAndIsWrittenBackUnchanged) {
-  ListField delay{{0, 3}, 6};
+  ListField delay{{0, 3}, Items(6)};
   EXPECT_EQ(delay.Decode(0xFF), -1);
   EXPECT_EQ(delay.HeldCode(), 7);
   // No choice: the code the chip held, not the item count.
@@ -59,17 +66,17 @@ TEST(ListField, CodeWithoutItemShowsNothingAndIsWrittenBackUnchanged) {
 }
 
 TEST(ListField, WithoutChoiceAPositionNeverReachesANeighbour) {
-  ListField limit{{0, 5}, 32};
+  ListField limit{{0, 5}, Items(32)};
   limit.Decode(0x1F);
   EXPECT_EQ(limit.Encode(-1), 0x1F);
   EXPECT_EQ(limit.Encode(32), 0x1F) << "a position past the list is no choice";
-  ListField offset{{0, 7}, 64};
+  ListField offset{{0, 7}, Items(64)};
   EXPECT_EQ(offset.Decode(0xD0), -1);
   EXPECT_EQ(offset.Encode(-1), 0x50);
 }
 
 TEST(ListField, PutWithoutChoiceKeepsWhatTheRegisterHolds) {
-  ListField freq{{0, 4}, 12};
+  ListField freq{{0, 4}, Items(12)};
   EXPECT_EQ(freq.Decode(0x2D), -1);
   EXPECT_EQ(freq.Put(0x6E, -1), 0x6E);
   EXPECT_EQ(freq.Put(0x6E, 5), 0x65);

@@ -64,7 +64,7 @@ TEST_F(CurrentSensePage, DecodesEveryFieldAndAppliesItBackUnchanged) {
   EXPECT_EQ(page.cmbOCPOffDelay->Text(), "256us");
 
   ClearBus();
-  page.cmdApply->click();
+  page.buttons.apply->click();
   EXPECT_EQ(Bus(), (Lines{"read 0x21", "write 0x21 = 0x9D", "write 0x22 = 0x0B", "write 0x23 = 0xC3",
                           "write 0x24 = 0x2A", "write 0x25 = 0x07", "write 0x26 = 0xB9"}));
 }
@@ -75,7 +75,7 @@ TEST_F(CurrentSensePage, ApplyKeepsTheLowBitsOf0x21AsTheChipHoldsThem) {
   page.cmbGainCal[0]->SetText("31");
   board.SetReg(0x48, 0x21, 0x05);
   ClearBus();
-  page.cmdApply->click();
+  page.buttons.apply->click();
   const Lines bus = Bus();
   ASSERT_GE(bus.size(), 2u);
   EXPECT_EQ(bus[0], "read 0x21");
@@ -95,7 +95,7 @@ TEST_F(CurrentSensePage, ApplyEncodesTheChosenItems) {
   page.cmbCCSource->SetText("CS2");
   page.cmbOCPOffDelay->SetText("4sec");
   ClearBus();
-  page.cmdApply->click();
+  page.buttons.apply->click();
   EXPECT_EQ(Bus(), (Lines{"read 0x21", "write 0x21 = 0x00", "write 0x22 = 0xFD", "write 0x23 = 0xFF",
                           "write 0x24 = 0x3F", "write 0x25 = 0x1F", "write 0x26 = 0xE7"}));
 }
@@ -108,7 +108,7 @@ TEST_F(CurrentSensePage, ListsThatNeverHadAChoiceWriteBackWhatTheChipHeld) {
   EXPECT_EQ(page.cmbDelay->ListIndex(), -1);
   EXPECT_EQ(page.cmbOffsetCal->ListIndex(), -1);
   ClearBus();
-  page.cmdApply->click();
+  page.buttons.apply->click();
   const Lines bus = Bus();
   ASSERT_EQ(bus.size(), 7u);
   EXPECT_EQ(bus[2], "write 0x22 = 0xFF") << "not the item count 6";
@@ -122,7 +122,7 @@ TEST_F(CurrentSensePage, OffsetDecodeKeepsSevenBitsAndCS2LimitWritesOnlyItsFiveB
   EXPECT_EQ(page.cmbOffsetCal->Text(), "5");
   EXPECT_EQ(page.cmbCS[1]->Text(), "132%");
   ClearBus();
-  page.cmdApply->click();
+  page.buttons.apply->click();
   EXPECT_EQ(Bus()[4], "write 0x24 = 0x05");
   EXPECT_EQ(Bus()[5], "write 0x25 = 0x1F");
 }

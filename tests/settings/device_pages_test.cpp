@@ -179,17 +179,17 @@ INSTANTIATE_TEST_SUITE_P(
     Pages, DevicePages,
     ::testing::Values(
         PageCase{PageKind::Share, "Share", "Share Bus Settings (0x4A)", "mnuShare",
-                 [](DevicePage& p) { static_cast<frmShare&>(p).cmdOK->click(); }},
+                 [](DevicePage& p) { static_cast<frmShare&>(p).buttons.ok->click(); }},
         PageCase{PageKind::CurrentSense, "CurrentSense", "Current Sensing (0x4A)", "mnuCurrentSense",
-                 [](DevicePage& p) { static_cast<frmCurrentSense&>(p).cmdApply->click(); }},
+                 [](DevicePage& p) { static_cast<frmCurrentSense&>(p).buttons.apply->click(); }},
         PageCase{PageKind::VoltageSense, "VoltageSense", "Voltage Sensing (0x4A)", "mnuVoltageSense",
                  [](DevicePage& p) {
                    auto& page = static_cast<frmVoltageSense&>(p);
                    page.cmbTrim[0]->SetText("3");
-                   page.cmdApply->click();
+                   page.buttons.apply->click();
                  }},
         PageCase{PageKind::General, "General", "General Settings (0x4A)", "mnuGeneral",
-                 [](DevicePage& p) { static_cast<frmGeneral&>(p).cmdApply->click(); }},
+                 [](DevicePage& p) { static_cast<frmGeneral&>(p).buttons.apply->click(); }},
         PageCase{PageKind::OrFET, "OrFET", "OrFET Control (0x4A)", "mnuOrFET",
                  [](DevicePage& p) {
                    auto& page = static_cast<frmOrFET&>(p);

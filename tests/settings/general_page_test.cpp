@@ -65,7 +65,7 @@ TEST_F(GeneralPage, DecodesInOrderAndAppliesOneWriteThenFourReadWritePairs) {
   EXPECT_EQ(page.cmbSyncRectOff->Text(), "20%");
 
   ClearBus();
-  page.cmdApply->click();
+  page.buttons.apply->click();
   EXPECT_EQ(Bus(), (Lines{"write 0x2B = 0x35", "read 0x2C", "write 0x2C = 0xA5", "read 0x2D", "write 0x2D = 0x05",
                           "read 0x5D", "write 0x5D = 0x67", "read 0x3C", "write 0x3C = 0x93"}));
   EXPECT_EQ(board.Reg(0x48, 0x59), 0x2E) << "the AUX edge register is not touched";
@@ -76,13 +76,13 @@ TEST_F(GeneralPage, TemperatureRegisterIsRebuiltWithBits7And6Clear) {
   board.SetReg(0x48, 0x2B, 0xF5);
   frmGeneral& page = OpenPage();
   ClearBus();
-  page.cmdApply->click();
+  page.buttons.apply->click();
   EXPECT_EQ(Bus()[0], "write 0x2B = 0x35");
   page.cmbLinearize->SetText("Normal Mode");
   page.cmbThermistorVal->SetText("10K");
   page.cmbOTPThreshold->SetText("15");
   ClearBus();
-  page.cmdApply->click();
+  page.buttons.apply->click();
   EXPECT_EQ(Bus()[0], "write 0x2B = 0x0F");
 }
 
@@ -104,7 +104,7 @@ TEST_P(PSONSettings, KeepTheBitsAbove2AsTheChipHoldsThem) {
   page.cmbPSON->SetText(c.pson);
   page.cmbSoftStart->SetText(c.softStart);
   ClearBus();
-  page.cmdApply->click();
+  page.buttons.apply->click();
   EXPECT_EQ(Bus()[1], "read 0x2C");
   EXPECT_EQ(Bus()[2], c.written);
 }
@@ -121,7 +121,7 @@ TEST_F(GeneralPage, PolaritiesEncodeOneBitEach) {
   page.cmbPGOOD->SetText("Inverted");
   board.SetReg(0x48, 0x2D, 0xC0);  // changed elsewhere since set-up
   ClearBus();
-  page.cmdApply->click();
+  page.buttons.apply->click();
   EXPECT_EQ(Bus()[4], "write 0x2D = 0xC4");
 }
 

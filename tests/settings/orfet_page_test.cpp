@@ -107,13 +107,13 @@ TEST_F(OrFETPage, ButtonsAndReverseCurrentWriteNothing) {
   frmOrFET& page = OpenPage();
   ClearBus();
   page.chkReverseCurrent->SetValue(1);
-  page.cmdApply->click();
+  page.buttons.apply->click();
   EXPECT_TRUE(page.IsLoaded());
-  page.cmdOK->click();
+  page.buttons.ok->click();
   EXPECT_FALSE(page.IsLoaded());
   OpenPage();
   ClearBus();
-  page.cmdClose->click();
+  page.buttons.close->click();
   EXPECT_FALSE(page.IsLoaded());
   EXPECT_TRUE(Bus().empty());
 }

@@ -62,7 +62,7 @@ TEST_P(ShareSetting, DecodesAndWritesBackUnchanged) {
   EXPECT_EQ(page.chkEnableShare->Value(), c.enabled);
 
   ClearBus();
-  page.cmdApply->click();
+  page.buttons.apply->click();
   char last[32];
   std::snprintf(last, sizeof last, "write 0x29 = 0x%02X", c.reg);
   EXPECT_EQ(Bus(), (Lines{"write 0x27 = 0x80", "write 0x28 = 0x11", last}));
@@ -81,7 +81,7 @@ TEST_F(SharePage, ApplyEncodesTheChosenItems) {
   page.cmbCapture->SetText("2%");
   page.chkEnableShare->SetValue(1);
   ClearBus();
-  page.cmdApply->click();
+  page.buttons.apply->click();
   EXPECT_EQ(Bus(), (Lines{"write 0x27 = 0xC8", "write 0x28 = 0x03", "write 0x29 = 0xFB"}));
   EXPECT_TRUE(page.IsLoaded());
 }

@@ -125,7 +125,7 @@ TEST_P(VoltageLimits, DecodeAndApplyRebuildTheRegistersFromTheirFields) {
   EXPECT_EQ(page.cmbVS1Debounce->Text(), c.debounceText);
   EXPECT_EQ(page.cmbUVP->Text(), c.uvpText);
   ClearBus();
-  page.cmdApply->click();
+  page.buttons.apply->click();
   EXPECT_EQ(Bus(), c.written);
 }
 
@@ -170,14 +170,14 @@ TEST_F(VoltageSensePage, ClosingClearsTheFlagAndOKAppliesFirst) {
   StartBoard();
   frmVoltageSense& page = OpenPage();
   ClearBus();
-  page.cmdClose->click();
+  page.buttons.close->click();
   EXPECT_FALSE(page.IsLoaded());
   EXPECT_FALSE(gVoltageSenseOpen[0]);
   EXPECT_TRUE(Bus().empty());
   OpenPage();
   EXPECT_TRUE(gVoltageSenseOpen[0]);
   ClearBus();
-  page.cmdOK->click();
+  page.buttons.ok->click();
   EXPECT_FALSE(page.IsLoaded());
   EXPECT_FALSE(gVoltageSenseOpen[0]);
   EXPECT_EQ(Bus(), (Lines{"write 0x32 = 0x00", "write 0x33 = 0x00", "write 0x34 = 0x00"}));
@@ -201,7 +201,7 @@ TEST_F(VoltageSensePage, ThePicturesListsKeepOnePaletteFromOpeningToOpening) {
     }
     if (opening == 0) first = keys;
     EXPECT_EQ(keys, first) << "opening " << opening;
-    page.cmdClose->click();
+    page.buttons.close->click();
     FlushDeletes();
   }
 }
