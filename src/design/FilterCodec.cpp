@@ -110,7 +110,7 @@ QString InvalidSettingsMessage(int mode) {
 }
 
 float GetHFGainLimit(int which, int frequencyIndex) {
-  if (frequencyIndex < 0 || frequencyIndex >= pagekit::kSwitchingFrequencyCount) return 0;
+  if (!pagekit::IsFrequencyIndex(frequencyIndex)) return 0;
   struct Limits {
     float upper, lower;
   };
@@ -127,7 +127,7 @@ bool PoleZeroRange(int frequencyIndex, FrequencyRange* range) {
   static const FrequencyRange kRanges[pagekit::kSwitchingFrequencyCount] = {
       {100, 15500},  {100, 15500},  {100, 31000},  {100, 31000},  {100, 31000},   {200, 62000},
       {200, 62000},  {200, 62000},  {400, 124000}, {400, 124000}, {800, 186000}, {1000, 217000}};
-  if (frequencyIndex < 0 || frequencyIndex >= pagekit::kSwitchingFrequencyCount) return false;
+  if (!pagekit::IsFrequencyIndex(frequencyIndex)) return false;
   *range = kRanges[frequencyIndex];
   return true;
 }

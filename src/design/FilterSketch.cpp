@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "model/NumberText.h"
+#include "pagekit/SwitchingFrequency.h"
 
 namespace filter {
 namespace {
@@ -12,7 +13,6 @@ namespace {
 // The value labels are where a dragged value is taken from, which gives the 10 Hz and 0.01 dB grain.
 QString KHzCaption(float hz) { return FormatHundredths(hz / 1000.0) + QStringLiteral(" kHz"); }
 QString DbCaption(float dB) { return FormatHundredths(dB) + QStringLiteral("dB"); }
-float HzOfCaption(const QString& kHzCaption) { return static_cast<float>(numtext::Val(kHzCaption) * 1000); }
 float DbOfCaption(const QString& caption) { return static_cast<float>(numtext::Val(caption)); }
 
 QString PoleCaption(const QString& gain, const QString& freq) {
@@ -290,7 +290,7 @@ void FilterSketch::ApplyMove(int handle, float x, float y, FilterSettings& set, 
       Pole.Left = x - Pole.Width / 2;
       Pole.Top = y - Pole.Height / 2;
       PoleFreqText = KHzCaption(XToFreq(chart, Pole.CentreX()));
-      set.PoleFreq = HzOfCaption(PoleFreqText);
+      set.PoleFreq = pagekit::HzFromText(PoleFreqText);
       HighFGainText = DbCaption(YToGain(chart, Pole.CentreY()));
       set.HighFreqGain = DbOfCaption(HighFGainText);
       PolePosText = PoleCaption(HighFGainText, PoleFreqText);
@@ -300,7 +300,7 @@ void FilterSketch::ApplyMove(int handle, float x, float y, FilterSettings& set, 
       break;
     case kZeroHandle:
       ZeroFreqText = KHzCaption(XToFreq(chart, x));
-      set.ZeroFreq = HzOfCaption(ZeroFreqText);
+      set.ZeroFreq = pagekit::HzFromText(ZeroFreqText);
       Zero.Left = x - Zero.Width / 2;
       Zero.Top = CalcSlopeYAtZeroFreq(set.ZeroFreq, chart) - Zero.Height / 2;
       ZeroPosText = ZeroCaption(ZeroFreqText);

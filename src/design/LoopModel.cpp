@@ -74,18 +74,27 @@ LCFilter LCFilter::Of(const OutputFilter& typed, double zeroLoad) {
   return {typed.L * 1e-6, typed.C * 1e-6, typed.ESR * 1e-3, typed.Rload == 0 ? zeroLoad : typed.Rload};
 }
 
-double LCFilter::PhaseDeg(float f) const {
+namespace {
+
+// The filter's response at f as the gain and phase read it: w, and 1 - LCw^2 and wL/R.
+struct LCTerms {
+  double w, d, x;
+};
+LCTerms TermsAt(const LCFilter& lc, float f) {
   const double w = Omega(f);
-  const double d = 1 - C * L * w * w;
-  const double x = w * L / R;
+  return {w, 1 - lc.C * lc.L * w * w, w * lc.L / lc.R};
+}
+
+}  // namespace
+
+double LCFilter::PhaseDeg(float f) const {
+  const auto [w, d, x] = TermsAt(*this, f);
   const double t = d == 0 ? kPiLiteral / 2 : (d > 0 ? std::atan(x / d) : kPiLiteral - std::atan(x / std::fabs(d)));
   return (kPiLiteral / 2 - t) * 180 / kPiLiteral;
 }
 
 double LCFilter::GainDb(float f) const {
-  const double w = Omega(f);
-  const double d = 1 - C * L * w * w;
-  const double x = w * L / R;
+  const auto [w, d, x] = TermsAt(*this, f);
   return 20.0 * (static_cast<double>(Log10(static_cast<float>(w * ESR))) -
                  Log10(static_cast<float>(std::sqrt(d * d + x * x))));
 }

@@ -1,7 +1,5 @@
 #include "PWMRegisters.h"
 
-#include <cmath>
-
 #include "pagekit/SwitchingFrequency.h"
 
 namespace pwm {
@@ -61,8 +59,6 @@ int AuxFrequencyIndex(int frequencyReg) { return pagekit::kAuxFrequencyField.Get
 int FrequencyByte(int auxIndex, int heldFrequencyReg) {
   return pagekit::kAuxFrequencyField.Put(heldFrequencyReg, auxIndex);
 }
-
-int32_t PeriodSteps(float periodUs) { return static_cast<int32_t>(std::floor(periodUs * 4000.0 / 20)); }
 
 bool ClampEdgesToPeriod(EdgeTable& edges, int32_t mainPeriod, int32_t auxPeriod) {
   bool changed = false;

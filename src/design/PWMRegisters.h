@@ -51,9 +51,6 @@ int AuxFrequencyIndex(int frequencyReg);
 // The register with a new AUX index and the main index it held.
 int FrequencyByte(int auxIndex, int heldFrequencyReg);
 
-// A period in microseconds as whole steps, rounded down.
-int32_t PeriodSteps(float periodUs);
-
 // Limits every edge to its row's period (rows 0-5 the main period, row 6 the
 // AUX period, in steps); true when an edge changed. A row whose period is not
 // known yet (0) keeps its edges: nothing can be judged against it.

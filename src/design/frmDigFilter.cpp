@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "LoopModel.h"
+#include "frmPWM.h"
 #include "model/NumberText.h"
 #include "pagekit/ListControls.h"
 #include "pagekit/PageLayout.h"
@@ -20,7 +21,6 @@ using namespace filter;
 namespace {
 
 const QColor kGridGrey(128, 128, 128);
-const QColor kRed(255, 0, 0);
 const QColor kSketchBlue(0, 0, 255);
 const QColor kGainBlue(0, 0, 192);
 const QColor kPhaseGreen(0, 192, 0);
@@ -39,12 +39,11 @@ bool IsNumericText(const QString& text) {
   return decimal.match(text).hasMatch() || hex.match(text).hasMatch();
 }
 
-float FrequencyOfItem(const QString& text) { return static_cast<float>(numtext::Val(text) * 1000); }
-
-// The list position of a frequency; -1 for none, as for 0 Hz.
-int PositionOfFrequency(const forms::ComboBox* list, float hz) {
-  for (int i = 0; i < list->ListCount(); ++i) {
-    if (FrequencyOfItem(list->List(i)) == hz) return i;
+// The list position of a frequency; -1 for none, as for 0 Hz. The list holds the table's items in its order.
+int PositionOfFrequency(float hz) {
+  const auto& table = pagekit::SwitchingFrequencies();
+  for (int i = 0; i < pagekit::kSwitchingFrequencyCount; ++i) {
+    if (table[i].hz == hz) return i;
   }
   return -1;
 }
@@ -76,10 +75,6 @@ forms::LineItem* AddChartLine(forms::PictureBox* picture, const QString& name, c
   line->SetBorderWidth(width);
   line->SetStyle(style);
   return line;
-}
-
-QString Indexed(const char* name, int index) {
-  return QString::fromLatin1(name) + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
 }
 
 // Sketch items stay within reach of the picture even when a set without a
@@ -131,32 +126,32 @@ void frmDigFilter::BuildChart() {
   pctFilter->SetBackColor(Qt::white);
   forms::PictureBox* p = pctFilter;
   for (int i = 0; i < kGridLineCount; ++i) {
-    LnGrid[i] = AddChartLine(p, Indexed("LnGrid", i), kGridGrey, 1, forms::BorderStyle::Dot);
+    LnGrid[i] = AddChartLine(p, forms::Indexed("LnGrid", i), kGridGrey, 1, forms::BorderStyle::Dot);
     LnGrid[i]->SetPoints(mChart.GridX[i], mChart.BottomY, mChart.GridX[i], 0);
   }
   for (int i = 0; i < kRowCount; ++i) {
-    lnHGrid[i] = AddChartLine(p, Indexed("lnHGrid", i), kGridGrey, 1, forms::BorderStyle::Dot);
+    lnHGrid[i] = AddChartLine(p, forms::Indexed("lnHGrid", i), kGridGrey, 1, forms::BorderStyle::Dot);
     lnHGrid[i]->SetPoints(mChart.RowX1, mChart.RowY[i], mChart.RowX2, mChart.RowY[i]);
   }
   LnBottom = AddChartLine(p, QStringLiteral("LnBottom"), kGridGrey, 1, forms::BorderStyle::Dot);
   LnBottom->SetPoints(0, mChart.BottomY, mChart.BottomX2, mChart.BottomY);
   for (int k = 0; k < kFreqLabelCount; ++k) {
-    lblF[k] = AddChartLabel(p, Indexed("lblF", k), FreqLabelText(k), Qt::black);
+    lblF[k] = AddChartLabel(p, forms::Indexed("lblF", k), FreqLabelText(k), Qt::black);
     lblF[k]->SetLeft(mChart.GridX[0] - lblF[k]->Width() / 2);
     lblF[k]->SetTop(kFreqLabelTop);
   }
   for (int i = 0; i < kRowCount; ++i) {
-    lbldB[i] = AddChartLabel(p, Indexed("lbldB", i), QString(), kGainBlue);
-    lblPhase[i] = AddChartLabel(p, Indexed("lblPhase", i), QString(), kPhaseGreen);
+    lbldB[i] = AddChartLabel(p, forms::Indexed("lbldB", i), QString(), kGainBlue);
+    lblPhase[i] = AddChartLabel(p, forms::Indexed("lblPhase", i), QString(), kPhaseGreen);
   }
 
-  lnPoleLocation = AddChartLine(p, QStringLiteral("lnPoleLocation"), kRed, 3);
-  lblPole = AddChartLabel(p, QStringLiteral("lblPole"), QStringLiteral("Pole/Zero Frequency Range"), kRed);
+  lnPoleLocation = AddChartLine(p, QStringLiteral("lnPoleLocation"), Qt::red, 3);
+  lblPole = AddChartLabel(p, QStringLiteral("lblPole"), QStringLiteral("Pole/Zero Frequency Range"), Qt::red);
   lblPole->SetTop(kPoleBarLabelTop);
-  lnHFGain = AddChartLine(p, QStringLiteral("lnHFGain"), kRed, 3);
-  lblHF = AddChartLabel(p, QStringLiteral("lblHF"), QStringLiteral("HF Gain Range"), kRed);
-  lnLFGain = AddChartLine(p, QStringLiteral("lnLFGain"), kRed, 3);
-  lblLF = AddChartLabel(p, QStringLiteral("lblLF"), QStringLiteral("LF Gain Range"), kRed);
+  lnHFGain = AddChartLine(p, QStringLiteral("lnHFGain"), Qt::red, 3);
+  lblHF = AddChartLabel(p, QStringLiteral("lblHF"), QStringLiteral("HF Gain Range"), Qt::red);
+  lnLFGain = AddChartLine(p, QStringLiteral("lnLFGain"), Qt::red, 3);
+  lblLF = AddChartLabel(p, QStringLiteral("lblLF"), QStringLiteral("LF Gain Range"), Qt::red);
   ShowRangeBars();
 
   for (const auto& [line, name] : {std::pair{&lnIstSlope, "lnIstSlope"}, {&LnHor1, "LnHor1"},
@@ -170,7 +165,7 @@ void frmDigFilter::BuildChart() {
     shape->SetFilled(true);
     return shape;
   };
-  shpPole = marker("shpPole", kRed, mSketch.Pole.Width);
+  shpPole = marker("shpPole", Qt::red, mSketch.Pole.Width);
   shpZero = marker("shpZero", QColor(0, 255, 0), mSketch.Zero.Width);
   for (const auto& [label, name] : {std::pair{&lblPolePos, "lblPolePos"}, {&lblZeroPos, "lblZeroPos"},
                                     {&lblLowGainPos, "lblLowGainPos"}}) {
@@ -203,9 +198,9 @@ void frmDigFilter::BuildLegend() {
   for (int i = 0; i < 6; ++i) {
     const double x = 1440 + (i % 3) * 3480;
     const double y = 210 + (i / 3) * 330;
-    forms::LineItem* sample = AddChartLine(p, Indexed("lnLegend", i), entries[i].color, 2);
+    forms::LineItem* sample = AddChartLine(p, forms::Indexed("lnLegend", i), entries[i].color, 2);
     sample->SetPoints(x, y, x + 450, y);
-    forms::LabelItem* label = AddChartLabel(p, Indexed("lblLegend", i), QString::fromLatin1(entries[i].text), Qt::black);
+    forms::LabelItem* label = AddChartLabel(p, forms::Indexed("lblLegend", i), QString::fromLatin1(entries[i].text), Qt::black);
     label->Move(x + 570, y - label->Height() / 2, label->Width(), label->Height());
   }
 }
@@ -361,13 +356,13 @@ void frmDigFilter::ShowRangeBars() {
 
 void frmDigFilter::ReadSwitchingFrequency() {
   const int index = pagekit::kMainFrequencyField.Get(Read(pagekit::kSwitchFreqReg));
-  if (index < pagekit::kSwitchingFrequencyCount) {
+  if (pagekit::IsFrequencyIndex(index)) {
     // Choosing another item runs cmbFreq_Click before this goes on; the set-up
     // judges the set itself once both sets are read.
     mChipChoosesFrequency = true;
     pagekit::ShowPosition(cmbFreq, index);
     mChipChoosesFrequency = false;
-    mSwitchingFrequency = FrequencyOfItem(cmbFreq->Text());
+    mSwitchingFrequency = pagekit::HzFromText(cmbFreq->Text());
   }
   PositionPoleZeroRange();
 }
@@ -396,7 +391,7 @@ void frmDigFilter::cmbFreq_Click() {
   const float fsBefore = mSwitchingFrequency;
   const std::array<FilterSettings, 2> setsBefore = mFilter;
   const BodeChart chartBefore = mChart;
-  mSwitchingFrequency = FrequencyOfItem(cmbFreq->Text());
+  mSwitchingFrequency = pagekit::HzFromText(cmbFreq->Text());
   PositionPoleZeroRange();
   ReadFilterRegisters(kCCM);
   ReadFilterRegisters(kDCM);
@@ -408,7 +403,7 @@ void frmDigFilter::cmbFreq_Click() {
     mFilter = setsBefore;
     mChart = chartBefore;
     const QSignalBlocker quiet(cmbFreq);
-    cmbFreq->SetListIndex(PositionOfFrequency(cmbFreq, fsBefore));
+    cmbFreq->SetListIndex(PositionOfFrequency(fsBefore));
     ShowRangeBars();
     return;
   }
@@ -418,11 +413,9 @@ void frmDigFilter::cmbFreq_Click() {
   RedrawPlots();
   PositionGainRangeLines();
 
-  const int device = gDeviceCount == 1 ? 0 : DeviceIndex();
+  const int device = DeviceSlot(ChipAddress());
   if (!gPWMOpen[static_cast<size_t>(device)]) return;
-  DevicePage* pwm = Pages(PageKind::PWM).Existing(device);
-  if (!pwm || !pwm->IsLoaded()) return;
-  if (auto* list = pwm->Client()->findChild<forms::ComboBox*>(QStringLiteral("cmbFreq"))) list->SetText(cmbFreq->Text());
+  if (frmPWM* pwm = LoadedPage<frmPWM>(PageKind::PWM, device)) pwm->cmbFreq->SetText(cmbFreq->Text());
 }
 
 void frmDigFilter::cmdApply_Click() {

@@ -9,6 +9,7 @@
 #include "PWMEdgeText.h"
 #include "PWMGlobals.h"
 #include "TopologyPresets.h"
+#include "model/DeviceInfo.h"
 #include "pagekit/ListControls.h"
 #include "pagekit/PageLayout.h"
 #include "platform/ui/Seams.h"
@@ -29,11 +30,6 @@ constexpr int kFirstRowTop = 960;
 constexpr int kLeftColumn = 360;
 constexpr int kModulationLeft = 10200;
 
-const QColor kRed(255, 0, 0);
-const QColor kBlue(0, 0, 255);
-const QColor kGreen(0, 255, 0);
-const QColor kBlack(0, 0, 0);
-const QColor kWhite(255, 255, 255);
 
 const char* const kRowTitles[] = {" PWM1 (OUTA)",          " PWM2 (OUTB)",          " PWM3 (OUTC)", " PWM4 (OUTD)",
                                   "Sync Rect1      (SR1)", "Sync Rect2      (SR2)", " AUX  PWM"};
@@ -41,7 +37,7 @@ const char* const kOutputNames[] = {"OUTA", "OUTB", "OUTC", "OUTD", "SR1", "SR2"
 const int kRisingNudgeTops[] = {1440, 2640, 3840, 5040, 6360, 7560, 8760};
 const int kFallingNudgeTops[] = {1680, 2880, 4080, 5280, 6600, 7800, 9000};
 
-QColor RowColour(int row) { return row < 4 ? kRed : kBlue; }
+QColor RowColour(int row) { return row < 4 ? Qt::red : Qt::blue; }
 
 // The rows a frequency serves: the main one rows 0 to 5, the AUX one row 6.
 struct RowRange {
@@ -61,8 +57,6 @@ const ArrowStroke kArrowStrokes[] = {{"Lmain", &frmPWM::Lmain, &pwm::Marker::sha
                                      {"LLL", &frmPWM::LLL, &pwm::Marker::leftLower},
                                      {"LRU", &frmPWM::LRU, &pwm::Marker::rightUpper},
                                      {"LRL", &frmPWM::LRL, &pwm::Marker::rightLower}};
-
-QString Indexed(const char* name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
 
 // A check box whose caption wraps onto further lines inside its box, as the
 // narrow disable boxes beside the rows need. Clicks anywhere on it count.
@@ -162,8 +156,8 @@ void frmPWM::Form_Load() {
 void frmPWM::BuildRow(QWidget* client, int r) {
   const int top = kFirstRowTop + kRowPitch * r;
   pctPWM[r] =
-      forms::Make<forms::PictureBox>(client, Indexed("pctPWM", r), kPictureLeft, top, kPictureWidth, kPictureHeight);
-  pctPWM[r]->SetBackColor(kWhite);
+      forms::Make<forms::PictureBox>(client, forms::Indexed("pctPWM", r), kPictureLeft, top, kPictureWidth, kPictureHeight);
+  pctPWM[r]->SetBackColor(Qt::white);
   if (r != pwm::kAuxRow) pctPWM[r]->setToolTip(QStringLiteral("Click and drag the rising/falling edges to program PWM data"));
   BuildRowPicture(r);
   pctPWM[r]->onMouseDown = [this, r](int button, int shift, float x, float y) {
@@ -173,7 +167,7 @@ void frmPWM::BuildRow(QWidget* client, int r) {
     pctPWM_MouseMove(r, button, shift, x, y);
   };
 
-  chkDisable[r] = forms::Make<WrappingCheckBox>(client, Indexed("chkDisable", r), kLeftColumn, top, 840, 450,
+  chkDisable[r] = forms::Make<WrappingCheckBox>(client, forms::Indexed("chkDisable", r), kLeftColumn, top, 840, 450,
                                                 QStringLiteral("Disable ") + QLatin1String(kOutputNames[r]));
   forms::SetPointSize(chkDisable[r], 7.5);
   chkDisable[r]->onClick = [this, r] { chkDisable_Click(r); };
@@ -193,12 +187,12 @@ void frmPWM::BuildRow(QWidget* client, int r) {
   for (const Pair& p : pairs) {
     const int edge = pwm::EdgeNumber(r, p.kind);
     const int nameLeft = edge >= 10 ? 240 : kLeftColumn;
-    auto* name = forms::Make<forms::Label>(client, Indexed("lblEdgeName", edge), nameLeft, p.top + 15,
+    auto* name = forms::Make<forms::Label>(client, forms::Indexed("lblEdgeName", edge), nameLeft, p.top + 15,
                                            600 - nameLeft, 240, QStringLiteral("T%1").arg(edge));
     name->setWordWrap(false);
-    *p.left = forms::Make<forms::CommandButton>(client, Indexed(p.leftName, r), 600, p.top, 255, 255,
+    *p.left = forms::Make<forms::CommandButton>(client, forms::Indexed(p.leftName, r), 600, p.top, 255, 255,
                                                 QStringLiteral("<"));
-    *p.right = forms::Make<forms::CommandButton>(client, Indexed(p.rightName, r), 840, p.top, 255, 255,
+    *p.right = forms::Make<forms::CommandButton>(client, forms::Indexed(p.rightName, r), 840, p.top, 255, 255,
                                                  QStringLiteral(">"));
   }
   cmdRisingLeft[r]->onClick = [this, r] { cmdRisingLeft_Click(r); };
@@ -206,7 +200,7 @@ void frmPWM::BuildRow(QWidget* client, int r) {
   cmdFallingLeft[r]->onClick = [this, r] { cmdFallingLeft_Click(r); };
   cmdFallingRight[r]->onClick = [this, r] { cmdFallingRight_Click(r); };
 
-  auto* frame = forms::Make<forms::Frame>(client, Indexed("fraModulation", r), kModulationLeft, top - 60, 3735,
+  auto* frame = forms::Make<forms::Frame>(client, forms::Indexed("fraModulation", r), kModulationLeft, top - 60, 3735,
                                           kPictureHeight + 60);
   const int rise = pwm::EdgeNumber(r, kRisingEdge);
   const int fall = pwm::EdgeNumber(r, kFallingEdge);
@@ -221,7 +215,7 @@ void frmPWM::BuildRow(QWidget* client, int r) {
       {&chkT2Sign[r], "chkT2Sign", QStringLiteral("Positive Modulation on T%1 (moves left)").arg(fall)},
   };
   for (int i = 0; i < 4; ++i) {
-    *boxes[i].box = forms::Make<forms::CheckBox>(frame, Indexed(boxes[i].name, r), 90, 60 + 270 * i, 3645, 255,
+    *boxes[i].box = forms::Make<forms::CheckBox>(frame, forms::Indexed(boxes[i].name, r), 90, 60 + 270 * i, 3645, 255,
                                                  boxes[i].caption);
   }
   chkEnableT1Mod[r]->onClick = [this, r] { chkEnableT1Mod_Click(r); };
@@ -236,7 +230,7 @@ void frmPWM::BuildRowPicture(int r) {
     return pct.AddLine(name, l.x1, l.y1, l.x2, l.y2);
   };
   const auto dotted = [&](const char* name, const pwm::Line& l) {
-    LineItem* item = line(Indexed(name, r), l);
+    LineItem* item = line(forms::Indexed(name, r), l);
     item->SetStyle(forms::BorderStyle::Dot);
     return item;
   };
@@ -246,15 +240,15 @@ void frmPWM::BuildRowPicture(int r) {
   Line3[r] = dotted("Line3", model.baseline);
   LnGrid[r] = dotted("LnGrid", model.grid);
 
-  forms::LabelItem* title = pct.AddLabel(Indexed("lblRow", r), 0, 0, 2400, 240, QLatin1String(kRowTitles[r]));
+  forms::LabelItem* title = pct.AddLabel(forms::Indexed("lblRow", r), 0, 0, 2400, 240, QLatin1String(kRowTitles[r]));
   title->SetFontSize(8, true);
   title->SetAutoSize(true);
-  pct.AddLabel(Indexed("lblZero", r), 1160, lv.low, 200, 240, QStringLiteral("0"))->SetAutoSize(true);
-  lblT[r] = pct.AddLabel(Indexed("lblT", r), model.PeriodLabelLeft(), lv.low, pwm::kPeriodLabelWidth, 240,
+  pct.AddLabel(forms::Indexed("lblZero", r), 1160, lv.low, 200, 240, QStringLiteral("0"))->SetAutoSize(true);
+  lblT[r] = pct.AddLabel(forms::Indexed("lblT", r), model.PeriodLabelLeft(), lv.low, pwm::kPeriodLabelWidth, 240,
                          model.periodText);
   lblT[r]->SetAlignment(Qt::AlignHCenter);
   for (int kind : {kRisingEdge, kFallingEdge}) {
-    forms::LabelItem* label = pct.AddLabel(Indexed(kind == kRisingEdge ? "lblT1" : "lblT2", r), 7320,
+    forms::LabelItem* label = pct.AddLabel(forms::Indexed(kind == kRisingEdge ? "lblT1" : "lblT2", r), 7320,
                                            kind == kRisingEdge ? 240 : 480, 1440, 195, model.EdgeText(kind));
     // Wide enough for the longest time, so a drag never measures text; a touch
     // below the default size, so the widest time still ends inside the picture.
@@ -263,7 +257,7 @@ void frmPWM::BuildRowPicture(int r) {
   }
 
   for (int k = 0; k < 10; ++k) {
-    LineItem* item = line(Indexed("Ln", 10 * r + k), model.wave[k]);
+    LineItem* item = line(forms::Indexed("Ln", 10 * r + k), model.wave[k]);
     item->SetBorderWidth(2);
     item->SetBorderColor(RowColour(r));
     Ln[10 * r + k] = item;
@@ -271,7 +265,7 @@ void frmPWM::BuildRowPicture(int r) {
   for (int i = 0; i < 2; ++i) {
     const int m = r + kRows * i;
     for (const ArrowStroke& stroke : kArrowStrokes) {
-      LineItem* item = line(Indexed(stroke.name, m), model.arrows[i].*stroke.line);
+      LineItem* item = line(forms::Indexed(stroke.name, m), model.arrows[i].*stroke.line);
       item->SetBorderWidth(2);
       item->SetVisible(model.arrowShown[i]);
       (this->*stroke.items)[m] = item;
@@ -304,7 +298,7 @@ void frmPWM::ShowRow(int r) {
 
 void frmPWM::Form_Unload() {
   const int index = MatchingIndex();
-  if (index >= 0) gPWMOpen[index] = false;
+  if (IsDeviceIndex(index)) gPWMOpen[index] = false;
 }
 
 // ---- Model: frequencies, read-back, set-up and programming
@@ -354,14 +348,14 @@ void frmPWM::ReadPWMRegisters() {
     mEdges[r] = pwm::DecodeEdgeRow(r, ta, sa, tb, sb, d);
   }
   const int main = pwm::MainFrequencyIndex(Read(pagekit::kSwitchFreqReg));
-  if (main < pagekit::kSwitchingFrequencyCount) {
+  if (pagekit::IsFrequencyIndex(main)) {
     pagekit::ShowPosition(cmbFreq, main);
     lblPWMFreq->setText(cmbFreq->Text());
   } else {
     ForgetPeriod(false);
   }
   const int aux = pwm::AuxFrequencyIndex(Read(pagekit::kSwitchFreqReg));
-  if (aux < pagekit::kSwitchingFrequencyCount) {
+  if (pagekit::IsFrequencyIndex(aux)) {
     pagekit::ShowPosition(cmbAuxFreq, aux);
   } else {
     ForgetPeriod(true);
@@ -385,8 +379,8 @@ void frmPWM::ForgetPeriod(bool aux) {
 
 void frmPWM::SetupFormAfterLoad() {
   ReadPWMRegisters();
-  mPeriod = pwm::PeriodSteps(mPeriodUs);
-  mAuxPeriod = pwm::PeriodSteps(mAuxPeriodUs);
+  mPeriod = pagekit::PeriodSteps(mPeriodUs);
+  mAuxPeriod = pagekit::PeriodSteps(mAuxPeriodUs);
   if (pwm::ClampEdgesToPeriod(mEdges, mPeriod, mAuxPeriod)) {
     ui::MsgBox(QStringLiteral("One or more of the programmed PWM values are invalid.\r\n"
                               "These values will be over-written with valid data."),
@@ -407,7 +401,7 @@ void frmPWM::SetupFormAfterLoad() {
     chkT2Sign[r]->SetValue(e.FallModSign);
   }
   const int index = MatchingIndex();
-  if (index >= 0) gPWMOpen[index] = true;
+  if (IsDeviceIndex(index)) gPWMOpen[index] = true;
 }
 
 void frmPWM::PlaceEdge(int row, int kind, int32_t t) {
@@ -436,7 +430,7 @@ void frmPWM::cmdProgram_Click() {
   Write(pwm::kDisableReg, pwm::DisableByte(disabled));
   const int held = Read(pagekit::kSwitchFreqReg);
   int aux = cmbAuxFreq->FindExact(cmbAuxFreq->Text());
-  if (aux < 0 || aux >= pagekit::kSwitchingFrequencyCount) aux = pwm::kNoFrequencyIndex;
+  if (!pagekit::IsFrequencyIndex(aux)) aux = pwm::kNoFrequencyIndex;
   Write(pagekit::kSwitchFreqReg, pwm::FrequencyByte(aux, held));
   gTopologyIndex = static_cast<int16_t>(pwm::TopologyIndexOf(cmbTopology->Text()));
 }
@@ -491,16 +485,16 @@ void frmPWM::pctPWM_MouseDown(int Index, int, int, float X, float) {
     const int kind = pwm::EdgeUnder(mRows[Index].wave, X, mHitTolerance);
     if (kind == 0) return;
     picked = static_cast<int16_t>(kind);
-    Ln[g + kind]->SetBorderColor(kGreen);
+    Ln[g + kind]->SetBorderColor(Qt::green);
     EdgeLabel(Index, kind)->SetForeColor(RowColour(Index));
     return;
   }
   picked = 0;
-  const QColor colour = chkDisable[Index]->Value() == 1 ? kBlack : RowColour(Index);
+  const QColor colour = chkDisable[Index]->Value() == 1 ? Qt::black : RowColour(Index);
   Ln[g + kRisingEdge]->SetBorderColor(colour);
   Ln[g + kFallingEdge]->SetBorderColor(colour);
-  lblT1[Index]->SetForeColor(kBlack);
-  lblT2[Index]->SetForeColor(kBlack);
+  lblT1[Index]->SetForeColor(Qt::black);
+  lblT2[Index]->SetForeColor(Qt::black);
 }
 
 void frmPWM::pctPWM_MouseMove(int Index, int, int, float X, float) {
@@ -535,8 +529,8 @@ void frmPWM::cmdFallingRight_Click(int Index) { Nudge(Index, kFallingEdge, true)
 
 void frmPWM::chkDisable_Click(int Index) {
   const bool disabled = chkDisable[Index]->Value() == 1;
-  for (int k = 0; k < 10; ++k) Ln[10 * Index + k]->SetBorderColor(disabled ? kBlack : RowColour(Index));
-  pctPWM[Index]->SetBackColor(disabled ? ButtonFace() : kWhite);
+  for (int k = 0; k < 10; ++k) Ln[10 * Index + k]->SetBorderColor(disabled ? Qt::black : RowColour(Index));
+  pctPWM[Index]->SetBackColor(disabled ? ButtonFace() : Qt::white);
 }
 
 void frmPWM::chkEnableT1Mod_Click(int Index) {

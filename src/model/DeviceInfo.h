@@ -53,9 +53,20 @@ extern float gScaleVS2;
 extern float gScaleVS3;
 extern float gScaleOutputCurrent;
 
+// The rules on a device index (0 for device 1, 1 for device 2), each said here once.
+
+// Whether an index names one of the two devices.
+constexpr bool IsDeviceIndex(int index) { return index == 0 || index == 1; }
+// Whether start-up found a second chip.
+bool HasSecondChip();
+// The SMBus address of the chip at a device index.
+int32_t DeviceAddress(int index);
 // The record index of a chip address: 0 for device 1's address, 1 for anything
 // else. Records, open flags and window pairs are all found this way.
 int DeviceRecordIndex(int32_t DevAddr);
 // For the live windows that show nothing for a chip they do not know: 0 or 1
 // for the address of device 1 or 2, -1 for an address of neither.
 int MatchingDeviceIndex(int32_t DevAddr);
+// The device whose windows serve the chip at an address: device 2 only for the
+// second chip's address, and only when there is a second chip.
+int DeviceSlot(int32_t DevAddr);

@@ -29,7 +29,13 @@ float Scaled(int32_t DevAddr, int32_t RegAddr, float factor) {
 
 }  // namespace
 
+bool HasSecondChip() { return gDeviceCount == 2; }
+
+int32_t DeviceAddress(int index) { return gDevAddr[static_cast<size_t>(index)]; }
+
 int DeviceRecordIndex(int32_t DevAddr) { return DevAddr == gDevAddr[0] ? 0 : 1; }
+
+int DeviceSlot(int32_t DevAddr) { return HasSecondChip() && DevAddr == gDevAddr[1] ? 1 : 0; }
 
 int MatchingDeviceIndex(int32_t DevAddr) {
   if (DevAddr == gDevAddr[0]) return 0;

@@ -9,7 +9,7 @@ namespace pagekit {
 SwitchingFrequency SwitchingFrequencyFromText(const QString& itemText) {
   SwitchingFrequency f;
   f.text = itemText;
-  f.hz = static_cast<float>(numtext::Val(itemText) * 1000);
+  f.hz = HzFromText(itemText);
   // The period goes through single precision twice, as the chip's tools always computed it.
   const float perSecond = static_cast<float>(1.0 / f.hz);
   f.periodUs = static_cast<float>(static_cast<double>(perSecond) * 1000000.0);
@@ -19,9 +19,11 @@ SwitchingFrequency SwitchingFrequencyFromText(const QString& itemText) {
   return f;
 }
 
-int32_t PeriodStepsFromLabel(const QString& periodLabel) {
-  return static_cast<int32_t>(std::floor(numtext::Val(periodLabel) * 4000 / 20));
-}
+float HzFromText(const QString& kHzText) { return static_cast<float>(numtext::Val(kHzText) * 1000); }
+
+int32_t PeriodSteps(double periodUs) { return static_cast<int32_t>(std::floor(periodUs * 4000 / 20)); }
+
+int32_t PeriodStepsFromLabel(const QString& periodLabel) { return PeriodSteps(numtext::Val(periodLabel)); }
 
 const std::array<SwitchingFrequency, kSwitchingFrequencyCount>& SwitchingFrequencies() {
   static const std::array<SwitchingFrequency, kSwitchingFrequencyCount> table = [] {
@@ -41,7 +43,7 @@ QStringList SwitchingFrequencyItems() {
 }
 
 const SwitchingFrequency* SwitchingFrequencyAt(int index) {
-  if (index < 0 || index >= kSwitchingFrequencyCount) return nullptr;
+  if (!IsFrequencyIndex(index)) return nullptr;
   return &SwitchingFrequencies()[index];
 }
 

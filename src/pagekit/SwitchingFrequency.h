@@ -30,6 +30,10 @@ struct SwitchingFrequency {
 
 // Everything about a frequency, computed from a list item's text ("125kHz").
 SwitchingFrequency SwitchingFrequencyFromText(const QString& itemText);
+// The Hz of a text in kHz, a list item or a caption: "125kHz" gives 125000, "" gives 0.
+float HzFromText(const QString& kHzText);
+// A period in microseconds as whole 5 ns steps, rounded down.
+int32_t PeriodSteps(double periodUs);
 // The period in steps that a period label ("20.408us") stands for, rounded down.
 int32_t PeriodStepsFromLabel(const QString& periodLabel);
 
@@ -37,6 +41,8 @@ int32_t PeriodStepsFromLabel(const QString& periodLabel);
 const std::array<SwitchingFrequency, kSwitchingFrequencyCount>& SwitchingFrequencies();
 // Their item texts, "49kHz" to "694kHz", for a frequency list.
 QStringList SwitchingFrequencyItems();
+// Whether a stored index names one of the frequencies: 0 to 11; above, the chip runs at no known period.
+constexpr bool IsFrequencyIndex(int index) { return index >= 0 && index < kSwitchingFrequencyCount; }
 // The frequency at a stored index, or nullptr for an index outside 0 to 11.
 const SwitchingFrequency* SwitchingFrequencyAt(int index);
 

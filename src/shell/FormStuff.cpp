@@ -59,10 +59,12 @@ int DevicePage::Read(int reg) const { return ReadRegister(ChipAddress(), reg); }
 void DevicePage::Write(int reg, int value) const { WriteRegister(ChipAddress(), reg, value); }
 
 DevicePage* PagePair::At(int index) {
-  if (index < 0 || index > 1) return nullptr;
+  if (!IsDeviceIndex(index)) return nullptr;
   if (!slots_[index] && factory_) slots_[index] = factory_();
   return slots_[index].get();
 }
+
+DevicePage* PagePair::Existing(int index) const { return IsDeviceIndex(index) ? slots_[index].get() : nullptr; }
 
 void PagePair::Clear() {
   for (auto& slot : slots_) slot.reset();
@@ -106,7 +108,7 @@ void OpenDevicePage(PageKind kind, int index, const QString& title, int32_t addr
 }
 
 void OpenDevicePage(PageKind kind, int index) {
-  OpenDevicePage(kind, index, MenuTitle(kind), gDevAddr[static_cast<size_t>(index)]);
+  OpenDevicePage(kind, index, MenuTitle(kind), DeviceAddress(index));
 }
 
 void OpenBlockDiagram(int index) {
@@ -114,7 +116,7 @@ void OpenBlockDiagram(int index) {
   if (!diagram) return;
   diagram->Load();
   diagram->SetCaption(QStringLiteral("KRV7310 at SMBus Address = 0x") +
-                      numtext::Hex(gDevAddr[static_cast<size_t>(index)]));
+                      numtext::Hex(DeviceAddress(index)));
   diagram->Show();
   diagram->SetupFormAfterLoad();
 }

@@ -60,7 +60,8 @@ class PagePair {
   bool Available() const { return static_cast<bool>(factory_); }
   // The instance for a device index, created when its slot is empty; nullptr when the type has no windows.
   DevicePage* At(int index);
-  DevicePage* Existing(int index) const { return slots_[index].get(); }
+  // The instance for a device index if it was ever created, else nullptr.
+  DevicePage* Existing(int index) const;
   void Clear();
 
  private:
@@ -75,6 +76,14 @@ void RegisterPage(PageKind kind, PagePair::Factory factory);
 template <typename T>
 T& PageAt(PageKind kind, int index) {
   return static_cast<T&>(*Pages(kind).At(index));
+}
+
+// The loaded window of a page type for a device index, as its own type, or
+// nullptr when that window is not loaded. Creates none.
+template <typename T>
+T* LoadedPage(PageKind kind, int index) {
+  DevicePage* page = Pages(kind).Existing(index);
+  return page && page->IsLoaded() ? static_cast<T*>(page) : nullptr;
 }
 
 // The title the main window's menus give a page.

@@ -15,8 +15,8 @@ namespace {
 
 // One step of the printout; false ends it as a printer error.
 bool PrintCapture(int devIndex) {
-  DevicePage* page = devIndex == 0 || devIndex == 1 ? Pages(PageKind::DigFilter).Existing(devIndex) : nullptr;
-  if (!page || !page->IsLoaded()) return false;
+  DevicePage* page = LoadedPage<DevicePage>(PageKind::DigFilter, devIndex);
+  if (!page) return false;
   ui::Clipboard& clipboard = ui::TheClipboard();
   clipboard.Clear();
   // What the system does for "capture the active window": the window as the

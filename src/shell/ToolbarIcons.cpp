@@ -5,11 +5,7 @@
 
 namespace {
 
-QPixmap Blank() {
-  QPixmap pixmap(16, 16);
-  pixmap.fill(Qt::transparent);
-  return pixmap;
-}
+QPixmap Blank() { return TransparentPixmap(16, 16); }
 
 QPixmap Floppy() {
   QPixmap p = Blank();
@@ -98,9 +94,14 @@ QPixmap Gauge() {
 
 }  // namespace
 
-QPixmap ChipPicture(int size) {
-  QPixmap pixmap(size, size);
+QPixmap TransparentPixmap(int width, int height) {
+  QPixmap pixmap(width, height);
   pixmap.fill(Qt::transparent);
+  return pixmap;
+}
+
+QPixmap ChipPicture(int size) {
+  QPixmap pixmap = TransparentPixmap(size, size);
   QPainter g(&pixmap);
   g.setRenderHint(QPainter::Antialiasing);
   const double s = size / 16.0;

@@ -8,3 +8,5 @@
 std::vector<QIcon> ToolbarImages();
 // A chip drawn at any size, used by the toolbar and the device picker.
 QPixmap ChipPicture(int size);
+// A clear picture to draw artwork on.
+QPixmap TransparentPixmap(int width, int height);

@@ -29,10 +29,10 @@ void frmMultiDevice::Form_Load() {
   lstDevices->setObjectName(QStringLiteral("lstDevices"));
   forms::Place(lstDevices, 1440, 720, 3840, 1560);
   auto line = [](int index) {
-    return QStringLiteral("KRV7310 at address 0x") + numtext::Hex(gDevAddr[static_cast<size_t>(index)]);
+    return QStringLiteral("KRV7310 at address 0x") + numtext::Hex(DeviceAddress(index));
   };
   lstDevices->addItem(line(0));
-  if (gDeviceCount == 2) lstDevices->addItem(line(1));
+  if (HasSecondChip()) lstDevices->addItem(line(1));
 
   auto* ok = forms::Make<forms::CommandButton>(client, QStringLiteral("cmdOK"), 2520, 2520, 1215, 375,
                                                QStringLiteral("OK"));

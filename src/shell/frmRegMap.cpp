@@ -13,9 +13,6 @@
 
 namespace {
 
-const QColor kRed(255, 0, 0);
-const QColor kBlue(0, 0, 255);
-const QColor kGrey(128, 128, 128);
 
 const QString kRootKey = QStringLiteral("Register Map");
 
@@ -40,8 +37,8 @@ void frmRegMap::Form_Load() {
   MakeControls();
   BuildRegisterTable();
   BuildRegisterMapTree();
-  cmbDevAddr->AddItem(numtext::Hex(gDevAddr[0]) + QLatin1Char('h'));
-  if (gDeviceCount == 2) cmbDevAddr->AddItem(numtext::Hex(gDevAddr[1]) + QLatin1Char('h'));
+  cmbDevAddr->AddItem(numtext::Hex(DeviceAddress(0)) + QLatin1Char('h'));
+  if (HasSecondChip()) cmbDevAddr->AddItem(numtext::Hex(DeviceAddress(1)) + QLatin1Char('h'));
   if (cmbDevAddr->ListCount() > 0) cmbDevAddr->SetText(cmbDevAddr->List(0));
   SetBitDisplayWidth(8);
   chkDisablePolling->SetValue(gPollingDisabled ? 1 : 0);
@@ -61,14 +58,18 @@ void frmRegMap::MakeControls() {
   constexpr int kCaptionLeft = 4320;
   constexpr int kFieldLeft = 5880;
   constexpr int kFieldWidth = 1095;
-  Make<forms::Label>(client, QStringLiteral("Label1"), kCaptionLeft, 165, 1500, 255, QStringLiteral("Device Address"));
-  cmbDevAddr = Make<forms::ComboBox>(client, QStringLiteral("cmbDevAddr"), kFieldLeft, 120, kFieldWidth, 330);
-  Make<forms::Label>(client, QStringLiteral("Label2"), kCaptionLeft, 585, 1500, 255, QStringLiteral("Address Pointer"));
-  txtAddrPtr = Make<forms::TextBox>(client, QStringLiteral("txtAddrPtr"), kFieldLeft, 540, kFieldWidth, 330);
-  Make<forms::Label>(client, QStringLiteral("Label3"), kCaptionLeft, 1005, 1500, 255, QStringLiteral("Data Out"));
-  txtWrite = Make<forms::TextBox>(client, QStringLiteral("txtWrite"), kFieldLeft, 960, kFieldWidth, 330);
-  Make<forms::Label>(client, QStringLiteral("Label4"), kCaptionLeft, 1425, 1500, 255, QStringLiteral("Data In"));
-  lblRead = Make<forms::Label>(client, QStringLiteral("lblRead"), kFieldLeft, 1380, kFieldWidth, 330);
+  // Row i of the column: its caption "Label<i+1>", then the top of its field.
+  const auto row = [client](int i, const char* caption) {
+    Make<forms::Label>(client, QStringLiteral("Label%1").arg(i + 1), kCaptionLeft, 165 + 420 * i, 1500, 255,
+                       QString::fromLatin1(caption));
+    return 120 + 420 * i;
+  };
+  cmbDevAddr = Make<forms::ComboBox>(client, QStringLiteral("cmbDevAddr"), kFieldLeft, row(0, "Device Address"),
+                                     kFieldWidth, 330);
+  txtAddrPtr = Make<forms::TextBox>(client, QStringLiteral("txtAddrPtr"), kFieldLeft, row(1, "Address Pointer"),
+                                    kFieldWidth, 330);
+  txtWrite = Make<forms::TextBox>(client, QStringLiteral("txtWrite"), kFieldLeft, row(2, "Data Out"), kFieldWidth, 330);
+  lblRead = Make<forms::Label>(client, QStringLiteral("lblRead"), kFieldLeft, row(3, "Data In"), kFieldWidth, 330);
   lblRead->setFrameShape(QFrame::Panel);
   lblRead->setFrameShadow(QFrame::Sunken);
   lblRead->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -117,15 +118,15 @@ void frmRegMap::MakeControls() {
   auto* bits = Make<QWidget>(frame, QStringLiteral("picBits"), 0, 120, 4575, 1800);
   for (int i = 0; i < 16; ++i) {
     const int column = i < 8 ? 7 - i : 15 - i;
-    lblBit[i] = Make<BitLabel>(bits, QStringLiteral("lblBit(%1)").arg(i), ColumnLeft(column), kSecondRowBitTop,
+    lblBit[i] = Make<BitLabel>(bits, forms::Indexed("lblBit", i), ColumnLeft(column), kSecondRowBitTop,
                                kBitWidth, kLabelHeight);
     lblBit[i]->SetCaption(QStringLiteral("0"));
     forms::SetPointSize(lblBit[i], 11, true);
-    lblBit[i]->SetForeColor(i >= 8 && i <= 11 ? kGrey : kBlue);
+    lblBit[i]->SetForeColor(i >= 8 && i <= 11 ? Qt::darkGray : Qt::blue);
     lblBit[i]->onClick = [this, i] { lblBit_Click(i); };
   }
   for (int i = 0; i < 16; ++i) {
-    lblInfo[i] = Make<forms::Label>(bits, QStringLiteral("lblInfo(%1)").arg(i), InfoLeft(i % 8), kSecondRowInfoTop,
+    lblInfo[i] = Make<forms::Label>(bits, forms::Indexed("lblInfo", i), InfoLeft(i % 8), kSecondRowInfoTop,
                                     kInfoWidth, 255);
     lblInfo[i]->setWordWrap(false);
     lblInfo[i]->setAlignment(Qt::AlignCenter);
@@ -139,13 +140,13 @@ void BuildRegisterMapTree() {
   tree->setIndentation(forms::ToPixels(200));
   auto* root = new QTreeWidgetItem(tree, QStringList(kRootKey));
   root->setData(0, Qt::UserRole, kRootKey);
-  root->setForeground(0, kRed);
+  root->setForeground(0, Qt::red);
   for (int i = 0; i < kRegisterCount; ++i) {
     const QString& name = gRegTable[i].Name;
     if (name == kReservedName) continue;
     auto* node = new QTreeWidgetItem(root, QStringList(name));
     node->setData(0, Qt::UserRole, RegisterNodeKey(name, i));
-    node->setForeground(0, kBlue);
+    node->setForeground(0, Qt::blue);
   }
   root->setExpanded(true);
 }
@@ -262,9 +263,9 @@ void frmRegMap::SetBitDisplayWidth(int bits) {
   const int32_t address = AddressPointer();
   // Bits 3 to 0 of a 12-bit reading hold nothing: shown grey.
   if (Is16BitRegister(address)) {
-    for (int i = 8; i <= 11; ++i) lblBit[i]->SetForeColor(kBlue);
+    for (int i = 8; i <= 11; ++i) lblBit[i]->SetForeColor(Qt::blue);
   } else if (IsReadingRegister(address)) {
-    for (int i = 8; i <= 11; ++i) lblBit[i]->SetForeColor(kGrey);
+    for (int i = 8; i <= 11; ++i) lblBit[i]->SetForeColor(Qt::darkGray);
   }
 }
 

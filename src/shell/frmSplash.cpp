@@ -16,8 +16,7 @@ constexpr int kBarHeight = 240;
 
 // A switching waveform over a ground line: the second picture of the splash.
 QPixmap WaveformPicture(int width, int height) {
-  QPixmap pixmap(width, height);
-  pixmap.fill(Qt::transparent);
+  QPixmap pixmap = TransparentPixmap(width, height);
   QPainter g(&pixmap);
   g.setRenderHint(QPainter::Antialiasing);
   g.setPen(QPen(QColor(0, 0, 160), 2));

@@ -69,9 +69,9 @@ TEST(FrequencyRegister, MainIndexBelowAuxIndexAbove) {
 
 TEST(PeriodSteps, MatchesTheShownPeriodAtEveryFrequency) {
   for (const pagekit::SwitchingFrequency& f : pagekit::SwitchingFrequencies()) {
-    EXPECT_EQ(pwm::PeriodSteps(f.periodUs), f.periodSteps) << f.text.toStdString();
+    EXPECT_EQ(pagekit::PeriodSteps(f.periodUs), f.periodSteps) << f.text.toStdString();
   }
-  EXPECT_EQ(pwm::PeriodSteps(0), 0);
+  EXPECT_EQ(pagekit::PeriodSteps(0), 0);
 }
 
 TEST(ClampEdgesToPeriod, LimitsOnlyEdgesBeyondTheirRowsPeriod) {

@@ -121,8 +121,7 @@ TEST_F(Surface, ItemsArePaintedAtFifteenTwipsToThePixel) {
 
 TEST_F(Surface, CoordinatesAreHeldAsSingles) {
   LineItem* line = picture->AddLine("ln", 0, 0, 0, 0);
-  line->SetX1(4207.5);
-  line->SetX2(0.1);
+  line->SetPoints(4207.5, 0, 0.1, 0);
   EXPECT_EQ(line->X1(), 4207.5f);
   EXPECT_EQ(line->X2(), 0.1f);
   ShapeItem* shape = picture->AddShape("shp", forms::ShapeKind::Ellipse, 10.25, 20, 160, 165);
@@ -258,7 +257,7 @@ TEST_F(Surface, AChangeRepaintsOnlyTheOldAndNewPlaceOfTheItem) {
   PaintSpy spy;
   picture->installEventFilter(&spy);
 
-  lines[5]->SetX2(3000);  // from (10, 74)-(100, 74) to (10, 74)-(200, 74) in pixels
+  lines[5]->SetPoints(150, 1150, 3000, 1150);  // from (10, 74)-(100, 74) to (10, 74)-(200, 74) in pixels
   QCoreApplication::processEvents();
   const QRect painted = spy.painted.boundingRect().translated(-picture->contentsRect().topLeft());
   EXPECT_FALSE(painted.isEmpty());
@@ -266,7 +265,7 @@ TEST_F(Surface, AChangeRepaintsOnlyTheOldAndNewPlaceOfTheItem) {
                                                       << painted.width() << "x" << painted.height();
 
   spy.painted = QRegion();
-  lines[5]->SetX2(3000);  // no change, no repaint
+  lines[5]->SetPoints(150, 1150, 3000, 1150);  // no change, no repaint
   lines[7]->SetVisible(true);
   QCoreApplication::processEvents();
   EXPECT_TRUE(spy.painted.isEmpty());

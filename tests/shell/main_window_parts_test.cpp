@@ -105,22 +105,32 @@ TEST_F(MainWindowParts, ToolbarHasKeyedButtonsWithTheirOwnImages) {
 namespace {
 
 // Runs the program's event loop as main() does, with the last window's close
-// not quitting by itself; true when something ended it within the time.
-bool EventLoopEnds(const std::function<void()>& action, int withinMs) {
+// not quitting by itself, for the action and every event it leads to; true when
+// something ended the loop meanwhile. No time passes: once the events the action
+// posted have run, a loop still running is one the action left running.
+bool EventLoopEnds(const std::function<void()>& action) {
   const bool quitOnLast = QApplication::quitOnLastWindowClosed();
   QApplication::setQuitOnLastWindowClosed(false);
-  bool timedOut = false;
-  QTimer::singleShot(0, action);
-  QTimer guard;
-  guard.setSingleShot(true);
-  QObject::connect(&guard, &QTimer::timeout, [&] {
-    timedOut = true;
+  bool stillRunning = false;
+  QTimer start, settle, verdict;
+  for (QTimer* step : {&start, &settle, &verdict}) step->setSingleShot(true);
+  QObject::connect(&start, &QTimer::timeout, [&] {
+    action();
+    settle.start(0);
+  });
+  // The windows the action closed are deleted too; an end that brings comes before the verdict.
+  QObject::connect(&settle, &QTimer::timeout, [&] {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    verdict.start(0);
+  });
+  QObject::connect(&verdict, &QTimer::timeout, [&] {
+    stillRunning = true;
     QCoreApplication::exit(1);
   });
-  guard.start(withinMs);
+  start.start(0);
   QCoreApplication::exec();
   QApplication::setQuitOnLastWindowClosed(quitOnLast);
-  return !timedOut;
+  return !stillRunning;
 }
 
 }  // namespace
@@ -128,7 +138,7 @@ bool EventLoopEnds(const std::function<void()>& action, int withinMs) {
 TEST_F(MainWindowParts, ClosingThePickerByItsCloseBoxEndsTheProgram) {
   StartWithChips({0x48});
   MultiDeviceForm().Show();
-  EXPECT_TRUE(EventLoopEnds([] { MultiDeviceForm().Window()->close(); }, 2000))
+  EXPECT_TRUE(EventLoopEnds([] { MultiDeviceForm().Window()->close(); }))
       << "the program kept running without any window";
   EXPECT_FALSE(MultiDeviceForm().IsLoaded());
 }
@@ -136,7 +146,7 @@ TEST_F(MainWindowParts, ClosingThePickerByItsCloseBoxEndsTheProgram) {
 TEST_F(MainWindowParts, ThePickerUnloadedByOkLeavesTheProgramRunning) {
   StartWithChips({0x48});
   MultiDeviceForm().Show();
-  EXPECT_FALSE(EventLoopEnds([] { support::Find<QPushButton>(MultiDeviceForm(), "cmdOK")->click(); }, 300));
+  EXPECT_FALSE(EventLoopEnds([] { support::Find<QPushButton>(MultiDeviceForm(), "cmdOK")->click(); }));
   ASSERT_TRUE(gMainForm);
   EXPECT_TRUE(gMainForm->IsVisible());
   gMainForm->tmrMaster->stop();
@@ -147,6 +157,6 @@ TEST_F(MainWindowParts, ClosingTheMainWindowEndsTheProgram) {
   MultiDeviceForm().Show();
   support::Find<QPushButton>(MultiDeviceForm(), "cmdOK")->click();
   gMainForm->tmrMaster->stop();
-  EXPECT_TRUE(EventLoopEnds([] { gMainForm->Window()->close(); }, 2000));
+  EXPECT_TRUE(EventLoopEnds([] { gMainForm->Window()->close(); }));
   EXPECT_FALSE(gDiagramOpen[0]);
 }

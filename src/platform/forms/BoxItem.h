@@ -9,29 +9,27 @@ namespace forms {
 class BoxItem : public DrawItem {
   Q_OBJECT
  public:
-  float Left() const { return left_; }
-  float Top() const { return top_; }
-  float Width() const { return width_; }
-  float Height() const { return height_; }
-  void SetLeft(double twips) { Change(left_, twips); }
-  void SetTop(double twips) { Change(top_, twips); }
-  void SetWidth(double twips) { Change(width_, twips); }
-  void SetHeight(double twips) { Change(height_, twips); }
+  float Left() const { return place_[0]; }
+  float Top() const { return place_[1]; }
+  float Width() const { return place_[2]; }
+  float Height() const { return place_[3]; }
+  void SetLeft(double twips) { Change(place_[0], twips); }
+  void SetTop(double twips) { Change(place_[1], twips); }
+  void SetWidth(double twips) { Change(place_[2], twips); }
+  void SetHeight(double twips) { Change(place_[3], twips); }
   // Position and size at once, one repaint.
-  void Move(double left, double top, double width, double height);
+  void Move(double left, double top, double width, double height) { SetPlace(left, top, width, height); }
 
  protected:
-  BoxItem(PictureBox* surface, double left, double top, double width, double height);
+  BoxItem(PictureBox* surface, double left, double top, double width, double height)
+      : DrawItem(surface, left, top, width, height) {}
   // The box in pixels, its right and bottom edges the last pixels inside it.
   QRect PixelRect() const;
   // Sets the size without repainting, for a box that fits itself to its content.
   void Resize(float width, float height) {
-    width_ = width;
-    height_ = height;
+    place_[2] = width;
+    place_[3] = height;
   }
-
- private:
-  float left_, top_, width_, height_;
 };
 
 }  // namespace forms

@@ -4,7 +4,19 @@
 
 namespace forms {
 
-DrawItem::DrawItem(PictureBox* surface) : QObject(surface), surface_(surface) {}
+DrawItem::DrawItem(PictureBox* surface, double a, double b, double c, double d)
+    : QObject(surface),
+      place_{static_cast<float>(a), static_cast<float>(b), static_cast<float>(c), static_cast<float>(d)},
+      surface_(surface) {}
+
+void DrawItem::SetPlace(double a, double b, double c, double d) {
+  const std::array<float, 4> next{static_cast<float>(a), static_cast<float>(b), static_cast<float>(c),
+                                  static_cast<float>(d)};
+  if (next == place_) return;
+  Invalidate();
+  place_ = next;
+  Invalidate();
+}
 
 DrawItem::~DrawItem() {
   if (surface_) surface_->Remove(this);

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QRect>
+#include <array>
 
 class QPainter;
 
@@ -30,7 +31,9 @@ class DrawItem : public QObject {
   virtual void Paint(QPainter& painter) const = 0;
 
  protected:
-  explicit DrawItem(PictureBox* surface);
+  // Every item stands where four numbers in twips put it, held as Single like
+  // the designed coordinates: a line's two ends, a box's corner and size.
+  DrawItem(PictureBox* surface, double a, double b, double c, double d);
   // Asks for the item's current pixels to be repainted.
   void Invalidate() const;
   // Sets a property, repainting the old and the new area only when it changes.
@@ -42,18 +45,9 @@ class DrawItem : public QObject {
     field = converted;
     Invalidate();
   }
-  // Four coordinates at once (a box or a line's two ends), one repaint.
-  void ChangeFour(float& a, float& b, float& c, float& d, double na, double nb, double nc, double nd) {
-    const float fa = static_cast<float>(na), fb = static_cast<float>(nb);
-    const float fc = static_cast<float>(nc), fd = static_cast<float>(nd);
-    if (fa == a && fb == b && fc == c && fd == d) return;
-    Invalidate();
-    a = fa;
-    b = fb;
-    c = fc;
-    d = fd;
-    Invalidate();
-  }
+  // All four at once, one repaint.
+  void SetPlace(double a, double b, double c, double d);
+  std::array<float, 4> place_;
 
  private:
   friend class PictureBox;

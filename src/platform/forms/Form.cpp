@@ -49,26 +49,10 @@ void Place(QWidget* widget, int left, int top, int width, int height) {
 
 void PlaceAt(QWidget* widget, int left, int top) { widget->move(ToPixels(left), ToPixels(top)); }
 
-FormSubWindow::FormSubWindow(Form* form) : form_(form) {
+FormSubWindow::FormSubWindow(Form* form) : FormWindow<QMdiSubWindow>(form) {
   // The form decides when its window dies; a plain close must not delete it behind the form's back.
   setAttribute(Qt::WA_DeleteOnClose, false);
   AddCloseKey(this);
-}
-void FormSubWindow::closeEvent(QCloseEvent* event) {
-  form_->CloseRequested();
-  event->accept();
-}
-
-FormTopWindow::FormTopWindow(Form* form) : form_(form) {}
-void FormTopWindow::closeEvent(QCloseEvent* event) {
-  form_->CloseRequested();
-  event->accept();
-}
-
-FormMainWindow::FormMainWindow(Form* form) : form_(form) {}
-void FormMainWindow::closeEvent(QCloseEvent* event) {
-  form_->CloseRequested();
-  event->accept();
 }
 
 Form::Form(WindowKind kind) : kind_(kind) {}

@@ -1,5 +1,6 @@
 #pragma once
-// The loaded windows as one collection, for code that must not depend on widgets.
+// Every loaded window at once, declared without a widget header: the program
+// reset and the shell's about-to-end hook unload them all through it.
 
 namespace forms {
 

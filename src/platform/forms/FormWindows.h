@@ -1,48 +1,37 @@
 #pragma once
 // The outer windows a form lives in. Closing one by its close box unloads the form.
 
+#include <QCloseEvent>
 #include <QMainWindow>
 #include <QMdiSubWindow>
 #include <QWidget>
 
+#include "Form.h"
+
 namespace forms {
 
-class Form;
+template <typename Base>
+class FormWindow : public Base {
+ public:
+  explicit FormWindow(Form* form) : form_(form) {}
 
-class FormSubWindow : public QMdiSubWindow {
-  Q_OBJECT
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    form_->CloseRequested();
+    event->accept();
+  }
+
+ private:
+  Form* form_;
+};
+
+// A child window of the main window's document area; Ctrl+F4 closes it too.
+class FormSubWindow : public FormWindow<QMdiSubWindow> {
  public:
   explicit FormSubWindow(Form* form);
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
-
- private:
-  Form* form_;
 };
 
-class FormTopWindow : public QWidget {
-  Q_OBJECT
- public:
-  explicit FormTopWindow(Form* form);
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
-
- private:
-  Form* form_;
-};
-
-class FormMainWindow : public QMainWindow {
-  Q_OBJECT
- public:
-  explicit FormMainWindow(Form* form);
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
-
- private:
-  Form* form_;
-};
+using FormTopWindow = FormWindow<QWidget>;
+using FormMainWindow = FormWindow<QMainWindow>;
 
 }  // namespace forms

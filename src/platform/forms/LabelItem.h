@@ -36,10 +36,8 @@ class LabelItem : public BoxItem, public MouseHandlers {
   // Opaque labels fill their box with the back colour; transparent ones let the drawing show.
   bool Opaque() const { return opaque_; }
   void SetOpaque(bool opaque) { Change(opaque_, opaque); }
-  Qt::Alignment Alignment() const { return alignment_; }
   void SetAlignment(Qt::Alignment horizontal) { Change(alignment_, horizontal); }
   // An auto-sized label takes the size of its caption on one line.
-  bool AutoSize() const { return autoSize_; }
   void SetAutoSize(bool autoSize);
   int MousePointer() const { return mousePointer_; }
   void SetMousePointer(int shape) { mousePointer_ = shape; }

@@ -20,17 +20,6 @@ void PaintAnySegment(QPainter& painter, const QPen& pen, Point a, Point b) {
 
 }  // namespace
 
-LineItem::LineItem(PictureBox* surface, double x1, double y1, double x2, double y2)
-    : DrawItem(surface),
-      x1_(static_cast<float>(x1)),
-      y1_(static_cast<float>(y1)),
-      x2_(static_cast<float>(x2)),
-      y2_(static_cast<float>(y2)) {}
-
-void LineItem::SetPoints(double x1, double y1, double x2, double y2) {
-  ChangeFour(x1_, y1_, x2_, y2_, x1, y1, x2, y2);
-}
-
 QPen LineItem::MakePen(const QColor& color, qreal widthPixels, BorderStyle style) {
   QPen pen(color, widthPixels);
   if (style == BorderStyle::Dot) {
@@ -50,9 +39,12 @@ void LineItem::PaintSegment(QPainter& painter, const QPen& pen, QPointF a, QPoin
   PaintAnySegment(painter, pen, a, b);
 }
 
+std::pair<QPoint, QPoint> LineItem::PixelEnds() const {
+  return {QPoint(ToPixels(X1()), ToPixels(Y1())), QPoint(ToPixels(X2()), ToPixels(Y2()))};
+}
+
 QRect LineItem::PixelBounds() const {
-  const QPoint a(ToPixels(x1_), ToPixels(y1_));
-  const QPoint b(ToPixels(x2_), ToPixels(y2_));
+  const auto [a, b] = PixelEnds();
   // Half the pen, the square cap and one pixel of smoothing on either side.
   const int pad = width_ / 2 + 2;
   return QRect(a, b).normalized().adjusted(-pad, -pad, pad, pad);
@@ -60,8 +52,7 @@ QRect LineItem::PixelBounds() const {
 
 void LineItem::Paint(QPainter& painter) const {
   if (style_ == BorderStyle::None) return;
-  const QPoint a(ToPixels(x1_), ToPixels(y1_));
-  const QPoint b(ToPixels(x2_), ToPixels(y2_));
+  const auto [a, b] = PixelEnds();
   if (!penReady_) {
     pen_ = MakePen(color_, width_, style_);
     penReady_ = true;

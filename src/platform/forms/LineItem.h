@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QPen>
+#include <utility>
 
 #include "DrawItem.h"
 
@@ -11,24 +12,19 @@ namespace forms {
 class LineItem : public DrawItem {
   Q_OBJECT
  public:
-  LineItem(PictureBox* surface, double x1, double y1, double x2, double y2);
+  LineItem(PictureBox* surface, double x1, double y1, double x2, double y2) : DrawItem(surface, x1, y1, x2, y2) {}
 
-  float X1() const { return x1_; }
-  float Y1() const { return y1_; }
-  float X2() const { return x2_; }
-  float Y2() const { return y2_; }
-  void SetX1(double twips) { Change(x1_, twips); }
-  void SetY1(double twips) { Change(y1_, twips); }
-  void SetX2(double twips) { Change(x2_, twips); }
-  void SetY2(double twips) { Change(y2_, twips); }
+  float X1() const { return place_[0]; }
+  float Y1() const { return place_[1]; }
+  float X2() const { return place_[2]; }
+  float Y2() const { return place_[3]; }
   // Both ends at once, one repaint.
-  void SetPoints(double x1, double y1, double x2, double y2);
+  void SetPoints(double x1, double y1, double x2, double y2) { SetPlace(x1, y1, x2, y2); }
 
   QColor BorderColor() const { return color_; }
   void SetBorderColor(const QColor& color) { Change(color_, color); penReady_ = false; }
   int BorderWidth() const { return width_; }  // pixels
   void SetBorderWidth(int pixels) { Change(width_, pixels < 1 ? 1 : pixels); penReady_ = false; }
-  BorderStyle Style() const { return style_; }
   void SetStyle(BorderStyle style) { Change(style_, style); penReady_ = false; }
 
   QRect PixelBounds() const override;
@@ -41,7 +37,8 @@ class LineItem : public DrawItem {
   static void PaintSegment(QPainter& painter, const QPen& pen, QPointF a, QPointF b);
 
  private:
-  float x1_, y1_, x2_, y2_;
+  std::pair<QPoint, QPoint> PixelEnds() const;
+
   QColor color_{Qt::black};
   int width_ = 1;
   BorderStyle style_ = BorderStyle::Solid;

@@ -81,11 +81,6 @@ void PictureBox::SetBackColor(const QColor& color) {
   update();
 }
 
-void PictureBox::SetBorder(bool border) {
-  setFrameStyle(border ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame);
-  update();
-}
-
 void PictureBox::RepaintPixels(const QRect& drawingPixels) {
   const QRect inner = contentsRect();
   const QRect area = drawingPixels.translated(inner.topLeft()).intersected(inner);

@@ -35,8 +35,6 @@ class PictureBox : public QFrame, public MouseHandlers {
 
   QColor BackColor() const { return backColor_; }
   void SetBackColor(const QColor& color);
-  // Without the sunken border the drawing fills the whole box.
-  void SetBorder(bool border);
 
   // The topmost visible hot label at a point of the drawing (twips), or nullptr:
   // the one that takes the mouse events there.

@@ -9,6 +9,7 @@
 #include <QPolygonF>
 #include <QString>
 
+#include "Controls.h"
 #include "PictureBox.h"
 
 namespace forms {
@@ -35,7 +36,7 @@ class PicturePen {
   void Outline(const QPolygonF& twips, qreal widthPixels, const QColor& fill = QColor());
 
  private:
-  QString NextName() { return QStringLiteral("art(%1)").arg(count_++); }
+  QString NextName() { return Indexed("art", count_++); }
 
   PictureBox& picture_;
   QColor ink_;

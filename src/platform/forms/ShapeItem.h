@@ -16,14 +16,11 @@ class ShapeItem : public BoxItem {
   ShapeItem(PictureBox* surface, ShapeKind kind, double left, double top, double width, double height);
 
   ShapeKind Kind() const { return kind_; }
-  void SetKind(ShapeKind kind) { Change(kind_, kind); }
   QColor BorderColor() const { return borderColor_; }
   void SetBorderColor(const QColor& color) { Change(borderColor_, color); }
   int BorderWidth() const { return borderWidth_; }  // pixels
   void SetBorderWidth(int pixels) { Change(borderWidth_, pixels < 1 ? 1 : pixels); }
-  BorderStyle Style() const { return style_; }
   void SetStyle(BorderStyle style) { Change(style_, style); }
-  QColor FillColor() const { return fillColor_; }
   void SetFillColor(const QColor& color) { Change(fillColor_, color); }
   bool Filled() const { return filled_; }  // false: the drawing shows through
   void SetFilled(bool filled) { Change(filled_, filled); }

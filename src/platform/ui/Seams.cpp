@@ -16,15 +16,19 @@
 namespace ui {
 namespace {
 
-MsgBoxHandler gMsgBoxHandler;
-std::function<void()> gEndHandler;
-std::function<void()> gAboutToEnd;
-std::function<float()> gTimerClock;
-std::function<double()> gMonotonicClock;
-std::function<void(double)> gSleep;
-std::function<QString()> gDateText;
-std::function<QString()> gTimeText;
-FileDialogHandler gFileDialog;
+// What a test may replace; empty members mean the real behaviour.
+struct Replaced {
+  MsgBoxHandler msgBox;
+  std::function<void()> end;
+  std::function<void()> aboutToEnd;
+  std::function<float()> timerClock;
+  std::function<double()> monotonicClock;
+  std::function<void(double)> sleep;
+  std::function<QString()> dateText;
+  std::function<QString()> timeText;
+  FileDialogHandler fileDialog;
+};
+Replaced gReplaced;
 
 // The window system's own boxes, installed once and kept by ResetSeams.
 MsgBoxHandler gSystemMsgBox;
@@ -36,24 +40,24 @@ FileDialogHandler gSystemFileDialog;
 
 int MsgBox(const QString& prompt, int style, const QString& title) {
   const QString caption = title.isEmpty() ? kAppTitle : title;
-  if (gMsgBoxHandler) return gMsgBoxHandler(prompt, style, caption);
+  if (gReplaced.msgBox) return gReplaced.msgBox(prompt, style, caption);
   // A question nobody can see must not be answered on the user's behalf.
   if (!gSystemMsgBox) qFatal("no window system to show the message: %s", qPrintable(prompt));
   return gSystemMsgBox(prompt, style, caption);
 }
-void SetMsgBoxHandler(MsgBoxHandler handler) { gMsgBoxHandler = std::move(handler); }
+void SetMsgBoxHandler(MsgBoxHandler handler) { gReplaced.msgBox = std::move(handler); }
 
 void End() {
-  if (gEndHandler) gEndHandler();
+  if (gReplaced.end) gReplaced.end();
   std::fflush(nullptr);
   std::_Exit(0);
 }
-void SetEndHandler(std::function<void()> handler) { gEndHandler = std::move(handler); }
+void SetEndHandler(std::function<void()> handler) { gReplaced.end = std::move(handler); }
 
 void AboutToEnd() {
-  if (gAboutToEnd) gAboutToEnd();
+  if (gReplaced.aboutToEnd) gReplaced.aboutToEnd();
 }
-void SetAboutToEnd(std::function<void()> hook) { gAboutToEnd = std::move(hook); }
+void SetAboutToEnd(std::function<void()> hook) { gReplaced.aboutToEnd = std::move(hook); }
 
 namespace {
 
@@ -86,67 +90,57 @@ LocalNow ReadLocalClock() {
 }  // namespace
 
 float Timer() {
-  if (gTimerClock) return gTimerClock();
+  if (gReplaced.timerClock) return gReplaced.timerClock();
   const LocalNow now = ReadLocalClock();
   const tm& t = now.fields;
   return static_cast<float>(t.tm_hour * 3600.0 + t.tm_min * 60.0 + t.tm_sec + now.nanoseconds / 1e9);
 }
-void SetTimerClock(std::function<float()> clock) { gTimerClock = std::move(clock); }
+void SetTimerClock(std::function<float()> clock) { gReplaced.timerClock = std::move(clock); }
 
 double MonotonicSeconds() {
-  if (gMonotonicClock) return gMonotonicClock();
+  if (gReplaced.monotonicClock) return gReplaced.monotonicClock();
   using namespace std::chrono;
   return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 void SleepSeconds(double seconds) {
-  if (gSleep) {
-    gSleep(seconds);
+  if (gReplaced.sleep) {
+    gReplaced.sleep(seconds);
   } else if (seconds > 0) {
     std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
   }
 }
 void SetMonotonicClock(std::function<double()> clock, std::function<void(double)> sleep) {
-  gMonotonicClock = std::move(clock);
-  gSleep = std::move(sleep);
+  gReplaced.monotonicClock = std::move(clock);
+  gReplaced.sleep = std::move(sleep);
 }
 
 QString DateText() {
-  if (gDateText) return gDateText();
+  if (gReplaced.dateText) return gReplaced.dateText();
   const tm t = ReadLocalClock().fields;
   return QLocale::system().toString(QDate(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday), QLocale::ShortFormat);
 }
 QString TimeText() {
-  if (gTimeText) return gTimeText();
+  if (gReplaced.timeText) return gReplaced.timeText();
   const tm t = ReadLocalClock().fields;
   return QLocale::system().toString(QTime(t.tm_hour, t.tm_min, std::min(t.tm_sec, 59)), QLocale::ShortFormat);
 }
 void SetDateTimeText(std::function<QString()> date, std::function<QString()> time) {
-  gDateText = std::move(date);
-  gTimeText = std::move(time);
+  gReplaced.dateText = std::move(date);
+  gReplaced.timeText = std::move(time);
 }
 
 QString ChooseFile(const FileDialogRequest& request) {
-  if (gFileDialog) return gFileDialog(request);
+  if (gReplaced.fileDialog) return gReplaced.fileDialog(request);
   if (!gSystemFileDialog) qFatal("no window system to show a file dialog");
   return gSystemFileDialog(request);
 }
-void SetFileDialogHandler(FileDialogHandler handler) { gFileDialog = std::move(handler); }
+void SetFileDialogHandler(FileDialogHandler handler) { gReplaced.fileDialog = std::move(handler); }
 
 void SetWindowSystem(MsgBoxHandler msgBox, FileDialogHandler fileDialog) {
   gSystemMsgBox = std::move(msgBox);
   gSystemFileDialog = std::move(fileDialog);
 }
 
-void ResetSeams() {
-  gMsgBoxHandler = nullptr;
-  gEndHandler = nullptr;
-  gAboutToEnd = nullptr;
-  gTimerClock = nullptr;
-  gMonotonicClock = nullptr;
-  gSleep = nullptr;
-  gDateText = nullptr;
-  gTimeText = nullptr;
-  gFileDialog = nullptr;
-}
+void ResetSeams() { gReplaced = Replaced{}; }
 
 }  // namespace ui
