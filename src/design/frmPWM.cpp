@@ -296,11 +296,6 @@ void frmPWM::ShowRow(int r) {
   lblT2[r]->SetCaption(model.fallText);
 }
 
-void frmPWM::Form_Unload() {
-  const int index = MatchingIndex();
-  if (IsDeviceIndex(index)) gPWMOpen[index] = false;
-}
-
 // ---- Model: frequencies, read-back, set-up and programming
 
 void frmPWM::cmbFreq_Click() {
@@ -400,8 +395,7 @@ void frmPWM::SetupFormAfterLoad() {
     chkEnableT2Mod[r]->SetValue(e.FallModEnable);
     chkT2Sign[r]->SetValue(e.FallModSign);
   }
-  const int index = MatchingIndex();
-  if (IsDeviceIndex(index)) gPWMOpen[index] = true;
+  MarkOpen();
 }
 
 void frmPWM::PlaceEdge(int row, int kind, int32_t t) {

@@ -20,6 +20,7 @@
 
 class frmPWM : public DevicePage {
  public:
+  frmPWM() : DevicePage(&gPWMOpen) {}
   static constexpr int kRows = pwm::kRowCount;
   static constexpr int kMarkers = 2 * kRows;
 
@@ -72,7 +73,6 @@ class frmPWM : public DevicePage {
 
  protected:
   void Form_Load() override;
-  void Form_Unload() override;
 
  private:
   void BuildRow(QWidget* client, int r);

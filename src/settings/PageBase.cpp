@@ -9,10 +9,5 @@ QWidget* SettingsPage::OpenWindow(const QString& caption, int width, int height)
 
 const DeviceInfo* SettingsPage::Record() const {
   const int index = MatchingIndex();
-  return index < 0 ? nullptr : &gDevices[static_cast<std::size_t>(index)];
-}
-
-void SettingsPage::SetOpen(bool open) const {
-  const int index = MatchingIndex();
-  if (openFlags_ && index >= 0) (*openFlags_)[static_cast<std::size_t>(index)] = open;
+  return !IsDeviceIndex(index) ? nullptr : &gDevices[static_cast<std::size_t>(index)];
 }

@@ -1,7 +1,7 @@
 #pragma once
 // What the settings pages share: each opens its window the same way, the live
-// ones read their chip's record and keep an open flag, and those with the
-// OK/Apply/Close row hold it here with the Apply that writes the page.
+// ones read their chip's record, and those with the OK/Apply/Close row hold it
+// here with the Apply that writes the page.
 
 #include <QString>
 #include <array>
@@ -12,23 +12,13 @@
 
 class SettingsPage : public DevicePage {
  protected:
-  // A live page names the open flags the master timer reads: MarkOpen sets its
-  // entry and the unload clears it.
-  explicit SettingsPage(std::array<bool, 2>* openFlags = nullptr) : openFlags_(openFlags) {}
+  explicit SettingsPage(std::array<bool, 2>* openFlags = nullptr) : DevicePage(openFlags) {}
 
   // Captions and sizes (twips) the window and centres it on the main window;
   // gives the client area to build in.
   QWidget* OpenWindow(const QString& caption, int width, int height);
   // The record of the chip the caption names; nullptr when it names neither.
   const DeviceInfo* Record() const;
-  // Sets the page's open flag, when it has one and the caption names a chip.
-  void MarkOpen() { SetOpen(true); }
-  void Form_Unload() override { SetOpen(false); }
-
- private:
-  void SetOpen(bool open) const;
-
-  std::array<bool, 2>* openFlags_;
 };
 
 // A settings page with the OK/Apply/Close row.

@@ -58,6 +58,11 @@ int DevicePage::Read(int reg) const { return ReadRegister(ChipAddress(), reg); }
 
 void DevicePage::Write(int reg, int value) const { WriteRegister(ChipAddress(), reg, value); }
 
+void DevicePage::SetOpen(bool open) const {
+  const int index = MatchingIndex();
+  if (openFlags_ && IsDeviceIndex(index)) (*openFlags_)[static_cast<std::size_t>(index)] = open;
+}
+
 DevicePage* PagePair::At(int index) {
   if (!IsDeviceIndex(index)) return nullptr;
   if (!slots_[index] && factory_) slots_[index] = factory_();

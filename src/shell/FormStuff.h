@@ -27,7 +27,10 @@ int32_t AddressFromCaption(const QString& caption);
 // A window that works on one chip, found from its own caption.
 class DevicePage : public forms::Form {
  public:
-  DevicePage() : forms::Form(forms::WindowKind::Child) {}
+  // A live window names the open flags the master timer reads: MarkOpen sets
+  // its entry and the unload clears it.
+  explicit DevicePage(std::array<bool, 2>* openFlags = nullptr)
+      : forms::Form(forms::WindowKind::Child), openFlags_(openFlags) {}
   // Reads the chip into the controls; called after the caption is set.
   virtual void SetupFormAfterLoad() = 0;
   // Refreshes of the live windows, called by the master timer.
@@ -46,6 +49,14 @@ class DevicePage : public forms::Form {
   // One register of the chip the caption names.
   int Read(int reg) const;
   void Write(int reg, int value) const;
+  // Sets the window's open flag, when it has one and the caption names a chip.
+  void MarkOpen() { SetOpen(true); }
+  void Form_Unload() override { SetOpen(false); }
+
+ private:
+  void SetOpen(bool open) const;
+
+  std::array<bool, 2>* openFlags_;
 };
 
 // The per-device window types. Each has two instances, index 0 for device 1.

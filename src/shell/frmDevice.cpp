@@ -163,15 +163,7 @@ void frmDevice::BuildHotAreas() {
   }
 }
 
-void frmDevice::SetupFormAfterLoad() {
-  const int index = MatchingIndex();
-  if (index >= 0) gDiagramOpen[static_cast<size_t>(index)] = true;
-}
-
-void frmDevice::Form_Unload() {
-  const int index = MatchingIndex();
-  if (index >= 0) gDiagramOpen[static_cast<size_t>(index)] = false;
-}
+void frmDevice::SetupFormAfterLoad() { MarkOpen(); }
 
 void frmDevice::DisplayValues() {
   const int index = MatchingIndex();
@@ -185,7 +177,7 @@ void frmDevice::DisplayValues() {
 void frmDevice::OpenBlockPage(int Index) {
   if (Index < 0 || Index >= kHotAreas) return;
   const int32_t address = ChipAddress();
-  const int device = (gDeviceCount == 2 && address == gDevAddr[1]) ? 1 : 0;
+  const int device = DeviceSlot(address);
   const HotArea& area = kAreas[Index];
   // A page type not part of this build has no windows: the block then opens nothing.
   OpenDevicePage(area.kind, device, QLatin1String(area.title), address);

@@ -12,6 +12,7 @@
 
 class frmDevice : public DevicePage {
  public:
+  frmDevice() : DevicePage(&gDiagramOpen) {}
   static constexpr int kHotAreas = 8;
 
   void SetupFormAfterLoad() override;
@@ -38,7 +39,6 @@ class frmDevice : public DevicePage {
 
  protected:
   void Form_Load() override;
-  void Form_Unload() override;
 
  private:
   void HighlightBlock(int16_t Index);

@@ -105,7 +105,7 @@ void frmSave::Form_Load() {
   SetCancelButton(cmdClose);
 
   cmbDevAddr->AddItem(numtext::Hex(gDevAddr[0]) + QLatin1Char('h'));
-  if (gDeviceCount == 2) cmbDevAddr->AddItem(numtext::Hex(gDevAddr[1]) + QLatin1Char('h'));
+  if (HasSecondChip()) cmbDevAddr->AddItem(numtext::Hex(gDevAddr[1]) + QLatin1Char('h'));
   if (cmbDevAddr->ListCount() > 0) cmbDevAddr->SetText(cmbDevAddr->List(0));
 }
 
