@@ -1,5 +1,7 @@
 #include "PageLayout.h"
 
+#include "ListControls.h"
+
 namespace pagekit {
 
 QString CaptionName(const QString& controlName) {
@@ -22,6 +24,13 @@ forms::ComboBox* AddListRow(QWidget* parent, const RowGrid& grid, int row, const
                             const QString& caption) {
   AddCaption(parent, CaptionName(name), caption, grid.labelLeft, grid.Top(row), grid.labelWidth);
   return forms::Make<forms::ComboBox>(parent, name, grid.listLeft, grid.Top(row), grid.listWidth, kListHeight);
+}
+
+forms::ComboBox* AddListRow(QWidget* parent, const RowGrid& grid, int row, const QString& name,
+                            const QString& caption, const QStringList& items) {
+  forms::ComboBox* list = AddListRow(parent, grid, row, name, caption);
+  FillList(list, items);
+  return list;
 }
 
 forms::CheckBox* AddCheckRow(QWidget* parent, const RowGrid& grid, int row, const QString& name,

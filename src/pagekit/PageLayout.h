@@ -39,6 +39,9 @@ forms::Label* AddCaption(QWidget* parent, const QString& name, const QString& ca
 // A caption and its drop-down list on one row of a group.
 forms::ComboBox* AddListRow(QWidget* parent, const RowGrid& grid, int row, const QString& name,
                             const QString& caption);
+// The same, filled with a list's items.
+forms::ComboBox* AddListRow(QWidget* parent, const RowGrid& grid, int row, const QString& name,
+                            const QString& caption, const QStringList& items);
 // A check box on one row of a group, starting where the captions start.
 forms::CheckBox* AddCheckRow(QWidget* parent, const RowGrid& grid, int row, const QString& name,
                              const QString& caption);

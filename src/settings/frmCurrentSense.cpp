@@ -16,41 +16,36 @@ void frmCurrentSense::Form_Load() {
   const RowGrid grid{240, 3150, 3480, 2400, 420, 510};
   fraCS1 = forms::Make<forms::Frame>(client, QStringLiteral("fraCS1"), 120, 120, 6180, 1980,
                                      QStringLiteral("CS1 Settings"));
-  cmbGainCal[0] = AddListRow(fraCS1, grid, 0, QStringLiteral("cmbGainCal(0)"), QStringLiteral("CS1 Gain Trim"));
-  cmbCS[0] = AddListRow(fraCS1, grid, 1, QStringLiteral("cmbCS(0)"), QStringLiteral("CS1 Over-current Limit"));
-  cmbDelay = AddListRow(fraCS1, grid, 2, QStringLiteral("cmbDelay"), QStringLiteral("CS1 Fast OCP Delay"));
-  FillList(cmbDelay, mDelay.Items());
+  cmbGainCal[0] =
+      AddListRow(fraCS1, grid, 0, QStringLiteral("cmbGainCal(0)"), QStringLiteral("CS1 Gain Trim"), mCS1Gain.Items());
+  cmbCS[0] = AddListRow(fraCS1, grid, 1, QStringLiteral("cmbCS(0)"), QStringLiteral("CS1 Over-current Limit"),
+                        mCS1Limit.Items());
+  cmbDelay =
+      AddListRow(fraCS1, grid, 2, QStringLiteral("cmbDelay"), QStringLiteral("CS1 Fast OCP Delay"), mDelay.Items());
 
   fraCS2 = forms::Make<forms::Frame>(client, QStringLiteral("fraCS2"), 120, 2220, 6180, 1980,
                                      QStringLiteral("CS2 Settings"));
-  cmbGainCal[1] = AddListRow(fraCS2, grid, 0, QStringLiteral("cmbGainCal(1)"), QStringLiteral("CS2 Gain Trim"));
-  cmbOffsetCal = AddListRow(fraCS2, grid, 1, QStringLiteral("cmbOffsetCal"), QStringLiteral("CS2 Offset Trim"));
-  cmbCS[1] = AddListRow(fraCS2, grid, 2, QStringLiteral("cmbCS(1)"), QStringLiteral("CS2 Over-current Limit"));
+  cmbGainCal[1] =
+      AddListRow(fraCS2, grid, 0, QStringLiteral("cmbGainCal(1)"), QStringLiteral("CS2 Gain Trim"), mCS2Gain.Items());
+  cmbOffsetCal = AddListRow(fraCS2, grid, 1, QStringLiteral("cmbOffsetCal"), QStringLiteral("CS2 Offset Trim"),
+                            mCS2Offset.Items());
+  cmbCS[1] = AddListRow(fraCS2, grid, 2, QStringLiteral("cmbCS(1)"), QStringLiteral("CS2 Over-current Limit"),
+                        mCS2Limit.Items());
 
   fraOCP = forms::Make<forms::Frame>(client, QStringLiteral("fraOCP"), 120, 4320, 6180, 2490,
                                      QStringLiteral("OCP Settings"));
-  cmbOCPBandWidth = AddListRow(fraOCP, grid, 0, QStringLiteral("cmbOCPBandWidth"), QStringLiteral("OCP Bandwidth"));
+  cmbOCPBandWidth = AddListRow(fraOCP, grid, 0, QStringLiteral("cmbOCPBandWidth"), QStringLiteral("OCP Bandwidth"),
+                               mOCPBandwidth.Items());
   chkFoldback =
       AddCheckRow(fraOCP, grid, 1, QStringLiteral("chkFoldback"), QStringLiteral("Enable Constant Current Foldback"));
-  cmbCCSource =
-      AddListRow(fraOCP, grid, 2, QStringLiteral("cmbCCSource"), QStringLiteral("Constant Current mode source"));
-  FillList(cmbCCSource, CCSourceItems());
-  cmbOCPOffDelay = AddListRow(fraOCP, grid, 3, QStringLiteral("cmbOCPOffDelay"), QStringLiteral("OCP Off Delay"));
-  FillList(cmbOCPOffDelay, mOCPOffDelay.Items());
+  cmbCCSource = AddListRow(fraOCP, grid, 2, QStringLiteral("cmbCCSource"),
+                           QStringLiteral("Constant Current mode source"), CCSourceItems());
+  cmbOCPOffDelay = AddListRow(fraOCP, grid, 3, QStringLiteral("cmbOCPOffDelay"), QStringLiteral("OCP Off Delay"),
+                              mOCPOffDelay.Items());
 
   // A column beside the frames.
   AddButtons({6420, 240, 0, 480}, Closing::Cancel);
 
-  FillCurrentSenseLists();
-}
-
-void frmCurrentSense::FillCurrentSenseLists() {
-  FillList(cmbCS[0], mCS1Limit.Items());
-  FillList(cmbCS[1], mCS2Limit.Items());
-  FillList(cmbOffsetCal, mCS2Offset.Items());
-  FillList(cmbGainCal[0], mCS1Gain.Items());
-  FillList(cmbGainCal[1], mCS2Gain.Items());
-  FillList(cmbOCPBandWidth, mOCPBandwidth.Items());
 }
 
 void frmCurrentSense::SetupFormAfterLoad() {

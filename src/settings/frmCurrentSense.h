@@ -33,8 +33,6 @@ class frmCurrentSense : public ApplyPage {
   void Form_Load() override;
 
  private:
-  void FillCurrentSenseLists();
-
   pagekit::ListField mCS1Gain{currentsense::kCS1Gain, settings::NumberItems(32)};
   pagekit::ListField mCS1Limit{currentsense::kCS1Limit, settings::CS1LimitItems()};
   pagekit::ListField mDelay{currentsense::kFastOCPDelay, currentsense::DelayItems()};

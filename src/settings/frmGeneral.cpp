@@ -10,30 +10,27 @@ void frmGeneral::Form_Load() {
   const RowGrid wide{150, 2370, 2580, 2400, 390, 480};
   fraTemperature = forms::Make<forms::Frame>(client, QStringLiteral("fraTemperature"), 90, 120, 5100, 1860,
                                              QStringLiteral("Temperature"));
-  cmbLinearize = AddListRow(fraTemperature, wide, 0, QStringLiteral("cmbLinearize"), QStringLiteral("Linearization"));
-  FillList(cmbLinearize, mLinearize.Items());
+  cmbLinearize = AddListRow(fraTemperature, wide, 0, QStringLiteral("cmbLinearize"), QStringLiteral("Linearization"),
+                            mLinearize.Items());
   cmbThermistorVal = AddListRow(fraTemperature, wide, 1, QStringLiteral("cmbThermistorVal"),
-                                QStringLiteral("Nominal Thermistor Value"));
-  FillList(cmbThermistorVal, mThermistor.Items());
-  cmbOTPThreshold =
-      AddListRow(fraTemperature, wide, 2, QStringLiteral("cmbOTPThreshold"), QStringLiteral("OTP Threshold"));
+                                QStringLiteral("Nominal Thermistor Value"), mThermistor.Items());
+  cmbOTPThreshold = AddListRow(fraTemperature, wide, 2, QStringLiteral("cmbOTPThreshold"),
+                               QStringLiteral("OTP Threshold"), mOTPThreshold.Items());
 
   fraPolarity = forms::Make<forms::Frame>(client, QStringLiteral("fraPolarity"), 90, 2100, 5100, 1860,
                                           QStringLiteral("Pin Polarity"));
-  cmbPSONPol = AddListRow(fraPolarity, wide, 0, QStringLiteral("cmbPSONPol"), QStringLiteral("PSON Polarity"));
-  FillList(cmbPSONPol, mPSONPol.Items());
-  cmbGate = AddListRow(fraPolarity, wide, 1, QStringLiteral("cmbGate"), QStringLiteral("Gate Polarity"));
-  FillList(cmbGate, mGate.Items());
-  cmbPGOOD = AddListRow(fraPolarity, wide, 2, QStringLiteral("cmbPGOOD"), QStringLiteral("PGOOD Polarity"));
-  FillList(cmbPGOOD, mPGOOD.Items());
+  cmbPSONPol =
+      AddListRow(fraPolarity, wide, 0, QStringLiteral("cmbPSONPol"), QStringLiteral("PSON Polarity"), mPSONPol.Items());
+  cmbGate = AddListRow(fraPolarity, wide, 1, QStringLiteral("cmbGate"), QStringLiteral("Gate Polarity"), mGate.Items());
+  cmbPGOOD =
+      AddListRow(fraPolarity, wide, 2, QStringLiteral("cmbPGOOD"), QStringLiteral("PGOOD Polarity"), mPGOOD.Items());
 
   const RowGrid narrow{120, 960, 1110, 1890, 390, 480};
   fraPSON = forms::Make<forms::Frame>(client, QStringLiteral("fraPSON"), 5310, 120, 3120, 1380,
                                       QStringLiteral("PSOn/Soft Start"));
-  cmbPSON = AddListRow(fraPSON, narrow, 0, QStringLiteral("cmbPSON"), QStringLiteral("PS ON"));
-  FillList(cmbPSON, mPSON.Items());
-  cmbSoftStart = AddListRow(fraPSON, narrow, 1, QStringLiteral("cmbSoftStart"), QStringLiteral("Soft Start"));
-  FillList(cmbSoftStart, mSoftStart.Items());
+  cmbPSON = AddListRow(fraPSON, narrow, 0, QStringLiteral("cmbPSON"), QStringLiteral("PS ON"), mPSON.Items());
+  cmbSoftStart =
+      AddListRow(fraPSON, narrow, 1, QStringLiteral("cmbSoftStart"), QStringLiteral("Soft Start"), mSoftStart.Items());
 
   fraSyncRect = forms::Make<forms::Frame>(client, QStringLiteral("fraSyncRect"), 5310, 1620, 3120, 930,
                                           QStringLiteral("Sync Rect Off"));
@@ -52,8 +49,6 @@ void frmGeneral::Form_Load() {
   // Narrower than the kit's, to fit under the right-hand frames.
   constexpr int kWidth = 960, kGap = 120;
   AddButtons({5310, 3570, kWidth + kGap, 0, kWidth}, Closing::Cancel);
-
-  FillList(cmbOTPThreshold, mOTPThreshold.Items());
 }
 
 void frmGeneral::SetupFormAfterLoad() {

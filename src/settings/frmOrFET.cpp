@@ -13,13 +13,11 @@ void frmOrFET::Form_Load() {
                                          QStringLiteral("Reverse Voltage Settings"));
   const RowGrid grid{180, 2790, 3030, 1620, 480, 600};
   cmbReverseOff = AddListRow(fraReverse, grid, 0, QStringLiteral("cmbReverseOff"),
-                             QStringLiteral("Reverse Voltage Off Threshold"));
-  FillList(cmbReverseOff, ReverseOffItems());
+                             QStringLiteral("Reverse Voltage Off Threshold"), ReverseOffItems());
   cmbReverseOn = AddListRow(fraReverse, grid, 1, QStringLiteral("cmbReverseOn"),
-                            QStringLiteral("Forward Voltage On Threshold"));
-  FillList(cmbReverseOn, ForwardOnItems());
-  cmbFilter = AddListRow(fraReverse, grid, 2, QStringLiteral("cmbFilter"), QStringLiteral("Comparator Bandwidth"));
-  FillList(cmbFilter, FilterItems());
+                            QStringLiteral("Forward Voltage On Threshold"), ForwardOnItems());
+  cmbFilter = AddListRow(fraReverse, grid, 2, QStringLiteral("cmbFilter"), QStringLiteral("Comparator Bandwidth"),
+                         FilterItems());
   chkBypassOff =
       AddCheckRow(fraReverse, grid, 3, QStringLiteral("chkBypassOff"), QStringLiteral("Enable Reverse Voltage Off"));
   chkBypassOn =

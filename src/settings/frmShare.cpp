@@ -12,8 +12,8 @@ void frmShare::Form_Load() {
   cmbOffset = AddListRow(fraShare, grid, 0, QStringLiteral("cmbOffset"), QStringLiteral("Share Bus Offset Trim"));
   cmbSlope = AddListRow(fraShare, grid, 1, QStringLiteral("cmbSlope"), QStringLiteral("Share Slope Trim"));
   cmbBandwidth = AddListRow(fraShare, grid, 2, QStringLiteral("cmbBandwidth"), QStringLiteral("Share Bus Bandwidth"));
-  cmbCapture = AddListRow(fraShare, grid, 3, QStringLiteral("cmbCapture"), QStringLiteral("Share Bus Voltage Capture"));
-  FillList(cmbCapture, mCapture.Items());
+  cmbCapture = AddListRow(fraShare, grid, 3, QStringLiteral("cmbCapture"), QStringLiteral("Share Bus Voltage Capture"),
+                          mCapture.Items());
   chkEnableShare =
       AddCheckRow(fraShare, grid, 4, QStringLiteral("chkEnableShare"), QStringLiteral("Enable Analog Share Bus"));
 

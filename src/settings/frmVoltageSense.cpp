@@ -53,8 +53,7 @@ void frmVoltageSense::Form_Load() {
                                             input + QStringLiteral(" Settings"));
     cmbOVP[static_cast<size_t>(i)] = AddListRow(frame, grid, 0, forms::Indexed("cmbOVP", i), input + QStringLiteral(" OVP"));
     debounce = AddListRow(frame, grid, 1, QStringLiteral("cmb") + input + QStringLiteral("Debounce"),
-                          input + QStringLiteral(" OV Debounce"));
-    FillList(debounce, debounceField.Items());
+                          input + QStringLiteral(" OV Debounce"), debounceField.Items());
     return frame;
   };
   fraVS1 = addInputFrame(0, QStringLiteral("VS1"), 120, cmbVS1Debounce, mVS1Debounce);
